@@ -1,0 +1,15 @@
+// Entry points: each one draws a group of files and hands them to Output.
+#pragma once
+
+#include "common.h"
+
+namespace art {
+
+void makeScene(Output& out);    // room, child, broken slabs, walk to the door
+void makeGifs(Output& out);     // animated room decorations
+void makeKeys(Output& out);     // vowel keys, shift arrow, hand cursor
+void makeIcons(Output& out);    // application icon in PNG sizes and SVG
+void makeDialogs(Output& out);  // win and lose pictures
+void makeSounds(Output& out);   // key click, right, wrong, victory tune
+
+}  // namespace art
