@@ -1,0 +1,39 @@
+// Lurimba: a word game for schoolchildren.
+#include <QApplication>
+#include <QIcon>
+#include <QProxyStyle>
+
+#include "app/program.h"
+#include "platform/game_folder.h"
+#include "platform/prompter_qt.h"
+#include "platform/sound_player_qt.h"
+
+namespace {
+
+// Hints show after 100 ms.
+class HintStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_ToolTip_WakeUpDelay)
+      return 100;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Lurimba");
+  QApplication::setWindowIcon(QIcon(":/images/lurimba.svg"));
+  QApplication::setStyle(new HintStyle);
+  ChooseGameFolder(QApplication::applicationDirPath());
+
+  QtDialogs dialogs;
+  QtSoundPlayer sound;
+  Program program(dialogs, sound);
+  dialogs.SetOwner(program.Form_juego.get());
+  program.Form_juego->showMaximized();
+  return QApplication::exec();
+}

@@ -1,0 +1,31 @@
+// Message boxes and the open-file dialog, as the engine asks for them.
+// All text is Windows-1252.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kCaption = "Lurimba";
+
+struct OpenFileRequest {
+  std::string title;
+  std::string pattern;               // folder and file pattern the dialog starts with
+  std::vector<std::string> filters;  // "Archivo de palabras (*.lma)" ...
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // Stop icon, OK button.
+  virtual void Stop(const std::string& text, const std::string& caption) = 0;
+  // Information icon, OK button.
+  virtual void Info(const std::string& text, const std::string& caption) = 0;
+  // Question icon, Yes and No; true for Yes.
+  virtual bool Question(const std::string& text, const std::string& caption) = 0;
+  // The plain framework message: no icon, OK, the caption "Lurimba".
+  virtual void Plain(const std::string& text) = 0;
+  virtual void Beep() = 0;
+  // The full path of an existing file, or nothing when the user cancels.
+  virtual std::optional<std::string> AskOpenFile(const OpenFileRequest& request) = 0;
+};

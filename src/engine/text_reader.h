@@ -1,0 +1,33 @@
+// Reads a text file as DOS text mode does, one fixed-size read at a time.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+class TextReader {
+ public:
+  // `path` is Windows-1252, as every path the program keeps.
+  explicit TextReader(const std::string& path);
+  ~TextReader();
+  TextReader(const TextReader&) = delete;
+  TextReader& operator=(const TextReader&) = delete;
+
+  bool IsOpen() const { return file_ != nullptr; }
+
+  enum class Status { Line, End, Error };
+
+  // One read of at most `capacity` - 1 bytes that stops after a line end, like
+  // fgets. CR LF arrives as LF, a byte 0x1A ends the file. A read that runs into
+  // the end of the file gives End, and its bytes are lost: a last line without a
+  // line end is never seen. `text` keeps the line end and stops at a NUL byte.
+  Status Read(std::string& text, int capacity);
+
+ private:
+  int NextChar();
+
+  std::FILE* file_ = nullptr;
+  bool ended_ = false;
+};
+
+// Removes the last character of a read (the line end), if it has one.
+void DropLineEnd(std::string& text);

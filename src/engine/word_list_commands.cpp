@@ -1,0 +1,178 @@
+// Reading word lists: the start-up list and the "Leer palabras de archivo..." command.
+#include <cstdio>
+
+#include "charset.h"
+#include "game.h"
+
+namespace {
+
+const char* const kCannotOpenText =
+    "\n¡¡ ERROR !!\n\nEl fichero de palabras no se ha encontrado.\n";
+const char* const kWrongTypeText = "\n¡¡ ERROR !!\n\nEl fichero no tiene palabras correctas.\n";
+const char* const kWrongTypeCaption = "Error del tipo de archivo";
+const char* const kFirstLineErrorText =
+    "\n¡¡ ERROR !!\n\nError en la lectura del archivo de palabras.\n";
+const char* const kReadErrorText = "\n¡¡ ERROR !!\n\nProblema al leer en fichero.\n";
+const char* const kReadErrorCaption = "Error en fichero";
+const char* const kBadWordsText =
+    "\nError al leer archivo.\n\nEl archivo %s es extraño o tiene palabras incorrectas.\nNo "
+    "es adecuado para jugar a Lurimba.\n";
+const char* const kFewWordsText =
+    "\n\nEl archivo leído tiene menos de 10 palabras, por lo que no es válido para jugar.\n\n";
+const char* const kNoMarksLoadedText =
+    "\n\nEl archivo en memoria tiene palabras \"SIN marcas\".\n\nPor tanto, el programa va a "
+    "cambiar de opción de juego.\n";
+const char* const kNoListFoundText =
+    "\nAl no encontrar archivo de palabras, \n\neste programa va a finalizar.\n";
+const char* const kNoValidListText =
+    "\nAl no disponer de archivo de palabras correcto, \n\neste programa va a finalizar.\n";
+const char* const kDialogTitle = "Leer palabras de archivo";
+const char* const kDefaultList = "ejemplo";
+constexpr int kWordListHelpContext = 506;
+
+bool FileOpens(const std::string& path) {
+  std::FILE* file = std::fopen(AnsiToUtf8(path).c_str(), "rb");
+  if (!file)
+    return false;
+  std::fclose(file);
+  return true;
+}
+
+std::string BadWordsText(const std::string& path) {
+  std::string text = Ansi(kBadWordsText);
+  return text.replace(text.find("%s"), 2, path);
+}
+
+}  // namespace
+
+bool Game::LoadWordFileReporting(const std::string& path) {
+  view_.SetBusyCursor(true);
+  const LoadResult result = LoadWordFile(path, words);
+  view_.SetBusyCursor(false);
+  if ((result == LoadResult::Ok || result == LoadResult::ReadError) && !words.theme.empty()) {
+    view_.AddTheme(words.theme);
+    currentTheme = words.theme;
+  }
+  switch (result) {
+    case LoadResult::Ok:
+      return true;
+    case LoadResult::CannotOpen:
+      prompter_.Stop(Ansi(kCannotOpenText), kCaption);
+      break;
+    case LoadResult::WrongType:
+      prompter_.Stop(Ansi(kWrongTypeText), kWrongTypeCaption);
+      break;
+    case LoadResult::FirstLineError:
+      prompter_.Stop(Ansi(kFirstLineErrorText), kCaption);
+      break;
+    case LoadResult::ReadError:
+      prompter_.Stop(Ansi(kReadErrorText), kReadErrorCaption);
+      break;
+  }
+  return false;
+}
+
+bool Game::ChooseWordFile(const std::string& pattern) {
+  const OpenFileRequest request{
+      kDialogTitle,
+      pattern,
+      {"Archivo de palabras (*.lma)", "Todos (*.*)", "Archivo de teclado (*.tec)"}};
+  for (;;) {
+    const auto path = prompter_.AskOpenFile(request);
+    if (!path || view_.ProgramEnding())
+      return false;
+    if (!LoadWordFileReporting(*path))
+      continue;
+    words.CountWords(WordField::Raw);
+    words.StripMarks();
+    if (!words.CheckWordLengths()) {
+      prompter_.Stop(BadWordsText(*path), kCaption);
+      words.loaded = false;
+      continue;
+    }
+    words.listPath = path->substr(0, kPathLength);
+    return true;
+  }
+}
+
+void Game::ReadWordFileCommand(const std::string& startDirectory) {
+  const int savedHelpContext = state.helpContext;
+  std::string folder = startDirectory;
+  if (!folder.empty() && folder.back() == '/')
+    folder.pop_back();
+  // Once a new list has replaced the old one the dialog returns until a valid list is in memory.
+  do {
+    state.helpContext = kWordListHelpContext;
+    if (ChooseWordFile(folder + "/archivos/*.lma")) {
+      if (words.wordCount < kMinListWords) {
+        prompter_.Stop(Ansi(kFewWordsText), kCaption);
+        words.loaded = false;
+      } else {
+        words.CountWords(WordField::Stripped);
+        draw.ResetDraw();
+        view_.SetThemeTooltip(words.listPath);
+        if (state.hideMode == kHideMarked && !words.allMarked) {
+          prompter_.Stop(Ansi(kNoMarksLoadedText), kCaption);
+          state.hideMode = kHideFewLetters;
+        }
+        StartWord();
+      }
+    }
+    if (view_.ProgramEnding())
+      return;
+  } while (!words.loaded);
+  state.helpContext = savedHelpContext;
+}
+
+// A list is played only with at least ten words, counted as written and again
+// without marks (a word line holding only "/" is an empty word).
+bool Game::AcceptStartupCount() {
+  words.CountWords(WordField::Raw);
+  if (words.wordCount >= kMinListWords) {
+    words.StripMarks();
+    words.CountWords(WordField::Stripped);
+    if (words.wordCount >= kMinListWords) {
+      draw.ResetDraw();
+      return true;
+    }
+  }
+  prompter_.Stop(Ansi(kFewWordsText), kCaption);
+  words.loaded = false;
+  return false;
+}
+
+void Game::QuitForNoValidList() {
+  prompter_.Plain(Ansi(kNoValidListText));
+  view_.QuitProgram();
+}
+
+bool Game::LoadStartupWordList(const ConfigReader& readConfig) {
+  words.loaded = false;
+  std::string pathToTry;
+  if (readConfig("config.pan", words.listPath)) {
+    pathToTry = words.listPath;
+    if (FileOpens(pathToTry))
+      LoadWordFileReporting(pathToTry);
+    if (!words.loaded) {
+      pathToTry = kDefaultList;
+    } else {
+      view_.SetThemeTooltip(words.listPath);
+    }
+  } else if (readConfig("config.def", words.listPath)) {
+    pathToTry = words.listPath;
+  } else {
+    pathToTry = words.listPath = kDefaultList;
+  }
+  if (!words.loaded && !LoadWordFileReporting(pathToTry)) {
+    prompter_.Plain(Ansi(kNoListFoundText));
+    view_.QuitProgram();
+    return false;
+  }
+  if (!AcceptStartupCount()) {
+    QuitForNoValidList();
+    return false;
+  }
+  currentTheme = words.theme;
+  StartWordInMode(kHideFewLetters);
+  return !view_.ProgramEnding();
+}

@@ -1,0 +1,75 @@
+#include "platform/game_folder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString startDirectory;
+
+bool HoldsGameData(const QString& folder) {
+  return QFileInfo::exists(folder + "/ejemplo");
+}
+
+bool Writable(const QString& folder) {
+  QFile probe(folder + "/.lurimba-write-test");
+  if (!probe.open(QIODevice::WriteOnly))
+    return false;
+  probe.close();
+  probe.remove();
+  return true;
+}
+
+// Copies the shipped folder without overwriting what the user already has.
+void CopyMissing(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString source = it.next();
+    const QString target = to + "/" + QDir(from).relativeFilePath(source);
+    if (QFileInfo::exists(target))
+      continue;
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::copy(source, target);
+  }
+}
+
+QString ShippedFolder(const QString& programFolder) {
+  const QStringList candidates = {programFolder + "/data", programFolder + "/../share/lurimba"};
+  for (const QString& folder : candidates) {
+    if (HoldsGameData(folder))
+      return QDir(folder).canonicalPath();
+  }
+  return {};
+}
+
+}  // namespace
+
+QString ChooseGameFolder(const QString& programFolder) {
+  const QString shipped = ShippedFolder(programFolder);
+  QString folder = shipped;
+  if (shipped.isEmpty() || !Writable(shipped)) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lurimba";
+    QDir().mkpath(folder);
+    if (!shipped.isEmpty())
+      CopyMissing(shipped, folder);
+  }
+  SetStartDirectory(folder);
+  RestoreStartDirectory();
+  return folder;
+}
+
+void RestoreStartDirectory() {
+  if (!startDirectory.isEmpty())
+    QDir::setCurrent(startDirectory);
+}
+
+QString StartDirectory() {
+  return startDirectory;
+}
+
+void SetStartDirectory(const QString& folder) {
+  startDirectory = folder;
+}

@@ -1,0 +1,14 @@
+// The game folder: where the program reads and writes everything by relative name.
+#pragma once
+
+#include <QString>
+
+// Picks the folder (beside the program when it holds the game data and can be
+// written, else a per-user folder filled from the shipped one), makes it
+// current and returns it. Empty when no folder with game data could be found.
+QString ChooseGameFolder(const QString& programFolder);
+
+// Makes the game folder current again (file dialogs may have moved it).
+void RestoreStartDirectory();
+QString StartDirectory();
+void SetStartDirectory(const QString& folder);

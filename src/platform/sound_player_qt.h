@@ -1,0 +1,21 @@
+// The four sounds, loaded once from the program's resources and played from memory.
+#pragma once
+
+#include <QObject>
+#include <QSoundEffect>
+#include <array>
+
+#include "sound_player.h"
+
+class QtSoundPlayer : public QObject, public SoundPlayer {
+ public:
+  QtSoundPlayer();
+  void Play(SoundId id, PlayMode mode) override;
+  void Stop() override;
+
+ private:
+  QSoundEffect& Effect(SoundId id) { return *effects_[static_cast<int>(id)]; }
+
+  std::array<QSoundEffect*, 4> effects_{};
+  QSoundEffect* playing_ = nullptr;
+};

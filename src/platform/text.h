@@ -1,0 +1,11 @@
+// The one crossing between the program's Windows-1252 text and Qt's strings.
+#pragma once
+
+#include <QString>
+#include <string>
+
+QString ToQt(const std::string& ansi);
+// Characters Windows-1252 cannot hold are dropped.
+std::string FromQt(const QString& text);
+// For paths: characters Windows-1252 cannot hold become '?'.
+std::string PathFromQt(const QString& path);

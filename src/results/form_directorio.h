@@ -1,0 +1,9 @@
+// The chooser of the score directory.
+#pragma once
+
+#include "app/plain_form.h"
+
+class TForm_directorio : public PlainForm {
+ public:
+  explicit TForm_directorio(QWidget* owner) : PlainForm(owner, "Form_directorio") {}
+};

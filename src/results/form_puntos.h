@@ -1,0 +1,9 @@
+// The ten best scores.
+#pragma once
+
+#include "app/plain_form.h"
+
+class TForm_puntos : public PlainForm {
+ public:
+  explicit TForm_puntos(QWidget* owner) : PlainForm(owner, "Form_puntos") {}
+};

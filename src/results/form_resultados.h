@@ -1,0 +1,9 @@
+// The results of the players, kept in results files.
+#pragma once
+
+#include "app/plain_form.h"
+
+class TForm_Resultados : public PlainForm {
+ public:
+  explicit TForm_Resultados(QWidget* owner) : PlainForm(owner, "Form_Resultados") {}
+};

@@ -1,0 +1,92 @@
+#include "screens/feedback_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "game.h"
+#include "platform/prompter_qt.h"
+
+namespace {
+
+// Sizes are the dialog's outer size; the frame takes about this much of it.
+const QSize kFrame(6, 26);
+
+struct Layout {
+  QSize label;
+  QPoint button;
+  QSize dialog;
+  bool picture;
+};
+
+const Layout kShort{{488, 79}, {173, 99}, {532, 172}, false};
+const Layout kLong{{308, 184}, {83, 209}, {755, 289}, true};
+
+}  // namespace
+
+FeedbackDialog::FeedbackDialog(QWidget* owner) : QDialog(owner), owner_(owner) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setModal(true);
+}
+
+void FeedbackDialog::Bind(QLabel* message, QPushButton* seguir, QLabel* picture,
+                          QPushButton* nulo) {
+  message_ = message;
+  seguir_ = seguir;
+  picture_ = picture;
+  nulo->move(nulo->x(), 500);  // out of sight; it takes the focus, Enter and Space do nothing
+  nulo->setFocus();
+}
+
+void FeedbackDialog::LoadPicture(const char* fileName, Dialogs& dialogs) {
+  QPixmap pixmap;
+  if (!pixmap.load(fileName, "BMP")) {
+    dialogs.Plain(Ansi("\nError.\n\nProblema con archivo de imagen '") + fileName + "'.\n");
+    return;
+  }
+  picture_->setPixmap(pixmap);
+}
+
+void FeedbackDialog::ShowText(const DialogText& text) {
+  const Layout& layout = text.layout == DialogLayout::Long ? kLong : kShort;
+  message_->setText(QString::fromUtf8(text.text.c_str()));
+  message_->resize(layout.label);
+  seguir_->move(layout.button);
+  picture_->setVisible(layout.picture);
+  setFixedSize(layout.dialog - kFrame);
+}
+
+void FeedbackDialog::PlaceBelowOwner(int right, int down) {
+  if (owner_)
+    move(owner_->pos() + QPoint(right, down));
+}
+
+void FeedbackDialog::SetSeguirVisible(bool visible) {
+  seguir_->setVisible(visible);
+}
+
+void FeedbackDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    if (seguir_->isVisible())
+      seguir_->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// Only "Seguir" closes the dialog; the window manager's close requests are refused.
+void FeedbackDialog::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    QDialog::closeEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+void FeedbackDialog::done(int result) {
+  closing_ = true;
+  QDialog::done(result);
+  closing_ = false;
+}

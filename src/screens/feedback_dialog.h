@@ -1,0 +1,41 @@
+// What the word-solved and word-failed dialogs share: no title-bar buttons,
+// "Seguir" as the only way out, a message and an optional picture.
+#pragma once
+
+#include <QDialog>
+
+#include "feedback.h"
+
+class QLabel;
+class QPushButton;
+class Dialogs;
+
+class FeedbackDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FeedbackDialog(QWidget* owner);
+
+  // "Seguir" is hidden while the child walks out of the room.
+  void SetSeguirVisible(bool visible);
+  QPushButton* Seguir() const { return seguir_; }
+  QLabel* Message() const { return message_; }
+  QLabel* Picture() const { return picture_; }
+
+ protected:
+  void Bind(QLabel* message, QPushButton* seguir, QLabel* picture, QPushButton* nulo);
+  // Loads the picture from the game folder; the dialog goes on without it on failure.
+  void LoadPicture(const char* fileName, Dialogs& dialogs);
+  void ShowText(const DialogText& text);
+  void PlaceBelowOwner(int right, int down);
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void done(int result) override;
+
+ private:
+  QWidget* owner_;
+  QLabel* message_ = nullptr;
+  QPushButton* seguir_ = nullptr;
+  QLabel* picture_ = nullptr;
+  bool closing_ = false;
+};

@@ -1,0 +1,41 @@
+#include "settings/form_charboton.h"
+
+#include "platform/text.h"
+#include "ui_form_charboton.h"
+
+TForm_charboton::TForm_charboton(QWidget* owner)
+    : QDialog(owner), ui_(std::make_unique<Ui::TForm_charboton>()) {
+  ui_->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  if (owner)
+    move(owner->pos() + QPoint(20, 30));
+  connect(ui_->Button_aceptar, &QPushButton::clicked, this, &TForm_charboton::Button_aceptarClick);
+  connect(ui_->Button_cancelar, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TForm_charboton::~TForm_charboton() = default;
+
+bool TForm_charboton::EditKey(std::string& keyCharBuffer, const QString& keyboardFontFamily) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(this), static_cast<QWidget*>(ui_->Edit_nuevo_char)}) {
+    QFont font = widget->font();
+    font.setFamily(keyboardFontFamily);
+    widget->setFont(font);
+  }
+  ui_->Button_char_actual->setText(ToQt(keyCharBuffer));
+  ui_->Edit_nuevo_char->setText(ToQt(keyCharBuffer));
+  ui_->Edit_nuevo_char->setFocus();
+  ui_->Edit_nuevo_char->selectAll();
+  buffer_ = &keyCharBuffer;
+  const bool accepted = exec() == QDialog::Accepted;
+  buffer_ = nullptr;
+  return accepted;
+}
+
+void TForm_charboton::Button_aceptarClick() {
+  if (buffer_) {
+    std::string typed = FromQt(ui_->Edit_nuevo_char->text()).substr(0, 1);
+    *buffer_ = typed == "&" ? "&&" : typed;
+  }
+  accept();
+}

@@ -1,0 +1,9 @@
+// The chooser of the background picture.
+#pragma once
+
+#include "app/plain_form.h"
+
+class TForm_dibujof : public PlainForm {
+ public:
+  explicit TForm_dibujof(QWidget* owner) : PlainForm(owner, "Form_dibujof") {}
+};

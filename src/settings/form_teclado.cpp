@@ -1,0 +1,76 @@
+#include "settings/form_teclado.h"
+
+#include <QDir>
+
+#include "charset.h"
+#include "platform/game_folder.h"
+#include "ui_form_teclado.h"
+
+namespace {
+
+constexpr int kPathLimit = 255;
+const char* const kFolder = "teclados";
+
+}  // namespace
+
+QString KeyboardFilePath(const QString& name) {
+  const qsizetype stop = name.indexOf('.');
+  return QString(kFolder) + "/" + (stop < 0 ? name : name.left(stop)) + ".tec";
+}
+
+TForm_teclado::TForm_teclado(QWidget* owner)
+    : QDialog(owner), ui_(std::make_unique<Ui::TForm_teclado>()) {
+  ui_->setupUi(this);
+  connect(ui_->Button_ok, &QPushButton::clicked, this, &TForm_teclado::Button_okClick);
+  connect(ui_->Button_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ui_->FileListBox, &QListWidget::currentTextChanged, ui_->Edit1, &QLineEdit::setText);
+}
+
+TForm_teclado::~TForm_teclado() = default;
+
+void TForm_teclado::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  RestoreStartDirectory();
+  RefreshList();
+}
+
+void TForm_teclado::RefreshList() {
+  ui_->FileListBox->clear();
+  const QDir folder(QDir::current().filePath(kFolder));
+  ui_->FileListBox->addItems(folder.entryList({"*.tec"}, QDir::Files, QDir::Name));
+}
+
+bool TForm_teclado::AcceptableName(const QString& name) {
+  if (name.isEmpty() || name.contains('*') || name.contains('?'))
+    return false;
+  if (name.contains('/') || name.contains('\\') || name.startsWith('.'))
+    return false;
+  bool representable = false;
+  Utf8ToAnsi(name.toStdString(), &representable);
+  if (!representable)
+    return false;
+  const QString path = StartDirectory() + "/" + KeyboardFilePath(name);
+  return path.toUtf8().size() <= kPathLimit;
+}
+
+void TForm_teclado::Button_okClick() {
+  if (!AcceptableName(ui_->Edit1->text()))
+    return;  // the chooser stays open
+  accept();
+}
+
+std::optional<QString> TForm_teclado::AskSaveName() {
+  setWindowTitle(QString::fromUtf8("Guardar configuración del teclado"));
+  ui_->Edit1->setEnabled(true);
+  if (exec() != QDialog::Accepted)
+    return std::nullopt;
+  return ui_->Edit1->text();
+}
+
+std::optional<QString> TForm_teclado::AskFileToRead() {
+  setWindowTitle(QString::fromUtf8("Leer configuración del teclado"));
+  ui_->Edit1->setEnabled(false);
+  if (exec() != QDialog::Accepted)
+    return std::nullopt;
+  return QDir::current().absoluteFilePath(QString(kFolder) + "/" + ui_->Edit1->text());
+}

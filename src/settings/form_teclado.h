@@ -1,0 +1,41 @@
+// The chooser of keyboard files in the folder "teclados".
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TForm_teclado;
+}
+
+class TForm_teclado : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm_teclado(QWidget* owner);
+  ~TForm_teclado() override;
+
+  Ui::TForm_teclado* ui() { return ui_.get(); }
+
+  // "Guardar": the name typed, or nothing when cancelled.
+  std::optional<QString> AskSaveName();
+  // "Leer": the full path of the file chosen in the list, or nothing.
+  std::optional<QString> AskFileToRead();
+
+  void Button_okClick();
+  // A name the chooser accepts: not empty, no wildcards, no folders, no hidden
+  // files, only Windows-1252 characters, and a path of at most 255 bytes.
+  static bool AcceptableName(const QString& name);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void RefreshList();
+
+  std::unique_ptr<Ui::TForm_teclado> ui_;
+};
+
+// "teclados/<name up to its first full stop>.tec"
+QString KeyboardFilePath(const QString& name);

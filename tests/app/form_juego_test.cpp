@@ -1,0 +1,393 @@
+// The main window driven as a child and a teacher use it.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "controls/gif_image.h"
+#include "platform/text.h"
+#include "screens/form_acierto.h"
+#include "screens/form_error.h"
+#include "support/window_fixture.h"
+#include "ui_form_acierto.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+QString Text(QLabel* label) {
+  return label->text();
+}
+
+// The key of the on-screen keyboard whose caption is `letter`.
+QPushButton* Key(TForm_juego& window, QChar letter) {
+  for (QPushButton* key : window.ui()->Panel_teclas->findChildren<QPushButton*>()) {
+    if (key->objectName().startsWith("Button_") && key->text() == QString(letter))
+      return key;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, CreatesTheThirteenWindowsWithOnlyTheMainOneToShow) {
+  const QWidget* windows[] = {
+      program->Form_inicio, program->Form_jugadores,  program->Form_Acierto,
+      program->Form_Error,  program->Form_Resultados, program->Form_op_fin,
+      program->Form_puntos, program->Form_charboton,  program->Form_dibujof,
+      program->Form_puzle,  program->Form_teclado,    program->Form_directorio};
+  const char* names[] = {"Form_inicio",     "Form_jugadores", "Form_Acierto", "Form_Error",
+                         "Form_Resultados", "Form_op_fin",    "Form_puntos",  "Form_charboton",
+                         "Form_dibujof",    "Form_puzle",     "Form_teclado", "Form_directorio"};
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(windows[i]->objectName(), names[i]);
+    EXPECT_FALSE(windows[i]->isVisible()) << names[i];
+  }
+  EXPECT_EQ(main().objectName(), "Form_juego");
+  EXPECT_EQ(main().windowTitle(), "Lurimba,");
+  // Before the first tick the window shows its design texts.
+  EXPECT_EQ(Text(main().ui()->Label_palabra), "palabra");
+  EXPECT_EQ(Text(main().ui()->Label_tiempo), "000:00");
+  EXPECT_FALSE(main().Timer_juego.isActive());
+}
+
+TEST_F(WindowTest, FirstTickStartsTheGameWithTheDefaultList) {
+  StartUp();
+  EXPECT_TRUE(main().StartupDone());
+  EXPECT_TRUE(main().Timer_juego.isActive());
+  EXPECT_TRUE(game().state.wordInPlay);
+  EXPECT_EQ(game().state.hideMode, kHideFewLetters);
+  EXPECT_TRUE(main().ui()->M_Ocultaralazarfasefacil->isChecked());
+  EXPECT_FALSE(main().ui()->M_VerPuntos->isChecked());
+  EXPECT_TRUE(Text(main().ui()->Label_tema).startsWith("Tema: "));
+  EXPECT_TRUE(Text(main().ui()->Label_pista).startsWith("Pista: "));
+  EXPECT_EQ(Text(main().ui()->Label_puntos), "0 / 0");
+  EXPECT_EQ(Text(main().ui()->Label_nombrejugador), "Sin nombre");
+  EXPECT_EQ(Text(main().ui()->Label_oportunidades), "5");
+  EXPECT_EQ(main().ui()->ListBox_temas->count(), 1);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // The clock counts the seconds of the word in play, from the first tick on.
+  EXPECT_EQ(Text(main().ui()->Label_tiempo), "  0 : 01");
+  for (int tick = 0; tick < 64; ++tick)
+    main().Timer_juegoTimer();
+  EXPECT_EQ(Text(main().ui()->Label_tiempo), "  1 : 05");
+}
+
+TEST_F(WindowTest, StartUpWithoutAnyWordListEndsTheProgram) {
+  QFile::remove(folder.path() + "/ejemplo");
+  StartUp();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].kind, "plain");
+  EXPECT_EQ(dialogs.messages[1].text,
+            Ansi("\nAl no encontrar archivo de palabras, \n\neste programa va a finalizar.\n"));
+  EXPECT_TRUE(main().ProgramEnding());
+  EXPECT_FALSE(main().isVisible());
+  EXPECT_FALSE(main().Timer_juego.isActive());
+}
+
+TEST_F(WindowTest, ChildFigureChangesPoseEveryThreeSeconds) {
+  StartUp();
+  std::vector<bool> firstPose;
+  for (int tick = 0; tick < 12; ++tick) {
+    main().Timer_juegoTimer();
+    firstPose.push_back(main().ui()->Image_nigno1->isVisibleTo(&main()));
+    EXPECT_NE(firstPose.back(), main().ui()->Image_nigno2->isVisibleTo(&main()));
+  }
+  EXPECT_EQ(firstPose, (std::vector<bool>{true, true, true, true, false, false, false, true, true,
+                                          true, false, false}));
+}
+
+TEST_F(WindowTest, TypedAndClickedLettersAreJudged) {
+  StartUp();
+  while (LettersToFind().size() < 2)
+    game().StartWord();  // one right letter must not end it
+  const std::string toFind = LettersToFind();
+  ASSERT_FALSE(toFind.empty());
+  const std::string before = FromQt(Text(main().ui()->Label_palabra));
+
+  // A right letter typed on the real keyboard appears in the word.
+  QTest::keyClicks(&main(), ToQt(std::string(1, toFind[0])));
+  const std::string after = FromQt(Text(main().ui()->Label_palabra));
+  EXPECT_NE(before, after);
+  EXPECT_NE(after.find(toFind[0]), std::string::npos);
+  ASSERT_GE(sound.played.size(), 2u);
+  EXPECT_EQ(sound.played[0], std::make_pair(SoundId::SonidoTecla, PlayMode::Sync));
+  EXPECT_EQ(sound.played[1], std::make_pair(SoundId::LetraCorrecta, PlayMode::Async));
+
+  // A wrong letter clicked on the keyboard fills a label and breaks the floor.
+  QPushButton* wrongKey = Key(main(), QChar(WrongLetter()));
+  ASSERT_NE(wrongKey, nullptr);
+  QTest::mouseClick(wrongKey, Qt::LeftButton);
+  EXPECT_EQ(Text(main().ui()->Label_letrafallo1), QString(QChar(WrongLetter())));
+  EXPECT_TRUE(main().ui()->Image_sfallo1->isVisibleTo(&main()));
+  EXPECT_FALSE(main().ui()->Image_sfallo2->isVisibleTo(&main()));
+  EXPECT_EQ(Text(main().ui()->Label_oportunidades), "4");
+  EXPECT_EQ(game().state.inputSource, InputSource::OnScreenKey);
+
+  // A digit typed is not a letter of the game; Enter and space never count.
+  const int steps = game().state.failureSteps;
+  QTest::keyClicks(&main(), "7 ");
+  QTest::keyClick(&main(), Qt::Key_Return);
+  EXPECT_EQ(game().state.failureSteps, steps);
+}
+
+TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
+  StartUp();
+  for (char c : LettersToFind())
+    main().FormKeyPress(c);
+  EXPECT_FALSE(game().state.wordInPlay);
+  EXPECT_TRUE(game().state.exitAnimationPending);
+  EXPECT_TRUE(main().ui()->Label_palabra2->isVisibleTo(&main()));
+  EXPECT_FALSE(main().ui()->Label_palabra->isVisibleTo(&main()));
+  EXPECT_EQ(Text(main().ui()->Label_puntos), "10 / 10");
+
+  TForm_Acierto& dialog = *program->Form_Acierto;
+  main().Timer_iconoTimer();  // step 1: the dialog opens without blocking the timer
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.Seguir()->isVisibleTo(&dialog));
+  EXPECT_TRUE(main().ui()->Image_salida1->isVisibleTo(&main()));
+  EXPECT_FALSE(main().ui()->Image_nigno1->isVisibleTo(&main()));
+  EXPECT_EQ(dialog.Message()->text(), "¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar");
+  EXPECT_TRUE(dialog.Picture()->isVisibleTo(&dialog));
+  EXPECT_EQ(sound.played.back(), std::make_pair(SoundId::Acierto, PlayMode::Loop));
+
+  // Esc cannot close the dialog while the child is still walking out.
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  for (int step = 2; step <= 8; ++step) {
+    main().Timer_iconoTimer();
+    QLabel* frames[] = {main().ui()->Image_salida1, main().ui()->Image_salida2,
+                        main().ui()->Image_salida3, main().ui()->Image_salida4,
+                        main().ui()->Image_salida5, main().ui()->Image_salida6,
+                        main().ui()->Image_salida7, main().ui()->Image_salida8};
+    EXPECT_TRUE(frames[step - 1]->isVisibleTo(&main())) << step;
+    EXPECT_FALSE(frames[step - 2]->isVisibleTo(&main())) << step;
+    EXPECT_FALSE(dialog.Seguir()->isVisibleTo(&dialog)) << step;
+  }
+  main().Timer_iconoTimer();  // step 9
+  EXPECT_TRUE(dialog.Seguir()->isVisibleTo(&dialog));
+  EXPECT_FALSE(game().state.exitAnimationPending);
+  EXPECT_FALSE(main().ui()->Image_salida8->isVisibleTo(&main()));
+  EXPECT_EQ(main().ExitStep(), 1);
+
+  // "Seguir": the first scene of the decorations and a new word.
+  const int stopsBefore = sound.stops;
+  QTest::mouseClick(dialog.Seguir(), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_GT(sound.stops, stopsBefore);
+  EXPECT_TRUE(game().state.wordInPlay);
+  EXPECT_TRUE(main().ui()->Label_palabra->isVisibleTo(&main()));
+  EXPECT_FALSE(main().ui()->Label_palabra2->isVisibleTo(&main()));
+  EXPECT_TRUE(main().Decoration(1)->isVisibleTo(&main()));
+  EXPECT_FALSE(main().Decoration(2)->isVisibleTo(&main()));
+  EXPECT_FALSE(main().Decoration(3)->isVisibleTo(&main()));
+  EXPECT_EQ(main().Decoration(4)->Left(), 450);
+  EXPECT_EQ(dialog.SuccessScene(), 2);
+}
+
+TEST_F(WindowTest, SolveAfterAWrongLetterOpensTheDialogAtOnce) {
+  StartUp();
+  main().FormKeyPress(WrongLetter());
+  TForm_Acierto& dialog = *program->Form_Acierto;
+  QString shownText;
+  bool seguirShown = false;
+  WhileModal(
+      [&] {
+        for (char c : LettersToFind())
+          main().FormKeyPress(c);
+      },
+      [&] {
+        shownText = dialog.Message()->text();
+        seguirShown = dialog.Seguir()->isVisible();
+        dialog.Seguir()->click();
+      });
+  EXPECT_EQ(shownText, "Has acertado,\npero no puedes pasar");
+  EXPECT_TRUE(seguirShown);
+  EXPECT_EQ(Text(main().ui()->Label_puntos), "5 / 5");
+  EXPECT_FALSE(main().ui()->Image_sfallo1->isVisibleTo(&main()));
+  EXPECT_TRUE(game().state.wordInPlay);
+  // No tune and no change of scenery after a solve with mistakes.
+  for (const auto& [id, mode] : sound.played)
+    EXPECT_NE(id, SoundId::Acierto);
+  EXPECT_EQ(dialog.SuccessScene(), 1);
+}
+
+TEST_F(WindowTest, SixthFailedWordShowsTheLongMessage) {
+  StartUp();
+  TForm_Error& dialog = *program->Form_Error;
+  std::vector<QString> texts;
+  std::vector<bool> pictures;
+  for (int word = 0; word < 7; ++word) {
+    WhileModal(
+        [&] {
+          for (int wrong = 0; wrong < 6 && game().state.wordInPlay; ++wrong) {
+            main().FormKeyPress(WrongLetter(wrong));
+          }
+        },
+        [&] {
+          texts.push_back(dialog.Message()->text());
+          pictures.push_back(dialog.Picture()->isVisible());
+          QTest::keyClick(&dialog, Qt::Key_Escape);  // Esc presses "Seguir"
+        });
+  }
+  ASSERT_EQ(texts.size(), 7u);
+  for (int i : {0, 1, 2, 3, 4, 6}) {
+    EXPECT_EQ(texts[i], "¡¡ Has fallado !!\nPrueba con otra palabra") << i;
+    EXPECT_FALSE(pictures[i]) << i;
+  }
+  EXPECT_EQ(texts[5], "¡ Estás fallando mucho !\n\nSigue probando\npero debes pensar mejor.");
+  EXPECT_TRUE(pictures[5]);
+  EXPECT_EQ(Text(main().ui()->Label_puntos), "-21 / -21");
+  EXPECT_EQ(Text(main().ui()->Label_pfalladas), "7");
+}
+
+TEST_F(WindowTest, ModeMenuIsARadioGroupAndRefusedCommandsKeepTheMode) {
+  StartUp();
+  main().ui()->M_Ocultarsololaprimeraylaltima->trigger();
+  EXPECT_EQ(game().state.hideMode, kHideAllButEnds);
+  EXPECT_EQ(game().state.helpContext, 515);
+  int checked = 0;
+  for (int mode = 1; mode <= kModeCount; ++mode)
+    checked += main().ModeAction(mode)->isChecked();
+  EXPECT_EQ(checked, 1);
+  EXPECT_TRUE(main().ui()->M_Ocultarsololaprimeraylaltima->isChecked());
+
+  // A list with a word without marks cannot be played in the marked-letters mode.
+  game().words.allMarked = false;
+  main().ui()->M_Ocultarletrasmarcadas->trigger();
+  EXPECT_EQ(game().state.hideMode, kHideAllButEnds);
+  EXPECT_TRUE(main().ui()->M_Ocultarsololaprimeraylaltima->isChecked());
+  EXPECT_FALSE(main().ui()->M_Ocultarletrasmarcadas->isChecked());
+  ASSERT_FALSE(dialogs.messages.empty());
+  EXPECT_EQ(dialogs.messages.back().kind, "stop");
+}
+
+TEST_F(WindowTest, OptionMenusFollowTheirRules) {
+  StartUp();
+  Ui::TForm_juego& ui = *main().ui();
+  ui.M_Ocultarsolovocales->trigger();
+  EXPECT_TRUE(ui.M_Tenerencuentasololasvocales->isEnabled());
+  ui.M_Tenerencuentasololasvocales->trigger();
+  EXPECT_TRUE(game().state.vowelsOnly);
+  EXPECT_TRUE(ui.M_Marcarlasvocales->isChecked());
+  EXPECT_TRUE(ui.BitBtn_a->isVisibleTo(&main()));
+  EXPECT_FALSE(ui.BitBtn_MA->isVisibleTo(&main()));
+  EXPECT_FALSE(ui.M_Tenerencuentatodaslasletras->isChecked());
+
+  ui.M_Ponertodaslasquehay->trigger();
+  EXPECT_FALSE(game().state.revealAllOccurrences);
+  EXPECT_TRUE(game().state.countRepeatedLetters);
+  EXPECT_FALSE(ui.M_Notenerencuentalasyapulsadas->isEnabled());
+  EXPECT_FALSE(ui.M_Notenerencuentalasyapulsadas->isChecked());
+  ui.M_Ponertodaslasquehay->trigger();
+  EXPECT_TRUE(ui.M_Notenerencuentalasyapulsadas->isEnabled());
+  EXPECT_FALSE(ui.M_Notenerencuentalasyapulsadas->isChecked());
+
+  ui.M_Ocultaralazarfasefacil->trigger();
+  EXPECT_FALSE(ui.M_Tenerencuentasololasvocales->isEnabled());
+  ui.M_Tresletraserroneas->trigger();
+  EXPECT_EQ(game().state.allowedFailures, 2);
+  EXPECT_EQ(Text(ui.Label_oportunidades), "2");
+  EXPECT_TRUE(ui.M_Tresletraserroneas->isChecked());
+  EXPECT_FALSE(ui.M_Cincoletraserrneaspermitidas->isChecked());
+  // Choosing the checked item again still starts a new word.
+  game().state.elapsedSeconds = 30;
+  ui.M_Tresletraserroneas->trigger();
+  EXPECT_EQ(game().state.elapsedSeconds, 0);
+}
+
+TEST_F(WindowTest, ViewTogglesShowAndHideTheirPanels) {
+  StartUp({"ANA", "LUIS"});  // two players: the current-player box shows too
+  Ui::TForm_juego& ui = *main().ui();
+  const std::pair<QAction*, QWidget*> toggles[] = {
+      {ui.M_VerTemadelaspalabras, ui.Label_tema},
+      {ui.M_Verpistasobrepalabra, ui.Label_pista},
+      {ui.M_Vertiempo, ui.Label_tiempo},
+      {ui.M_VerControldepalabras, ui.GroupBox_controlpalabras},
+      {ui.M_Verletrasfalladas, ui.GroupBox_letrasfalladas},
+      {ui.M_Verfallospermitidos, ui.GroupBox_oportunidades},
+      {ui.M_Vernombrejugadoractual, ui.GroupBox_jugador},
+      {ui.M_Verteclado, ui.Panel_teclas}};
+  for (const auto& [action, target] : toggles) {
+    action->trigger();
+    EXPECT_FALSE(action->isChecked());
+    EXPECT_FALSE(target->isVisibleTo(&main())) << target->objectName().toStdString();
+    action->trigger();
+    EXPECT_TRUE(action->isChecked());
+    EXPECT_TRUE(target->isVisibleTo(&main())) << target->objectName().toStdString();
+  }
+}
+
+TEST_F(WindowTest, ReadingAnotherListChangesThemeAndTooltip) {
+  StartUp();
+  const std::string path = PathFromQt(folder.path() + "/archivos/animales.lma");
+  dialogs.filesToOpen = {path};
+  main().M_LeerpalabrasdearchivoClick();
+  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(dialogs.fileRequests[0].title, "Leer palabras de archivo");
+  EXPECT_EQ(dialogs.fileRequests[0].pattern, PathFromQt(folder.path()) + "/archivos/*.lma");
+  EXPECT_EQ(Text(main().ui()->Label_tema), "Tema: Animales");
+  EXPECT_EQ(main().ui()->Label_tema->toolTip(), ToQt(path));
+  EXPECT_EQ(main().ui()->ListBox_temas->count(), 2);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WindowTest, RightClickOnTheWordChoosesItsFont) {
+  StartUp();
+  QFont chosen("Liberation Sans", 28);
+  chosen.setBold(true);
+  dialogs.fonts = {chosen};
+  QTest::mouseClick(main().ui()->Label_palabra, Qt::LeftButton);  // only the right button acts
+  EXPECT_EQ(dialogs.fonts.size(), 1u);
+  QTest::mouseClick(main().ui()->Label_palabra, Qt::RightButton);
+  EXPECT_EQ(main().ui()->Panel_palabra->font().family(), "Liberation Sans");
+  EXPECT_EQ(main().ui()->Label_palabra->font().pointSize(), 28);
+  EXPECT_EQ(main().ui()->Label_letrafallo3->font().family(), "Liberation Sans");
+  EXPECT_NE(main().ui()->Label_letrafallo3->font().pointSize(), 28);
+}
+
+TEST_F(WindowTest, PlayerButtonsStopAtTheEnds) {
+  StartUp();
+  QTest::mouseClick(main().ui()->Button_jugadorsiguiente, Qt::LeftButton);
+  QTest::mouseClick(main().ui()->Button_jugadoranterior, Qt::LeftButton);
+  EXPECT_EQ(game().players.currentPlayer, 1);
+  EXPECT_FALSE(main().ui()->Button_jugadorsiguiente->isEnabled());
+}
+
+TEST_F(WindowTest, TerminarJuegoAsksBeforeEnding) {
+  StartUp();
+  dialogs.answers = {false};
+  main().ui()->Terminarjuego1->trigger();
+  EXPECT_FALSE(main().ProgramEnding());
+  EXPECT_TRUE(main().isVisible());
+  dialogs.answers = {true};
+  main().ui()->Terminarjuego1->trigger();
+  EXPECT_TRUE(main().ProgramEnding());
+  EXPECT_FALSE(main().isVisible());
+  EXPECT_EQ(dialogs.messages.back().text,
+            Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
+}
+
+TEST_F(WindowTest, ClosingTheWindowNeverEndsTheGameByItself) {
+  StartUp();
+  game().state.elapsedSeconds = 40;
+  dialogs.answers = {false};
+  EXPECT_FALSE(main().close());
+  EXPECT_TRUE(main().isVisible());
+  EXPECT_FALSE(main().ProgramEnding());
+  EXPECT_EQ(game().state.elapsedSeconds, 0);  // a new word
+}
+
+TEST_F(WindowTest, AuthorAndInformationPage) {
+  StartUp();
+  main().ui()->M_Autor->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "info");
+  QFile::remove(folder.path() + "/lurim_w.htm");
+  main().ui()->M_Version->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].kind, "plain");
+  EXPECT_EQ(dialogs.messages[1].text,
+            dialogs.messages[0].text + Ansi("Falta el archivo 'htm' de información."));
+}

@@ -1,0 +1,281 @@
+// Starting a word: the draw, the hiding mode, the reset of the word shown, and
+// the menu commands of the modes and options.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "charset.h"
+#include "fakes.h"
+
+namespace {
+
+const std::string kNoListText =
+    "\n\nNo hay archivo en memoria para jugar. Debes abrir un archivo de palabras.\n\n";
+const std::string kNoMarksText = Ansi(
+    "\n\nEl archivo en memoria tiene palabras \"SIN marcas\".\n\nPor tanto, esta opción de juego "
+    "no es posible.\n");
+const std::string kNoVowelsText = Ansi(
+    "\nHay una o más palabras en el archivo, sin letras vocales. Imposible jugar con ellas en "
+    "esta opción de juego.\nEl programa va a cambiar de opción de juego para continuar. "
+    "\nDespués, puede elegir otra opción de juego.");
+const std::string kNoConsonantsText = Ansi(
+    "\nHay una o más palabras en el archivo, sin letras consonantes. Imposible jugar con ellas "
+    "en esta opción de juego.\nEl programa va a cambiar de opción de juego para continuar. "
+    "\nDespués, puede elegir otra opción de juego.");
+const std::string kNoPlayableText = Ansi(
+    "\n\nNinguna palabra del archivo en memoria se puede jugar con esta opción de juego.\n\nPor "
+    "tanto, el programa va a cambiar de opción de juego.\n");
+const std::string kNoValidListText =
+    "\nAl no disponer de archivo de palabras correcto, \n\neste programa va a finalizar.\n";
+
+const std::vector<std::string> kAnimals = {"v/aca", "pe/rro", "ga/to", "/oso",   "lo/bo",
+                                           "/pez",  "to/ro",  "ra/ta", "ca/bra", "pa/to"};
+
+TEST(GameStartTest, ShowsHintThemeAndResetsTheWordInOrder) {
+  Harness h;
+  h.UseWords(kAnimals);
+  GameState& s = h.game.state;
+  s.allowedFailures = 2;
+  s.elapsedSeconds = 77;
+  s.pressedLetters = "xyz";
+  s.failedLetters = "xy";
+  s.failureSteps = 4;
+  h.game.players.records[0].solvedTotal = 3;
+  h.game.players.records[0].failedTotal = 4;
+  h.game.players.scores[1].points = 7;
+  h.game.players.scores[0].points = 12;
+  h.view.vowelMarksChecked = true;
+  h.randoms = {2};
+  h.game.StartWordInMode(kHideFewLetters);
+  const std::vector<std::string> expected = {"SetModeChecked 4",
+                                             "SetHintText Pista: pista 2",
+                                             "SetThemeText Tema: Animales",
+                                             "HideSceneFrames",
+                                             "SetWordText p . r . o ",
+                                             "SetWordCounters 3 4",
+                                             "SetChances 2",
+                                             "ClearFailedLetters",
+                                             "ShowVowelOverlay 1",
+                                             "SetPlayerName Sin nombre",
+                                             "SetPointsText 7 / 12",
+                                             "SetVowelOptionsEnabled 0"};
+  EXPECT_EQ(h.log.entries, expected);
+  EXPECT_EQ(s.currentWord, 2);
+  EXPECT_TRUE(s.wordInPlay);
+  EXPECT_EQ(s.elapsedSeconds, 0);
+  EXPECT_EQ(s.foundCount, 0);
+  EXPECT_EQ(s.failureSteps, 0);
+  EXPECT_EQ(s.chancesLeft, 2);
+  EXPECT_EQ(s.pressedLetters, "");
+  EXPECT_EQ(s.failedLetters, "");
+  EXPECT_EQ(s.helpContext, 510);
+
+  h.game.words.slots[5].hint = "";
+  h.randoms = {5};
+  h.game.StartWord();
+  EXPECT_EQ(h.view.hintText, "Pista: ");
+}
+
+TEST(GameStartTest, ModeSetsHelpTopicAndAllowedFailures) {
+  const int helpTopics[] = {0, 512, 513, 515, 510, 511, 514};
+  for (bool vowelsOnly : {false, true}) {
+    for (int mode = 1; mode <= 6; ++mode) {
+      SCOPED_TRACE(testing::Message() << "mode " << mode << " vowelsOnly " << vowelsOnly);
+      Harness h;
+      h.UseWords(kAnimals);
+      h.game.state.vowelsOnly = vowelsOnly;
+      h.game.StartWordInMode(mode);
+      EXPECT_EQ(h.game.state.hideMode, mode);
+      EXPECT_EQ(h.view.modeChecked, mode);
+      EXPECT_EQ(h.game.state.helpContext, helpTopics[mode]);
+      EXPECT_EQ(h.game.state.wordAllowedFailures, mode == 1 && vowelsOnly ? 2 : 5);
+      EXPECT_EQ(h.view.chances, h.game.state.wordAllowedFailures);
+      EXPECT_EQ(h.view.vowelOptionsEnabled, mode == 1);
+      EXPECT_TRUE(h.game.state.wordInPlay);
+    }
+  }
+  Harness h;
+  h.UseWords(kAnimals);
+  h.game.state.hideMode = 0;
+  h.game.StartWord();
+  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+}
+
+TEST(GameStartTest, HiddenSpaceIsFoundFromTheStart) {
+  Harness h;
+  h.StartOnly("pan duro", kHideAllButEnds);
+  EXPECT_EQ(h.view.wordText, "p . .   . . . o ");
+  EXPECT_EQ(h.game.state.hiddenCount, 6);
+  EXPECT_EQ(h.game.state.foundCount, 1);
+  EXPECT_EQ(h.game.state.hiddenLetters[2], '.');
+}
+
+TEST(GameStartTest, WordWithNothingToFindIsDrawnAgain) {
+  Harness h;
+  h.UseWords({"12", "casa", "3-4", "casa", "12", "casa", "12", "casa", "12", "casa"});
+  for (int round = 0; round < 20; ++round) {
+    h.randoms = {round % 2 ? 1 : 3};
+    h.game.StartWordInMode(kHideFewLetters);
+    ASSERT_EQ(h.game.words.slots[h.game.state.currentWord].word, "casa");
+    EXPECT_GT(h.game.state.hiddenCount, h.game.state.foundCount);
+  }
+}
+
+struct NoLetterCase {
+  int mode;
+  std::string word;
+  std::string shown;
+  std::string notice;
+};
+
+class NoLetterToHideTest : public testing::TestWithParam<NoLetterCase> {};
+
+TEST_P(NoLetterToHideTest, ShowsTheWordThenNoticeThenModeFour) {
+  const NoLetterCase& c = GetParam();
+  Harness h;
+  h.UseWords({c.word, "sol", "sol", "sol", "sol", "sol", "sol", "sol", "sol", "sol"});
+  h.randoms = {1, 2};
+  h.game.ChooseMode(c.mode);
+  ASSERT_EQ(h.prompter.messages.size(), 1u);
+  EXPECT_EQ(h.prompter.messages[0].kind, "Plain");
+  EXPECT_EQ(h.prompter.messages[0].text, c.notice);
+  const int shown = h.log.Find("SetWordText");
+  const int notice = h.log.Find("Plain");
+  ASSERT_GE(shown, 0);
+  EXPECT_EQ(h.log.entries[shown], "SetWordText " + c.shown);
+  EXPECT_LT(shown, notice);
+  EXPECT_EQ(h.log.Find("SetModeChecked 4", notice), notice + 1);
+  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+  EXPECT_EQ(h.game.state.helpContext, 510);
+  EXPECT_EQ(h.view.wordText, "s . l ");
+  EXPECT_TRUE(h.game.state.wordInPlay);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, NoLetterToHideTest,
+                         testing::Values(NoLetterCase{1, "xyz", "x y z ", kNoVowelsText},
+                                         NoLetterCase{2, Ansi("oía"), Ansi("o í a "),
+                                                      kNoConsonantsText}));
+
+TEST(GameCommandTest, ModeNeedsAListAndMarks) {
+  Harness h;
+  h.game.ChooseMode(kHideAllButEnds);
+  ASSERT_EQ(h.prompter.messages.size(), 1u);
+  EXPECT_EQ(h.prompter.messages[0].text, kNoListText);
+  EXPECT_EQ(h.prompter.messages[0].caption, "Lurimba");
+  EXPECT_EQ(h.log.entries.size(), 1u);
+  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+
+  std::vector<std::string> words = kAnimals;
+  words[9] = "pato";  // no mark
+  h.UseWords(words);
+  h.game.StartWordInMode(kHideAllButEnds);
+  const std::string before = h.view.wordText;
+  h.log.entries.clear();
+  h.game.ChooseMode(kHideMarked);
+  ASSERT_EQ(h.prompter.messages.size(), 2u);
+  EXPECT_EQ(h.prompter.messages[1].text, kNoMarksText);
+  EXPECT_EQ(h.prompter.messages[1].kind, "Stop");
+  EXPECT_EQ(h.log.entries, std::vector<std::string>{"Stop Lurimba"});
+  EXPECT_EQ(h.game.state.hideMode, kHideAllButEnds);
+  EXPECT_EQ(h.view.wordText, before);
+
+  h.UseWords(kAnimals);
+  h.game.ChooseMode(kHideMarked);
+  EXPECT_EQ(h.game.state.hideMode, kHideMarked);
+  EXPECT_EQ(h.view.modeChecked, kHideMarked);
+  // The current mode chosen again starts a new word.
+  const int starts = h.log.Count("SetHintText");
+  h.game.ChooseMode(kHideMarked);
+  EXPECT_EQ(h.log.Count("SetHintText"), starts + 1);
+}
+
+TEST(GameCommandTest, Options) {
+  Harness h;
+  h.UseWords(kAnimals);
+  h.game.StartWordInMode(kHideVowels);
+  h.log.entries.clear();
+  h.game.SetVowelsOnly(true);
+  EXPECT_EQ(h.log.entries,
+            (std::vector<std::string>{"SetVowelMarksChecked 1", "ShowVowelOverlay 1"}));
+  EXPECT_TRUE(h.game.state.vowelsOnly);
+  // The word in play keeps its allowed failures; the next one has two.
+  EXPECT_EQ(h.game.state.wordAllowedFailures, 5);
+  h.game.StartWord();
+  EXPECT_EQ(h.game.state.wordAllowedFailures, 2);
+  h.log.entries.clear();
+  h.game.SetVowelsOnly(false);
+  EXPECT_EQ(h.log.entries,
+            (std::vector<std::string>{"SetVowelMarksChecked 0", "ShowVowelOverlay 0"}));
+  EXPECT_FALSE(h.game.state.vowelsOnly);
+
+  GameState& s = h.game.state;
+  h.game.ToggleIgnorePressedLetters();
+  EXPECT_TRUE(s.countRepeatedLetters);
+  h.game.ToggleIgnorePressedLetters();
+  EXPECT_FALSE(s.countRepeatedLetters);
+  h.game.ToggleRevealAll();
+  EXPECT_FALSE(s.revealAllOccurrences);
+  EXPECT_TRUE(s.countRepeatedLetters);
+  h.game.ToggleIgnorePressedLetters();  // not available while one occurrence is revealed a press
+  EXPECT_TRUE(s.countRepeatedLetters);
+  h.game.ToggleRevealAll();
+  EXPECT_TRUE(s.revealAllOccurrences);
+  EXPECT_TRUE(s.countRepeatedLetters);
+
+  h.game.StartWordInMode(kHideAllButEnds);
+  const int starts = h.log.Count("SetHintText");
+  h.game.SetAllowedFailures(2);
+  EXPECT_EQ(h.log.Count("SetHintText"), starts + 1);
+  EXPECT_EQ(h.game.state.hideMode, kHideAllButEnds);
+  EXPECT_EQ(h.view.chances, 2);
+}
+
+struct NoPlayableCase {
+  const char* name;
+  int mode;
+  std::vector<std::string> words;
+  bool quits;
+};
+
+class NoPlayableWordTest : public testing::TestWithParam<NoPlayableCase> {};
+
+TEST_P(NoPlayableWordTest, StopsDrawing) {
+  const NoPlayableCase& c = GetParam();
+  Harness h;
+  h.UseWords(c.words);
+  h.game.StartWordInMode(c.mode);
+  std::vector<Message> expected;
+  if (c.mode != kHideFewLetters)
+    expected.push_back({"Stop", kNoPlayableText, "Lurimba"});
+  if (c.quits)
+    expected.push_back({"Plain", kNoValidListText, ""});
+  ASSERT_EQ(h.prompter.messages.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(h.prompter.messages[i].kind, expected[i].kind);
+    EXPECT_EQ(h.prompter.messages[i].text, expected[i].text);
+    EXPECT_EQ(h.prompter.messages[i].caption, expected[i].caption);
+  }
+  EXPECT_EQ(h.view.ending, c.quits);
+  EXPECT_EQ(h.log.Count("QuitProgram"), c.quits ? 1 : 0);
+  if (!c.quits) {
+    EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+    EXPECT_EQ(h.view.modeChecked, kHideFewLetters);
+    EXPECT_TRUE(h.game.state.wordInPlay);
+    EXPECT_EQ(h.view.wordText.size(), 2 * kWordLength);
+  }
+}
+
+const std::vector<std::string> kLetters = {"a", "b", "/c", "d", "e", "f", "g", "h", "i", "/j"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, NoPlayableWordTest,
+    testing::Values(NoPlayableCase{"ShortWordsInModeThree", kHideAllButEnds, kLetters, true},
+                    NoPlayableCase{"ShortWordsInModeFour", kHideFewLetters, kLetters, true},
+                    NoPlayableCase{"ShortWordsInModeOne", kHideVowels, kLetters, true},
+                    NoPlayableCase{"NothingToFindInModeFour", kHideFewLetters, Repeat("1-2"), true},
+                    NoPlayableCase{"LongMarkedWords", kHideMarked,
+                                   Repeat("/" + std::string(31, 'm')), false}),
+    [](const testing::TestParamInfo<NoPlayableCase>& info) { return info.param.name; });
+
+}  // namespace

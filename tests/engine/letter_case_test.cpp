@@ -1,0 +1,64 @@
+// Case of Windows-1252 letters, over all 256 codes.
+#include "letter_case.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// Every pair of the code page: capital, small.
+std::set<std::pair<int, int>> CasePairs() {
+  std::set<std::pair<int, int>> pairs;
+  for (int c = 'A'; c <= 'Z'; ++c)
+    pairs.insert({c, c + 32});
+  const int accentedCapitals[] = {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7, 0xC8, 0xC9,
+                                  0xCA, 0xCB, 0xCC, 0xCD, 0xCE, 0xCF, 0xD0, 0xD1, 0xD2, 0xD3,
+                                  0xD4, 0xD5, 0xD6, 0xD8, 0xD9, 0xDA, 0xDB, 0xDC, 0xDD, 0xDE};
+  for (int c : accentedCapitals)
+    pairs.insert({c, c + 32});
+  pairs.insert({0x8A, 0x9A});  // Š š
+  pairs.insert({0x8C, 0x9C});  // Œ œ
+  pairs.insert({0x8E, 0x9E});  // Ž ž
+  pairs.insert({0x9F, 0xFF});  // Ÿ ÿ
+  return pairs;
+}
+
+char C(int code) {
+  return static_cast<char>(code);
+}
+
+}  // namespace
+
+TEST(LetterCase, EveryCodeMapsToItsPartnerOrItself) {
+  const auto pairs = CasePairs();
+  for (int code = 0; code < 256; ++code) {
+    int upper = code;
+    int lower = code;
+    for (const auto& [capital, small] : pairs) {
+      if (code == small)
+        upper = capital;
+      if (code == capital)
+        lower = small;
+    }
+    EXPECT_EQ(ToUpper(C(code)), C(upper)) << "code " << code;
+    EXPECT_EQ(ToLower(C(code)), C(lower)) << "code " << code;
+    EXPECT_EQ(HasCasePartner(C(code)), upper != code || lower != code) << "code " << code;
+  }
+}
+
+TEST(LetterCase, LettersWithoutACapitalAndSignsStayAsTheyAre) {
+  // ß has no single capital (never "SS"), µ none either; × and ÷ are signs.
+  for (int code : {0xDF, 0xB5, 0xD7, 0xF7, int{'7'}, int{'&'}, int{'$'}, 0x83}) {
+    EXPECT_EQ(ToUpper(C(code)), C(code)) << code;
+    EXPECT_EQ(ToLower(C(code)), C(code)) << code;
+  }
+}
+
+TEST(LetterCase, WholeCaptionsConvert) {
+  EXPECT_EQ(ToUpper("\xF1"
+                    "a&&7\xE7"),
+            "\xD1"
+            "A&&7\xC7");
+  EXPECT_EQ(ToLower("\xC1\xC9\xCD\xD3\xDA\xDC"), "\xE1\xE9\xED\xF3\xFA\xFC");
+}

@@ -1,0 +1,114 @@
+// Plays the real program under a display server and saves what a child sees,
+// as PNG files, into the folder given as the only argument. Run it from a fresh
+// copy of the game folder.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/program.h"
+#include "platform/game_folder.h"
+#include "platform/prompter_qt.h"
+#include "platform/sound_player_qt.h"
+#include "support/play.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+QString outputFolder;
+int failures = 0;
+
+void Settle(int ms = 300) {
+  QTest::qWait(ms);
+}
+
+void Save(const QString& name) {
+  Settle();
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+  const QString path = outputFolder + "/" + name + ".png";
+  if (!shot.save(path)) {
+    ++failures;
+    qWarning("could not save %s", qPrintable(path));
+  }
+}
+
+// Runs `action` once `window` is on screen (modal windows block their opener).
+void WhenVisible(QWidget* window, const std::function<void()>& action) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [=] {
+    if (!window->isVisible())
+      return;
+    poll->stop();
+    poll->deleteLater();
+    action();
+  });
+  poll->start(50);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2)
+    return 2;
+  outputFolder = QDir(argv[1]).absolutePath();
+  const QString prefix = QString("%1x%2-")
+                             .arg(QGuiApplication::primaryScreen()->size().width())
+                             .arg(QGuiApplication::primaryScreen()->size().height());
+  SetStartDirectory(QDir::currentPath());
+
+  QtDialogs dialogs;
+  QtSoundPlayer sound;
+  Program program(dialogs, sound);
+  dialogs.SetOwner(program.Form_juego.get());
+  TForm_juego& main = *program.Form_juego;
+  main.showMaximized();
+  Settle(500);
+  main.Timer_juego.stop();  // the screenshots drive the timers themselves
+  main.Timer_icono.stop();
+  main.Timer_juegoTimer();
+  Game& game = main.game();
+  Save(prefix + "1-start");
+
+  const std::string toFind = LettersToFind(game);
+  if (toFind.size() > 1)
+    main.FormKeyPress(toFind[0]);
+  Save(prefix + "2-right-letter");
+
+  main.FormKeyPress(WrongLetter(game, 0));
+  main.FormKeyPress(WrongLetter(game, 1));
+  Save(prefix + "3-two-wrong-letters");
+
+  // The solve had mistakes: the dialog is modal; answer it after the shot.
+  WhenVisible(program.Form_Acierto, [&] {
+    Save(prefix + "4-solved-after-mistakes");
+    program.Form_Acierto->Seguir()->click();
+  });
+  for (char c : LettersToFind(game))
+    main.FormKeyPress(c);
+  Settle();
+
+  // A clean solve: the child walks out behind the word-solved dialog.
+  for (char c : LettersToFind(game))
+    main.FormKeyPress(c);
+  for (int step = 1; step <= 4; ++step)
+    main.Timer_iconoTimer();
+  Save(prefix + "5-leaving-the-room");
+  for (int step = 5; step <= 9; ++step)
+    main.Timer_iconoTimer();
+  Save(prefix + "6-word-solved");
+  program.Form_Acierto->Seguir()->click();
+
+  // A lost word.
+  WhenVisible(program.Form_Error, [&] {
+    Save(prefix + "7-word-failed");
+    program.Form_Error->Seguir()->click();
+  });
+  for (int wrong = 0; wrong < 6 && game.state.wordInPlay; ++wrong) {
+    main.FormKeyPress(WrongLetter(game, wrong));
+  }
+  Settle();
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,274 @@
+// The on-screen keyboard: its case, the key editor, colour and font, keyboard files.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "keyboard_layout.h"
+#include "platform/caps_lock.h"
+#include "platform/text.h"
+#include "settings/form_charboton.h"
+#include "settings/form_teclado.h"
+#include "settings/on_screen_keyboard.h"
+#include "support/window_fixture.h"
+#include "ui_form_charboton.h"
+#include "ui_form_juego.h"
+#include "ui_form_teclado.h"
+
+namespace {
+
+std::vector<QString> Captions(OnScreenKeyboard& keyboard) {
+  std::vector<QString> captions;
+  for (int key = 1; key <= kKeyCount; ++key)
+    captions.push_back(keyboard.Key(key)->text());
+  return captions;
+}
+
+}  // namespace
+
+class KeyboardTest : public WindowTest {
+ protected:
+  OnScreenKeyboard& keyboard() { return main().keyboard(); }
+  // Right-clicks key `number` while the key editor is answered with `typed`.
+  void EditKey(int number, const QString& typed, bool accept = true) {
+    TForm_charboton& editor = *program->Form_charboton;
+    WhileModal([&] { QTest::mouseClick(keyboard().Key(number), Qt::RightButton); },
+               [&] {
+                 editor.ui()->Edit_nuevo_char->setText(typed);
+                 (accept ? editor.ui()->Button_aceptar : editor.ui()->Button_cancelar)->click();
+               });
+  }
+  // Saves the keyboard through the chooser under `name`.
+  void SaveAs(const QString& name) {
+    TForm_teclado& chooser = *program->Form_teclado;
+    WhileModal([&] { main().ui()->Mp_Guardarletrasdelteclado->trigger(); },
+               [&] {
+                 chooser.ui()->Edit1->setText(name);
+                 chooser.ui()->Button_ok->click();
+               });
+  }
+  // Reads the keyboard file `fileName` chosen in the chooser's list.
+  void Read(const QString& fileName) {
+    TForm_teclado& chooser = *program->Form_teclado;
+    WhileModal([&] { main().ui()->Mp_Leerletrasdelteclado->trigger(); },
+               [&] {
+                 const auto items =
+                     chooser.ui()->FileListBox->findItems(fileName, Qt::MatchExactly);
+                 if (!items.isEmpty())
+                   chooser.ui()->FileListBox->setCurrentItem(items.first());
+                 chooser.ui()->Button_ok->click();
+               });
+  }
+};
+
+TEST_F(KeyboardTest, MayusTwiceReturnsEveryCaptionAndTheKeyToWhereTheyWere) {
+  StartUp();
+  const auto design = Captions(keyboard());
+  EXPECT_EQ(design[14], QString::fromUtf8("ñ"));
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
+  EXPECT_TRUE(CapsLockEmulation::UpperCase());
+  const auto upper = Captions(keyboard());
+  EXPECT_EQ(upper[0], "A");
+  EXPECT_EQ(upper[14], QString::fromUtf8("Ñ"));
+  EXPECT_EQ(upper[32], QString::fromUtf8("Ü"));
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  EXPECT_EQ(Captions(keyboard()), design);
+  EXPECT_FALSE(main().ui()->SpeedButton_may->isChecked());
+  EXPECT_FALSE(CapsLockEmulation::UpperCase());
+}
+
+TEST_F(KeyboardTest, CapsLockKeyFlipsTheCaseAndTypedLettersFollowIt) {
+  StartUp();
+  while (LettersToFind().size() < 2)
+    game().StartWord();
+  QTest::keyClick(&main(), Qt::Key_CapsLock);
+  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_EQ(keyboard().Key(2)->text(), "B");
+  EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
+
+  // Typed letters arrive in the keyboard's case; Shift turns them the other way.
+  const std::string pressedBefore = game().state.pressedLetters;
+  QTest::keyClick(&main(), Qt::Key_Q, Qt::NoModifier, -1);
+  QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_W, 'w', Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_K, 'K', Qt::ShiftModifier);
+  const std::string pressed = game().state.pressedLetters.substr(pressedBefore.size());
+  EXPECT_NE(pressed.find('W'), std::string::npos) << pressed;
+  EXPECT_NE(pressed.find('k'), std::string::npos) << pressed;
+  EXPECT_EQ(pressed.find('w'), std::string::npos) << pressed;
+
+  QTest::keyClick(&main(), Qt::Key_CapsLock);
+  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_Z, 'Z', Qt::NoModifier);
+  EXPECT_NE(game().state.pressedLetters.find('z'), std::string::npos);
+}
+
+TEST_F(KeyboardTest, ColouredVowelsFollowTheCase) {
+  StartUp();
+  Ui::TForm_juego& ui = *main().ui();
+  QTest::mouseClick(ui.SpeedButton_may, Qt::LeftButton);
+  EXPECT_FALSE(ui.BitBtn_MA->isVisibleTo(&main()));  // not asked for: none shown
+  ui.M_Marcarlasvocales->trigger();
+  EXPECT_TRUE(ui.BitBtn_MA->isVisibleTo(&main()));
+  EXPECT_FALSE(ui.BitBtn_a->isVisibleTo(&main()));
+  QTest::mouseClick(ui.SpeedButton_may, Qt::LeftButton);
+  EXPECT_TRUE(ui.BitBtn_a->isVisibleTo(&main()));
+  EXPECT_FALSE(ui.BitBtn_MU->isVisibleTo(&main()));
+}
+
+TEST_F(KeyboardTest, EditedKeysKeepTheirCharacterAndFollowTheCase) {
+  StartUp();
+  EditKey(15, QString::fromUtf8("ç"));  // the ñ key
+  EditKey(2, "7");
+  EditKey(3, "&");
+  EditKey(4, "");
+  EditKey(6, "Q", false);  // cancelled: unchanged
+  EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("ç"));
+  EXPECT_EQ(keyboard().Key(2)->text(), "7");
+  EXPECT_EQ(keyboard().Key(3)->text(), "&&");
+  EXPECT_EQ(keyboard().Key(4)->text(), "");
+  EXPECT_EQ(keyboard().Key(6)->text(), "f");
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("Ç"));
+  EXPECT_EQ(keyboard().Key(2)->text(), "7");
+
+  // The ampersand key gives "&" to the game; the empty key gives nothing.
+  game().state.countRepeatedLetters = true;
+  const std::size_t before = game().state.pressedLetters.size();
+  QTest::mouseClick(keyboard().Key(3), Qt::LeftButton);
+  QTest::mouseClick(keyboard().Key(4), Qt::LeftButton);
+  const std::string pressed = game().state.pressedLetters.substr(before);
+  EXPECT_EQ(pressed, game().state.wordInPlay ? "&" : "");
+}
+
+TEST_F(KeyboardTest, TheFiveBasicVowelsRefuseToBeEdited) {
+  StartUp();
+  for (int key : {1, 5, 9, 16, 22}) {
+    dialogs.messages.clear();
+    QTest::mouseClick(keyboard().Key(key), Qt::RightButton);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << key;
+    EXPECT_EQ(dialogs.messages[0].kind, "plain");
+    EXPECT_EQ(dialogs.messages[0].text,
+              Ansi("El carácter de las 5 letras vocales básicas, no se puede modificar"));
+  }
+  EXPECT_EQ(keyboard().Key(1)->text(), "a");
+  // The accented vowel á can be edited.
+  EditKey(28, QString::fromUtf8("à"));
+  EXPECT_EQ(keyboard().Key(28)->text(), QString::fromUtf8("à"));
+}
+
+TEST_F(KeyboardTest, SavedInUpperCaseReadsBackInUpperCase) {
+  StartUp();
+  EditKey(15, QString::fromUtf8("ç"));
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  SaveAs("prueba.doc");
+  ASSERT_TRUE(QFile::exists(folder.path() + "/teclados/prueba.tec"));
+  EXPECT_EQ(QFile(folder.path() + "/teclados/prueba.tec").size(), 176);
+
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  EditKey(15, "x");
+  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  Read("prueba.tec");
+  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
+  EXPECT_TRUE(CapsLockEmulation::UpperCase());
+  EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("Ç"));
+  EXPECT_EQ(keyboard().Key(1)->text(), "A");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(KeyboardTest, TheFilesCaseWinsWhenRead) {
+  StartUp();
+  EditKey(15, QString::fromUtf8("ç"));
+  SaveAs("minusculas");
+  QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
+  Read("minusculas.tec");
+  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("ç"));
+}
+
+TEST_F(KeyboardTest, BadKeyboardFilesLeaveTheKeyboardAsItWas) {
+  StartUp();
+  QDir().mkpath(folder.path() + "/teclados");
+  QFile shortFile(folder.path() + "/teclados/corto.tec");
+  ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+  shortFile.write(QByteArray(100, 'a'));
+  shortFile.close();
+  QFile good(folder.path() + "/teclado.def");
+  ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+  QByteArray wrongMagic = good.readAll();
+  wrongMagic[148 + 13] = 'X';
+  QFile wrong(folder.path() + "/teclados/otro.tec");
+  ASSERT_TRUE(wrong.open(QIODevice::WriteOnly));
+  wrong.write(wrongMagic);
+  wrong.close();
+
+  const auto before = Captions(keyboard());
+  for (const char* name : {"corto.tec", "otro.tec"}) {
+    dialogs.messages.clear();
+    Read(name);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << name;
+    EXPECT_EQ(dialogs.messages[0].text, "\nError.\n\nArchivo de teclado incorrecto.\n");
+    EXPECT_EQ(Captions(keyboard()), before);
+  }
+}
+
+TEST_F(KeyboardTest, ChooserRefusesNamesItCannotUse) {
+  StartUp();
+  TForm_teclado& chooser = *program->Form_teclado;
+  bool stayedOpen = false;
+  WhileModal(
+      [&] { main().ui()->Mp_Guardarletrasdelteclado->trigger(); },
+      [&] {
+        for (const QString& name : {QString("*.tec"), QString(""), QString("a?b"),
+                                    QString("../fuera"), QString("sub/dir"), QString(".oculto"),
+                                    QString(300, 'x'), QString::fromUtf8("名前")}) {
+          chooser.ui()->Edit1->setText(name);
+          chooser.ui()->Button_ok->click();
+          if (!chooser.isVisible())
+            return;
+        }
+        stayedOpen = true;
+        chooser.ui()->Button_cancel->click();
+      });
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_FALSE(QDir(folder.path() + "/teclados").exists() &&
+               QDir(folder.path() + "/teclados").entryList({"*.tec"}).contains("fuera.tec"));
+}
+
+TEST_F(KeyboardTest, TecladoDefIsReadAtStartUpAndItsAbsenceIsSilent) {
+  QFile::remove(folder.path() + "/teclado.def");
+  {
+    QDir().mkpath(folder.path() + "/teclados");
+    QFile::copy(QString(DATA_DIR) + "/teclados/mayusculas.tec", folder.path() + "/teclado.def");
+  }
+  StartUp();
+  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_EQ(keyboard().Key(1)->text(), "A");
+  EXPECT_EQ(main().ui()->Panel_teclas->font().family(), "Arial");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(KeyboardTest, NamesAreTypedInCapitalsAndTheKeyboardComesBackAfterwards) {
+  TForm_jugadores& players = *program->Form_jugadores;
+  bool capitalsWhileOpen = false;
+  WhileModal(
+      [&] { main().Timer_juegoTimer(); },
+      [&] {
+        capitalsWhileOpen = keyboard().keyboardUpperCase && keyboard().Key(2)->text() == "B" &&
+                            CapsLockEmulation::UpperCase();
+        QTest::keyClicks(players.NameField(1), "ana");
+        players.NameField(1)->setFocus();
+        QTest::sendKeyEvent(QTest::Click, players.NameField(1), Qt::Key_B, 'b', Qt::NoModifier);
+        EXPECT_EQ(players.NameField(1)->text(), "ANAB");
+        players.findChild<QPushButton*>("Button_jugar")->click();
+      });
+  EXPECT_TRUE(capitalsWhileOpen);
+  EXPECT_FALSE(keyboard().keyboardUpperCase);  // "teclado.def" is the design keyboard
+  EXPECT_EQ(keyboard().Key(2)->text(), "b");
+  EXPECT_EQ(game().players.records[0].name, "ANAB");
+}

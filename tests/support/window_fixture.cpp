@@ -1,0 +1,116 @@
+#include "support/window_fixture.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QTimer>
+
+#include "charset.h"
+#include "ui_form_jugadores.h"
+
+void ScriptedDialogs::Stop(const std::string& text, const std::string& caption) {
+  messages.push_back({"stop", text, caption});
+}
+
+void ScriptedDialogs::Info(const std::string& text, const std::string& caption) {
+  messages.push_back({"info", text, caption});
+}
+
+bool ScriptedDialogs::Question(const std::string& text, const std::string& caption) {
+  messages.push_back({"question", text, caption});
+  if (answers.empty())
+    return false;
+  const bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void ScriptedDialogs::Plain(const std::string& text) {
+  messages.push_back({"plain", text, kCaption});
+}
+
+std::optional<std::string> ScriptedDialogs::AskOpenFile(const OpenFileRequest& request) {
+  fileRequests.push_back(request);
+  if (filesToOpen.empty())
+    return std::nullopt;
+  auto file = filesToOpen.front();
+  filesToOpen.pop_front();
+  return file;
+}
+
+std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
+  if (fonts.empty())
+    return std::nullopt;
+  auto font = fonts.front();
+  fonts.pop_front();
+  return font;
+}
+
+namespace {
+
+void CopyFolder(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString source = it.next();
+    const QString target = to + "/" + QDir(from).relativeFilePath(source);
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::copy(source, target);
+  }
+}
+
+}  // namespace
+
+void WindowTest::SetUp() {
+  ASSERT_TRUE(folder.isValid());
+  CopyFolder(DATA_DIR, folder.path());
+  previousDirectory = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  program = std::make_unique<Program>(dialogs, sound);
+  dialogs.messages.clear();
+}
+
+void WindowTest::TearDown() {
+  // A test that ended the program left every event loop; let the next one run loops again.
+  if (program->Form_juego->ProgramEnding()) {
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+  }
+  program.reset();
+  QDir::setCurrent(previousDirectory);
+}
+
+void WindowTest::StartUp(const std::vector<QString>& names) {
+  main().show();
+  WhileModal([&] { main().Timer_juegoTimer(); },
+             [&] {
+               TForm_jugadores& players = *program->Form_jugadores;
+               for (std::size_t i = 0; i < names.size(); ++i)
+                 players.NameField(i + 1)->setText(names[i]);
+               players.ui()->Button_jugar->click();
+             });
+}
+
+void WindowTest::WhileModal(const std::function<void()>& action,
+                            const std::function<void()>& answer) {
+  // The timer lives only as long as the action: an answer never comes late.
+  QTimer answerTimer;
+  answerTimer.setSingleShot(true);
+  bool answered = false;
+  QObject::connect(&answerTimer, &QTimer::timeout, [&] {
+    answered = true;
+    answer();
+  });
+  answerTimer.start(0);
+  action();
+  EXPECT_TRUE(answered) << "no modal window opened";
+}
+
+void WindowTest::WriteList(const QString& name, const std::vector<std::string>& lines) {
+  QFile file(folder.path() + "/" + name);
+  QDir().mkpath(QFileInfo(file).path());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (const std::string& line : lines) {
+    const std::string oem = AnsiToOem(line) + "\r\n";
+    file.write(oem.data(), static_cast<qint64>(oem.size()));
+  }
+}

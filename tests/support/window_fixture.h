@@ -1,0 +1,72 @@
+// The real windows on the offscreen platform, with scripted dialogs, a
+// recording sound player and a fresh copy of the game folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/prompter_qt.h"
+#include "support/play.h"
+
+struct ShownMessage {
+  std::string kind;  // "stop", "info", "question", "plain"
+  std::string text;
+  std::string caption;
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  void Stop(const std::string& text, const std::string& caption) override;
+  void Info(const std::string& text, const std::string& caption) override;
+  bool Question(const std::string& text, const std::string& caption) override;
+  void Plain(const std::string& text) override;
+  void Beep() override { ++beeps; }
+  std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
+  std::optional<QFont> AskFont(const QFont& initial) override;
+
+  std::vector<ShownMessage> messages;
+  std::deque<bool> answers;                            // for Question; No when empty
+  std::deque<std::optional<std::string>> filesToOpen;  // nullopt = cancel; cancel when empty
+  std::deque<std::optional<QFont>> fonts;
+  std::vector<OpenFileRequest> fileRequests;
+  int beeps = 0;
+};
+
+class RecordingSound : public SoundPlayer {
+ public:
+  void Play(SoundId id, PlayMode mode) override { played.push_back({id, mode}); }
+  void Stop() override { ++stops; }
+  std::vector<std::pair<SoundId, PlayMode>> played;
+  int stops = 0;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs the first tick of the game timer: the players window, answered with
+  // `names` and "Jugar", then the start-up sequence.
+  void StartUp(const std::vector<QString>& names = {});
+  TForm_juego& main() { return *program->Form_juego; }
+  Game& game() { return main().game(); }
+  std::string LettersToFind() { return ::LettersToFind(game()); }
+  char WrongLetter(int which = 0) { return ::WrongLetter(game(), which); }
+  // Runs `action` while a modal window opened by it is answered by `answer`.
+  void WhileModal(const std::function<void()>& action, const std::function<void()>& answer);
+  // Writes a word list into the game folder.
+  void WriteList(const QString& name, const std::vector<std::string>& lines);
+
+  QTemporaryDir folder;
+  QString previousDirectory;
+  ScriptedDialogs dialogs;
+  RecordingSound sound;
+  std::unique_ptr<Program> program;
+};
