@@ -104,6 +104,12 @@ void TForm_juego::SetUpLook() {
     button->setCursor(hand);
   }
   ui_->SpeedButton_may->setIcon(QIcon(":/images/mayus.png"));
+  // A child must see at a glance that "Mayús" is down.
+  ui_->SpeedButton_may->setStyleSheet(
+      "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
+      " border-radius: 5px; }"
+      "QToolButton:checked { background: rgb(60, 110, 200); color: white;"
+      " border: 2px inset rgb(30, 60, 120); }");
   ui_->Button_jugadoranterior->setCursor(hand);
   ui_->Button_jugadorsiguiente->setCursor(hand);
   for (QWidget* widget : findChildren<QWidget*>()) {

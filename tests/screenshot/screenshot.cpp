@@ -13,6 +13,9 @@
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
 #include "support/play.h"
+#include "ui_form_jugadores.h"
+#include "settings/form_charboton.h"
+#include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
 
 namespace {
@@ -65,9 +68,23 @@ int main(int argc, char* argv[]) {
   dialogs.SetOwner(program.Form_juego.get());
   TForm_juego& main = *program.Form_juego;
   main.showMaximized();
+  // Without a window manager nothing maximises the window: give it the whole screen.
+  main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   Settle(500);
   main.Timer_juego.stop();  // the screenshots drive the timers themselves
   main.Timer_icono.stop();
+  // Three players take turns; their names are typed in capitals.
+  WhenVisible(program.Form_jugadores, [&] {
+    TForm_jugadores& players = *program.Form_jugadores;
+    const char* names[] = {"ANA", "LUIS", "PEPA"};
+    for (int i = 0; i < 3; ++i) {
+      players.NameField(i + 1)->setFocus();
+      QTest::keyClicks(players.NameField(i + 1), QString(names[i]).toLower());
+    }
+    QTest::keyClicks(players.ui()->Edit_grupo, "los linces");
+    Save(prefix + "0-players");
+    players.ui()->Button_jugar->click();
+  });
   main.Timer_juegoTimer();
   Game& game = main.game();
   Save(prefix + "1-start");
@@ -109,6 +126,17 @@ int main(int argc, char* argv[]) {
   for (int wrong = 0; wrong < 6 && game.state.wordInPlay; ++wrong) {
     main.FormKeyPress(WrongLetter(game, wrong));
   }
+  Settle();
+
+  // The keyboard in capitals with the coloured vowels, and the key editor.
+  main.ui()->M_Marcarlasvocales->trigger();
+  QTest::mouseClick(main.ui()->SpeedButton_may, Qt::LeftButton);
+  Save(prefix + "8-keyboard-capitals");
+  WhenVisible(program.Form_charboton, [&] {
+    Save(prefix + "9-key-editor");
+    program.Form_charboton->reject();
+  });
+  QTest::mouseClick(main.keyboard().Key(15), Qt::RightButton);
   Settle();
   return failures == 0 ? 0 : 1;
 }
