@@ -23,8 +23,9 @@ bool Writable(const QString& folder) {
   return true;
 }
 
-// Copies the shipped folder without overwriting what the user already has.
-void CopyMissing(const QString& from, const QString& to) {
+}  // namespace
+
+void FillFromShipped(const QString& from, const QString& to) {
   QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString source = it.next();
@@ -35,6 +36,8 @@ void CopyMissing(const QString& from, const QString& to) {
     QFile::copy(source, target);
   }
 }
+
+namespace {
 
 QString ShippedFolder(const QString& programFolder) {
   const QStringList candidates = {programFolder + "/data", programFolder + "/../share/lurimba"};
@@ -54,7 +57,7 @@ QString ChooseGameFolder(const QString& programFolder) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lurimba";
     QDir().mkpath(folder);
     if (!shipped.isEmpty())
-      CopyMissing(shipped, folder);
+      FillFromShipped(shipped, folder);
   }
   SetStartDirectory(folder);
   RestoreStartDirectory();

@@ -8,6 +8,9 @@
 // current and returns it. Empty when no folder with game data could be found.
 QString ChooseGameFolder(const QString& programFolder);
 
+// Copies the shipped game folder into `to`, keeping every file already there.
+void FillFromShipped(const QString& from, const QString& to);
+
 // Makes the game folder current again (file dialogs may have moved it).
 void RestoreStartDirectory();
 QString StartDirectory();

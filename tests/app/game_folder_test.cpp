@@ -1,0 +1,72 @@
+// Where the program keeps its game folder.
+#include "platform/game_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void Touch(const QString& path) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("x");
+}
+
+class GameFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(program.isValid());
+    ASSERT_TRUE(home.isValid());
+    previous = QDir::currentPath();
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  }
+  void TearDown() override {
+    QDir::setCurrent(previous);
+    qunsetenv("XDG_DATA_HOME");
+  }
+  QTemporaryDir program;
+  QTemporaryDir home;
+  QString previous;
+};
+
+}  // namespace
+
+TEST_F(GameFolderTest, PlaysFromTheFolderBesideTheProgramWhenItHoldsTheGame) {
+  Touch(program.path() + "/data/ejemplo");
+  const QString chosen = ChooseGameFolder(program.path());
+  EXPECT_EQ(chosen, QDir(program.path() + "/data").canonicalPath());
+  EXPECT_EQ(QDir::currentPath(), chosen);
+  EXPECT_EQ(StartDirectory(), chosen);
+  QDir::setCurrent(home.path());
+  RestoreStartDirectory();
+  EXPECT_EQ(QDir::currentPath(), chosen);
+}
+
+TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) {
+  const QString shipped = program.path() + "/share/lurimba";
+  Touch(shipped + "/ejemplo");
+  Touch(shipped + "/archivos/animales.lma");
+  const QString user = home.path() + "/lurimba";
+  QDir().mkpath(user);
+  QFile mine(user + "/ejemplo");
+  ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+  mine.write("the teacher's own list");
+  mine.close();
+
+  FillFromShipped(shipped, user);
+  EXPECT_TRUE(QFile::exists(user + "/archivos/animales.lma"));
+  QFile kept(user + "/ejemplo");
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "the teacher's own list");
+}
+
+TEST_F(GameFolderTest, WithoutAnyGameDataTheUserFolderIsUsed) {
+  const QString chosen = ChooseGameFolder(program.path());
+  EXPECT_EQ(chosen, home.path() + "/lurimba");
+  EXPECT_TRUE(QDir(chosen).exists());
+  EXPECT_EQ(QDir::currentPath(), chosen);
+}
