@@ -9,13 +9,13 @@
 #include "common.h"
 #include "generators.h"
 #include "layout.h"
+#include "nature.h"
 #include "room.h"
 
 namespace art {
 namespace {
 
 constexpr qreal kPi = 3.14159265358979323846;
-const QColor kSun{255, 214, 72};
 const QColor kSlab{222, 196, 156};
 
 void drawChildAt(QPainter& p, QPointF feet, qreal scale, const ChildPose& pose) {
@@ -25,66 +25,6 @@ void drawChildAt(QPainter& p, QPointF feet, qreal scale, const ChildPose& pose) 
   p.translate(-layout::kChildCentreX, -layout::kChildSoleY);
   drawChild(p, pose);
   p.restore();
-}
-
-void drawSoftShadow(QPainter& p, QPointF c, qreal rx, qreal ry) {
-  QRadialGradient g(c, rx);
-  g.setColorAt(0, QColor(30, 20, 10, 90));
-  g.setColorAt(1, QColor(30, 20, 10, 0));
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(g);
-  p.translate(c);
-  p.scale(1.0, ry / rx);
-  p.translate(-c);
-  p.drawEllipse(c, rx, rx);
-  p.restore();
-}
-
-void drawSun(QPainter& p, QPointF c, qreal r) {
-  QPainterPath rays;
-  for (int i = 0; i < 12; ++i) {
-    const qreal a = i * kPi / 6;
-    const qreal b = a + kPi / 18;
-    const qreal m = a + kPi / 36;
-    QPolygonF ray;
-    ray << c + QPointF(std::cos(a - kPi / 36), std::sin(a - kPi / 36)) * (r + 3)
-        << c + QPointF(std::cos(m), std::sin(m)) * (r + 16)
-        << c + QPointF(std::cos(b), std::sin(b)) * (r + 3);
-    rays.addPolygon(ray);
-    rays.closeSubpath();
-  }
-  fillOutlined(p, rays, QColor(255, 234, 140), 1.5);
-  fillOutlined(p, ellipsePath(c, r, r), kSun, 2.0);
-  for (int side : {-1, 1}) {
-    QPainterPath eye;
-    eye.moveTo(c + QPointF(side * 9 - 4, -3));
-    eye.quadTo(c + QPointF(side * 9, -8), c + QPointF(side * 9 + 4, -3));
-    strokeLine(p, eye, 2.0, ink::kOutline);
-  }
-  QPainterPath smile;
-  smile.moveTo(c + QPointF(-9, 6));
-  smile.quadTo(c + QPointF(0, 15), c + QPointF(9, 6));
-  strokeLine(p, smile, 2.0, ink::kOutline);
-}
-
-void drawCloud(QPainter& p, QPointF c, qreal s) {
-  QPainterPath cloud;
-  cloud.setFillRule(Qt::WindingFill);
-  cloud.addEllipse(c, 22 * s, 12 * s);
-  cloud.addEllipse(c + QPointF(-18 * s, 5 * s), 14 * s, 9 * s);
-  cloud.addEllipse(c + QPointF(19 * s, 5 * s), 15 * s, 8 * s);
-  cloud.addEllipse(c + QPointF(6 * s, -6 * s), 13 * s, 10 * s);
-  fillOutlined(p, cloud.simplified(), Qt::white, 1.5, QColor(120, 150, 180));
-}
-
-void drawFlower(QPainter& p, QPointF c, const QColor& petals) {
-  for (int i = 0; i < 5; ++i) {
-    const qreal a = i * 2 * kPi / 5;
-    fillOutlined(p, ellipsePath(c + QPointF(std::cos(a), std::sin(a)) * 3.2, 2.6, 2.6), petals,
-                 1.0);
-  }
-  fillOutlined(p, ellipsePath(c, 2.2, 2.2), kSun, 1.0);
 }
 
 QPainterPath rectPath(const QRectF& r) {

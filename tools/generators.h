@@ -5,11 +5,16 @@
 
 namespace art {
 
-void makeScene(Output& out);    // room, child, broken slabs, walk to the door
-void makeGifs(Output& out);     // animated room decorations
-void makeKeys(Output& out);     // vowel keys, shift arrow, hand cursor
-void makeIcons(Output& out);    // application icon in PNG sizes and SVG
-void makeDialogs(Output& out);  // win and lose pictures
-void makeSounds(Output& out);   // key click, right, wrong, victory tune
+void makeScene(Output& out);        // room, child, broken slabs, walk to the door
+void makeGifs(Output& out);         // animated room decorations
+void makeKeys(Output& out);         // vowel keys, shift arrow, hand cursor
+void makeIcons(Output& out);        // application icon in PNG sizes and SVG
+void makeDialogs(Output& out);      // win and lose pictures
+void makeSounds(Output& out);       // key click, right, wrong, victory tune
+void makePuzzles(Output& out);      // the eight puzzle pictures
+void makeBackgrounds(Output& out);  // whole-screen backgrounds
+void makeTextures(Output& out);     // seamless tiles
+void makeLogo(Output& out);         // the maker's page
+void makeIntro(Output& out);        // castle at night and the introduction animations
 
 }  // namespace art

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common.h"
+#include "decorations.h"
 #include "generators.h"
 #include "gifwriter.h"
 
@@ -18,6 +19,8 @@ struct Flame {
   qreal height, width, lean;
 };
 
+}  // namespace
+
 QPainterPath flamePath(QPointF base, qreal h, qreal w, qreal lean) {
   QPainterPath path;
   path.moveTo(base + QPointF(-w / 2, 0));
@@ -29,6 +32,14 @@ QPainterPath flamePath(QPointF base, qreal h, qreal w, qreal lean) {
   path.closeSubpath();
   return path;
 }
+
+void drawFlameAt(QPainter& p, QPointF base, qreal h, qreal w, qreal lean) {
+  fillOutlined(p, flamePath(base, h, w, lean), QColor(236, 98, 44), 1.5);
+  fillOutlined(p, flamePath(base, h * 0.72, w * 0.7, lean * 0.7), QColor(250, 160, 58), 0);
+  fillOutlined(p, flamePath(base, h * 0.42, w * 0.42, lean * 0.4), QColor(255, 230, 130), 0);
+}
+
+namespace {
 
 void drawTorchBracket(QPainter& p) {
   QPainterPath plate;
@@ -54,12 +65,7 @@ void drawTorchBracket(QPainter& p) {
 }
 
 void drawFlame(QPainter& p, const Flame& f) {
-  const QPointF base(20, 25);
-  fillOutlined(p, flamePath(base, f.height, f.width, f.lean), QColor(236, 98, 44), 1.5);
-  fillOutlined(p, flamePath(base, f.height * 0.72, f.width * 0.7, f.lean * 0.7),
-               QColor(250, 160, 58), 0);
-  fillOutlined(p, flamePath(base, f.height * 0.42, f.width * 0.42, f.lean * 0.4),
-               QColor(255, 230, 130), 0);
+  drawFlameAt(p, QPointF(20, 25), f.height, f.width, f.lean);
 }
 
 QImage torchImage(const Flame& f) {
@@ -110,12 +116,10 @@ QPainterPath wingPath(qreal angleDeg, int side) {
   return wing;
 }
 
-QImage batImage(qreal wingAngle, qreal bob) {
+}  // namespace
+
+void drawBat(QPainter& p, qreal wingAngle) {
   const QColor fur(112, 82, 128);
-  QImage image = transparentImage(64, 32);
-  QPainter p(&image);
-  prepare(p);
-  p.translate(0, bob);
   fillOutlined(p, wingPath(wingAngle, -1), QColor(150, 108, 160), 1.5);
   fillOutlined(p, wingPath(wingAngle, 1), QColor(150, 108, 160), 1.5);
   for (int side : {-1, 1}) {
@@ -136,6 +140,16 @@ QImage batImage(qreal wingAngle, qreal bob) {
   smile.moveTo(30, 17);
   smile.quadTo(32, 18.8, 34, 17);
   strokeLine(p, smile, 1.2, ink::kOutline);
+}
+
+namespace {
+
+QImage batImage(qreal wingAngle, qreal bob) {
+  QImage image = transparentImage(64, 32);
+  QPainter p(&image);
+  prepare(p);
+  p.translate(0, bob);
+  drawBat(p, wingAngle);
   return image;
 }
 

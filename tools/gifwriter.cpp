@@ -174,6 +174,28 @@ bool putLoopForever(GifFileType* gif) {
          EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
+// giflib writes the rows exactly as they are handed over, so an interlaced
+// image must be given every 8th row from 0, then every 8th from 4, every 4th
+// from 2 and finally every 2nd from 1.
+std::vector<int> rowOrder(int height, bool interlaced) {
+  std::vector<int> rows;
+  rows.reserve(static_cast<std::size_t>(height));
+  if (!interlaced) {
+    for (int y = 0; y < height; ++y) {
+      rows.push_back(y);
+    }
+    return rows;
+  }
+  constexpr std::array<int, 4> kStart{0, 4, 2, 1};
+  constexpr std::array<int, 4> kStep{8, 8, 4, 2};
+  for (std::size_t pass = 0; pass < kStart.size(); ++pass) {
+    for (int y = kStart[pass]; y < height; y += kStep[pass]) {
+      rows.push_back(y);
+    }
+  }
+  return rows;
+}
+
 bool putFrame(GifFileType* gif, const GifFrame& frame, Mapper& mapper) {
   GraphicsControlBlock gcb{};
   gcb.DisposalMode = static_cast<int>(frame.disposal);
@@ -184,12 +206,12 @@ bool putFrame(GifFileType* gif, const GifFrame& frame, Mapper& mapper) {
   EGifGCBToExtension(&gcb, ext.data());
   const QImage img = frame.image.convertToFormat(QImage::Format_ARGB32);
   if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, ext.data()) != GIF_OK ||
-      EGifPutImageDesc(gif, frame.offset.x(), frame.offset.y(), img.width(), img.height(), false,
-                       nullptr) != GIF_OK) {
+      EGifPutImageDesc(gif, frame.offset.x(), frame.offset.y(), img.width(), img.height(),
+                       frame.interlaced, nullptr) != GIF_OK) {
     return false;
   }
   std::vector<GifPixelType> line(static_cast<std::size_t>(img.width()));
-  for (int y = 0; y < img.height(); ++y) {
+  for (const int y : rowOrder(img.height(), frame.interlaced)) {
     const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
     for (int x = 0; x < img.width(); ++x) {
       line[static_cast<std::size_t>(x)] = mapper.index(row[x]);

@@ -16,6 +16,7 @@ struct GifFrame {
   QPoint offset;     // where the frame sits on the canvas
   int delayCs = 10;  // hundredths of a second
   Disposal disposal = Disposal::Unspecified;
+  bool interlaced = false;  // rows stored in the four-pass order
 };
 
 // Writes a looping GIF89a. Palette index 0 is the transparent colour.

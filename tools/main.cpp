@@ -30,6 +30,11 @@ int main(int argc, char* argv[]) {
   art::makeIcons(out);
   art::makeDialogs(out);
   art::makeSounds(out);
+  art::makePuzzles(out);
+  art::makeBackgrounds(out);
+  art::makeTextures(out);
+  art::makeLogo(out);
+  art::makeIntro(out);
   out.printSummary();
   return out.allOk() ? 0 : 1;
 }

@@ -216,7 +216,8 @@ void drawCloud(QPainter& p, QPointF c, qreal s) {
 void drawStoneWall(QPainter& p, const QRectF& area, int rowHeight, unsigned seed) {
   Rng rng(seed);
   p.save();
-  p.setClipRect(area);
+  // Intersect, so callers can limit the wall to a shape of their own.
+  p.setClipRect(area, Qt::IntersectClip);
   p.fillRect(area, kMortar);
   int row = 0;
   for (qreal y = area.top(); y < area.bottom(); y += rowHeight, ++row) {
