@@ -30,7 +30,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$$(nproc)
 
 screenshot: build
-	cmake --build $(BUILD) --target lurimba-screenshot -j$$(nproc)
+	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot -j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
 	for size in 800x600 1024x768; do \
@@ -38,6 +38,7 @@ screenshot: build
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
 			../tests/lurimba-screenshot ../screenshots) || exit 1; \
 	done
+	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tests/lurimba-intro-screenshot ../screenshots
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt

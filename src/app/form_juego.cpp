@@ -19,6 +19,7 @@
 #include "results/form_jugadores.h"
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
+#include "screens/form_inicio.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
 
@@ -71,8 +72,10 @@ TForm_juego::TForm_juego(Dialogs& dialogs, SoundPlayer& sound)
 
 TForm_juego::~TForm_juego() = default;
 
-void TForm_juego::SetWindows(TForm_Acierto* solved, TForm_Error* failed, TForm_jugadores* players,
-                             TForm_charboton* keyEditor, TForm_teclado* keyboardChooser) {
+void TForm_juego::SetWindows(TForm_inicio* intro, TForm_Acierto* solved, TForm_Error* failed,
+                             TForm_jugadores* players, TForm_charboton* keyEditor,
+                             TForm_teclado* keyboardChooser) {
+  intro_ = intro;
   solvedDialog_ = solved;
   failedDialog_ = failed;
   playersWindow_ = players;
@@ -182,6 +185,7 @@ void TForm_juego::ConnectMenus() {
   connect(ui.Terminarjuego1, &QAction::triggered, this, &TForm_juego::Terminarjuego1Click);
   connect(ui.M_Autor, &QAction::triggered, this, &TForm_juego::M_AutorClick);
   connect(ui.M_Version, &QAction::triggered, this, &TForm_juego::M_VersionClick);
+  connect(ui.M_Presentacion, &QAction::triggered, this, &TForm_juego::M_PresentacionClick);
   connect(ui.M_Ayuda, &QAction::triggered, this, [] {
     RestoreStartDirectory();
     QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("lurimba.chm")));
@@ -248,8 +252,8 @@ void TForm_juego::ConnectMenus() {
   ui.M_Introducirnombresjugadores->setVisible(false);
   for (QAction* later :
        {ui.M_Introducirnombresjugadores, ui.Opcionesdesalida1, ui.M_Controlderesultados,
-        ui.M_Guardar_configuracion, ui.M_Ponerconfiguracionpordefecto, ui.M_Presentacion,
-        ui.Mp_Colordefondo, ui.Mp_Imagendefondo, ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
+        ui.M_Guardar_configuracion, ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo,
+        ui.Mp_Imagendefondo, ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
     later->setEnabled(false);
   }
 
@@ -463,6 +467,12 @@ void TForm_juego::M_VersionClick() {
     return;
   }
   dialogs_.Plain(Ansi(kAuthorText) + Ansi(kNoInfoPageText));
+}
+
+// The introduction unrolls itself over the game, which stays usable behind it.
+void TForm_juego::M_PresentacionClick() {
+  if (intro_)
+    intro_->Present();
 }
 
 void TForm_juego::M_LeerpalabrasdearchivoClick() {

@@ -22,6 +22,7 @@ class OnScreenKeyboard;
 class TForm_Acierto;
 class TForm_charboton;
 class TForm_Error;
+class TForm_inicio;
 class TForm_jugadores;
 class TForm_teclado;
 class TGIFImage;
@@ -34,8 +35,9 @@ class TForm_juego : public QMainWindow, public GameView {
   ~TForm_juego() override;
 
   // The windows this one opens, created after it.
-  void SetWindows(TForm_Acierto* solved, TForm_Error* failed, TForm_jugadores* players,
-                  TForm_charboton* keyEditor, TForm_teclado* keyboardChooser);
+  void SetWindows(TForm_inicio* intro, TForm_Acierto* solved, TForm_Error* failed,
+                  TForm_jugadores* players, TForm_charboton* keyEditor,
+                  TForm_teclado* keyboardChooser);
 
   Game& game() { return game_; }
   Ui::TForm_juego* ui() { return ui_.get(); }
@@ -94,6 +96,7 @@ class TForm_juego : public QMainWindow, public GameView {
   void M_AutorClick();
   void M_VersionClick();
   void M_LeerpalabrasdearchivoClick();
+  void M_PresentacionClick();
   void Label_palabraMouseDown(Qt::MouseButton button);
 
  protected:
@@ -124,6 +127,7 @@ class TForm_juego : public QMainWindow, public GameView {
   TForm_Acierto* solvedDialog_ = nullptr;
   TForm_Error* failedDialog_ = nullptr;
   TForm_jugadores* playersWindow_ = nullptr;
+  TForm_inicio* intro_ = nullptr;
   OnScreenKeyboard* keyboard_ = nullptr;
   QActionGroup* modeGroup_ = nullptr;
   QMenu* popupPantalla_ = nullptr;

@@ -26,7 +26,11 @@ class HintStyle : public QProxyStyle {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lurimba");
-  QApplication::setWindowIcon(QIcon(":/images/lurimba.svg"));
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QString(":/images/lurimba-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
   QApplication::setStyle(new HintStyle);
   ChooseGameFolder(QApplication::applicationDirPath());
 

@@ -14,5 +14,6 @@ Program::Program(Dialogs& dialogs, SoundPlayer& sound)
       Form_puzle(new TForm_puzle(Form_juego.get())),
       Form_teclado(new TForm_teclado(Form_juego.get())),
       Form_directorio(new TForm_directorio(Form_juego.get())) {
-  Form_juego->SetWindows(Form_Acierto, Form_Error, Form_jugadores, Form_charboton, Form_teclado);
+  Form_juego->SetWindows(Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
+                         Form_teclado);
 }

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
+#include "screens/form_inicio.h"
 #include "support/window_fixture.h"
 #include "ui_form_acierto.h"
 #include "ui_form_juego.h"
@@ -390,4 +391,18 @@ TEST_F(WindowTest, AuthorAndInformationPage) {
   EXPECT_EQ(dialogs.messages[1].kind, "plain");
   EXPECT_EQ(dialogs.messages[1].text,
             dialogs.messages[0].text + Ansi("Falta el archivo 'htm' de información."));
+}
+
+TEST_F(WindowTest, PresentacionUnrollsTheIntroductionOverTheGame) {
+  StartUp();
+  main().ui()->M_Presentacion->trigger();
+  TForm_inicio& intro = *program->Form_inicio;
+  EXPECT_TRUE(intro.isVisible());
+  EXPECT_FALSE(intro.isModal());
+  EXPECT_TRUE(intro.Timer_inicio.isActive());
+  EXPECT_EQ(intro.frameGeometry().topLeft(), QPoint(1, 1));
+  // The game goes on behind it.
+  const std::string toFind = LettersToFind();
+  main().FormKeyPress(toFind[0]);
+  EXPECT_NE(game().state.pressedLetters.find(toFind[0]), std::string::npos);
 }

@@ -1,0 +1,423 @@
+// The shadowed label: its look by state under the mouse, and where its text,
+// shadow and outline land when drawn.
+#include "controls/ant_label.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <set>
+#include <string>
+
+using State = TantLabel::State;
+using Style = TantLabel::HighLightStyle;
+
+namespace {
+
+const QPoint kInside(3, 3);
+const QPoint kOutside(-5, -5);
+
+void Send(TantLabel& label, char event) {
+  switch (event) {
+    case 'E': {  // the mouse enters
+      QEnterEvent enter(kInside, kInside, kInside);
+      QApplication::sendEvent(&label, &enter);
+      break;
+    }
+    case 'L': {  // the mouse leaves
+      QEvent leave(QEvent::Leave);
+      QApplication::sendEvent(&label, &leave);
+      break;
+    }
+    case 'P': {  // a button goes down on the label
+      QMouseEvent press(QEvent::MouseButtonPress, kInside, kInside, Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+      QApplication::sendEvent(&label, &press);
+      break;
+    }
+    case 'O':    // the held mouse is dragged out
+    case 'I': {  // and back in
+      const QPoint at = event == 'O' ? kOutside : kInside;
+      QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&label, &move);
+      break;
+    }
+    case 'R': {  // the button comes up
+      QMouseEvent release(QEvent::MouseButtonRelease, kInside, kInside, Qt::LeftButton,
+                          Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(&label, &release);
+      break;
+    }
+    case 'D':
+      label.setEnabled(false);
+      break;
+    case 'N':
+      label.setEnabled(true);
+      break;
+  }
+}
+
+const Qt::CursorShape kCursors[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt::CrossCursor,
+                                    Qt::ForbiddenCursor};
+
+}  // namespace
+
+struct StateCase {
+  const char* events;
+  bool active;
+  State expected;
+  int enters;
+  int leaves;
+};
+
+class AntLabelStateTest : public ::testing::TestWithParam<StateCase> {};
+
+TEST_P(AntLabelStateTest, FollowsTheMouse) {
+  const StateCase c = GetParam();
+  TantLabel label;
+  label.resize(50, 20);
+  for (State s : {State::Normal, State::Selected, State::Active, State::Disabled}) {
+    label.SetCursors(s, kCursors[static_cast<int>(s)]);
+    label.SetUnderLine(s, s == State::Selected);
+  }
+  label.SetActive(c.active);
+  QSignalSpy enters(&label, &TantLabel::OnMouseEnter);
+  QSignalSpy leaves(&label, &TantLabel::OnMouseLeave);
+  for (const char* event = c.events; *event; ++event)
+    Send(label, *event);
+  EXPECT_EQ(label.CurrentState(), c.expected);
+  EXPECT_EQ(label.cursor().shape(), kCursors[static_cast<int>(c.expected)]);
+  EXPECT_EQ(label.font().underline(), c.expected == State::Selected);
+  EXPECT_EQ(enters.count(), c.enters);
+  EXPECT_EQ(leaves.count(), c.leaves);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AntLabelStateTest,
+    ::testing::Values(
+        StateCase{"", true, State::Normal, 0, 0}, StateCase{"E", true, State::Selected, 1, 0},
+        StateCase{"EL", true, State::Normal, 1, 1}, StateCase{"EP", true, State::Active, 1, 0},
+        StateCase{"EPR", true, State::Selected, 1, 0}, StateCase{"EPRL", true, State::Normal, 1, 1},
+        StateCase{"EPL", true, State::Selected, 1, 1},  // leaving while held
+        StateCase{"EPLR", true, State::Normal, 1, 1},
+        StateCase{"EPO", true, State::Selected, 1, 1},  // dragged out
+        StateCase{"EPOI", true, State::Active, 2, 1},   // and back in
+        StateCase{"EPORL", true, State::Normal, 1, 1},  // Qt's late leave
+        StateCase{"EPLE", true, State::Active, 2, 1}, StateCase{"LE", true, State::Selected, 1, 0},
+        StateCase{"E", false, State::Normal, 1, 0}, StateCase{"EP", false, State::Normal, 1, 0},
+        StateCase{"EPL", false, State::Normal, 1, 1}, StateCase{"EPR", false, State::Normal, 1, 0},
+        StateCase{"D", true, State::Disabled, 0, 0}, StateCase{"D", false, State::Disabled, 0, 0},
+        StateCase{"ED", true, State::Disabled, 1, 0}, StateCase{"EDL", true, State::Disabled, 1, 1},
+        StateCase{"EDP", true, State::Disabled, 1, 0}, StateCase{"DE", true, State::Disabled, 1, 0},
+        StateCase{"EDN", true, State::Normal, 1, 0},  // enabled again: Normal
+        StateCase{"EDNL", true, State::Normal, 1, 1},
+        StateCase{"EDNPR", true, State::Selected, 1, 0}));
+
+// --- drawing ----------------------------------------------------------------
+
+namespace {
+
+const QRgb kBackground = qRgb(0, 0, 0);
+const QRgb kFront = qRgb(255, 255, 0);
+const QRgb kShadow = qRgb(0, 0, 255);
+const QRgb kOutline = qRgb(255, 0, 0);
+const QSize kSize(120, 40);
+
+QFont PlainFont() {
+  QFont font("Liberation Sans");
+  font.setPixelSize(22);
+  font.setBold(true);
+  font.setStyleStrategy(QFont::NoAntialias);  // every pixel is one colour or another
+  return font;
+}
+
+void SetBackground(QWidget& widget, QRgb colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+}
+
+QImage Render(QWidget& widget, QRgb under = kBackground) {
+  QImage image(widget.size(), QImage::Format_ARGB32);
+  image.fill(under);
+  widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+  return image;
+}
+
+// A label with the look the drawing tests measure against.
+void Prepare(TantLabel& label, const QString& caption, Qt::Alignment alignment, QSize size) {
+  label.setFont(PlainFont());
+  label.SetAutoSize(false);
+  label.resize(size);
+  label.SetCaption(caption);
+  label.SetAlignment(alignment);
+  SetBackground(label, kBackground);
+  label.SetColorFront(State::Normal, kFront);
+  label.SetColorBack(State::Normal, kShadow);
+  label.SetHighLightColor(State::Normal, kOutline);
+}
+
+// The pixels of the bare text, drawn without shadow or outline.
+std::set<std::pair<int, int>> TextPixels(const QString& caption, Qt::Alignment alignment,
+                                         QSize size) {
+  TantLabel label;
+  Prepare(label, caption, alignment, size);
+  label.SetColor3d(false);
+  const QImage image = Render(label);
+  std::set<std::pair<int, int>> pixels;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) == kFront)
+        pixels.insert({x, y});
+    }
+  }
+  return pixels;
+}
+
+void Paint(QImage& image, const std::set<std::pair<int, int>>& pixels, QPoint offset, QRgb colour) {
+  for (const auto& [x, y] : pixels) {
+    const QPoint at = QPoint(x, y) + offset;
+    if (image.rect().contains(at))
+      image.setPixel(at, colour);
+  }
+}
+
+std::string Difference(const QImage& actual, const QImage& expected) {
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) {
+      if (actual.pixel(x, y) != expected.pixel(x, y)) {
+        return QString("pixel (%1, %2): %3 instead of %4")
+            .arg(x)
+            .arg(y)
+            .arg(actual.pixel(x, y), 8, 16)
+            .arg(expected.pixel(x, y), 8, 16)
+            .toStdString();
+      }
+    }
+  }
+  return "";
+}
+
+std::vector<QPoint> OutlineOffsets(Style style, int x, int y) {
+  const std::vector<QPoint> straight = {{0, -y}, {0, y}, {-x, 0}, {x, 0}};
+  const std::vector<QPoint> diagonal = {{-x, -y}, {x, -y}, {x, y}, {-x, y}};
+  if (style == Style::hlsNormal)
+    return straight;
+  if (style == Style::hlsDiagonal)
+    return diagonal;
+  std::vector<QPoint> both = straight;
+  both.insert(both.end(), diagonal.begin(), diagonal.end());
+  return both;
+}
+
+}  // namespace
+
+struct DrawCase {
+  const char* name;
+  Qt::Alignment alignment;
+  int depthX, depthY;  // Color3dXDepth, Color3dYDepth
+  bool highLight;
+  Style style;
+  QPoint text;    // where the text moves
+  QPoint shadow;  // where the shadow goes
+  bool shadowDrawn;
+};
+
+class AntLabelDrawTest : public ::testing::TestWithParam<DrawCase> {};
+
+TEST_P(AntLabelDrawTest, ShadowOutlineAndTextLandWhereExpected) {
+  const DrawCase c = GetParam();
+  TantLabel label;
+  Prepare(label, "Ay&z", c.alignment, kSize);
+  label.SetColor3dDepth(c.depthX, c.depthY);
+  label.SetHighLight(State::Normal, c.highLight);
+  label.SetHighLightStyle(c.style);
+  // Centred text first gives up |X| pixels on the right.
+  const QSize narrowed =
+      c.alignment == Qt::AlignHCenter ? kSize - QSize(std::abs(c.depthX), 0) : kSize;
+  const auto text = TextPixels("Ay&z", c.alignment, narrowed);
+  ASSERT_GT(text.size(), 50u);
+
+  QImage expected(kSize, QImage::Format_ARGB32);
+  expected.fill(kBackground);
+  if (c.shadowDrawn)
+    Paint(expected, text, c.shadow, kShadow);
+  if (c.highLight) {
+    for (const QPoint& offset : OutlineOffsets(c.style, 1, 1))
+      Paint(expected, text, c.text + offset, kOutline);
+  }
+  Paint(expected, text, c.text, kFront);
+  EXPECT_EQ(Difference(Render(label), expected), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AntLabelDrawTest,
+    ::testing::Values(
+        DrawCase{"LeftDefault", Qt::AlignLeft, 1, 1, false, Style::hlsNormal, {0, 0}, {1, 1}, 1},
+        DrawCase{"LeftDeep", Qt::AlignLeft, 3, 2, false, Style::hlsNormal, {0, 0}, {3, 2}, 1},
+        DrawCase{"LeftNegative", Qt::AlignLeft, -2, -3, false, Style::hlsNormal, {2, 3}, {0, 0}, 1},
+        DrawCase{
+            "RightPositive", Qt::AlignRight, 2, 1, false, Style::hlsNormal, {-2, 0}, {0, 1}, 1},
+        DrawCase{
+            "RightNegative", Qt::AlignRight, -2, -1, false, Style::hlsNormal, {0, 1}, {-2, 0}, 1},
+        DrawCase{
+            "CentredPositive", Qt::AlignHCenter, 2, 1, false, Style::hlsNormal, {0, 0}, {2, 1}, 1},
+        DrawCase{
+            "CentredNegative", Qt::AlignHCenter, -3, 2, false, Style::hlsNormal, {3, 0}, {0, 2}, 1},
+        DrawCase{"OnlyDown", Qt::AlignLeft, 0, 2, false, Style::hlsNormal, {0, 0}, {0, 2}, 1},
+        DrawCase{
+            "NoDepthNoShadow", Qt::AlignLeft, 0, 0, false, Style::hlsNormal, {0, 0}, {0, 0}, 0},
+        DrawCase{"OutlineNormal", Qt::AlignLeft, 1, 1, true, Style::hlsNormal, {0, 0}, {1, 1}, 1},
+        DrawCase{
+            "OutlineDiagonal", Qt::AlignLeft, 1, 1, true, Style::hlsDiagonal, {0, 0}, {1, 1}, 1},
+        DrawCase{"OutlineFull", Qt::AlignHCenter, 2, 2, true, Style::hlsFull, {0, 0}, {2, 2}, 1},
+        DrawCase{
+            "OutlineWithoutShadow", Qt::AlignRight, 0, 0, true, Style::hlsFull, {0, 0}, {0, 0}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AntLabelDraw, EachStateDrawsInItsOwnColours) {
+  TantLabel label;
+  Prepare(label, "Ay", Qt::AlignLeft, kSize);
+  label.SetColorFront(State::Selected, qRgb(255, 255, 255));
+  label.SetColorBack(State::Selected, qRgb(0, 0, 128));
+  label.SetHighLight(State::Selected, true);
+  label.SetHighLightColor(State::Selected, qRgb(255, 0, 0));
+  const auto text = TextPixels("Ay", Qt::AlignLeft, kSize);
+  Send(label, 'E');
+  QImage expected(kSize, QImage::Format_ARGB32);
+  expected.fill(kBackground);
+  Paint(expected, text, {1, 1}, qRgb(0, 0, 128));
+  for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
+    Paint(expected, text, offset, qRgb(255, 0, 0));
+  Paint(expected, text, {0, 0}, qRgb(255, 255, 255));
+  EXPECT_EQ(Difference(Render(label), expected), "");
+}
+
+TEST(AntLabelDraw, FlatLabelDisabledIsEmbossed) {
+  TantLabel label;
+  Prepare(label, "Ay", Qt::AlignLeft, kSize);
+  label.SetColor3d(false);
+  label.SetHighLight(State::Disabled, true);
+  label.SetHighLightColor(State::Disabled, kOutline);
+  const auto text = TextPixels("Ay", Qt::AlignLeft, kSize);
+  label.setEnabled(false);
+  const QPalette& palette = label.palette();
+  QImage expected(kSize, QImage::Format_ARGB32);
+  expected.fill(kBackground);
+  Paint(expected, text, {1, 1}, palette.color(QPalette::Light).rgb());
+  for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
+    Paint(expected, text, offset, kOutline);
+  Paint(expected, text, {0, 0}, palette.color(QPalette::Dark).rgb());
+  EXPECT_EQ(Difference(Render(label), expected), "");
+}
+
+TEST(AntLabelDraw, TransparentLeavesWhatIsBehind) {
+  const QRgb behind = qRgb(0, 128, 0);
+  for (bool transparent : {false, true}) {
+    TantLabel label;
+    Prepare(label, "Ay", Qt::AlignLeft, kSize);
+    label.SetTransparent(transparent);
+    const QImage image = Render(label, behind);
+    const QPoint corner(kSize.width() - 1, kSize.height() - 1);
+    EXPECT_EQ(image.pixel(corner), transparent ? behind : kBackground) << transparent;
+  }
+}
+
+// Rows holding any text pixel.
+int TextRows(const QString& caption, bool wrap) {
+  TantLabel label;
+  Prepare(label, caption, Qt::AlignLeft, QSize(90, 120));
+  label.SetWordWrap(wrap);
+  label.SetColor3d(false);
+  const QImage image = Render(label);
+  int lowest = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) == kFront)
+        lowest = y;
+    }
+  }
+  return lowest;
+}
+
+TEST(AntLabelDraw, WordWrapBreaksLongTextIntoLines) {
+  const QString caption = "uno dos tres cuatro";
+  const int lineHeight = QFontMetrics(PlainFont()).height();
+  EXPECT_LT(TextRows(caption, false), lineHeight);
+  EXPECT_GT(TextRows(caption, true), 2 * lineHeight);
+}
+
+TEST(AntLabelDraw, AmpersandMarksTheAcceleratorInsteadOfShowing) {
+  // "&z" draws as an underlined z, as wide as "z" alone (the underline may pass
+  // a glyph's edge by a pixel); "&&" shows one ampersand.
+  const auto rightmost = [](const QString& caption) {
+    int right = -1;
+    for (const auto& pixel : TextPixels(caption, Qt::AlignLeft, kSize))
+      right = std::max(right, pixel.first);
+    return right;
+  };
+  EXPECT_NEAR(rightmost("A&z"), rightmost("Az"), 1);
+  EXPECT_NE(TextPixels("A&z", Qt::AlignLeft, kSize), TextPixels("Az", Qt::AlignLeft, kSize));
+  EXPECT_GT(rightmost("A&&z"), rightmost("Az") + 5);
+}
+
+// --- sizing to the text -----------------------------------------------------
+
+TEST(AntLabelSize, AutoSizeFitsTheTextPlusTheOutlineMargins) {
+  TantLabel label;
+  label.setFont(PlainFont());
+  label.setGeometry(100, 10, 300, 300);
+  label.SetCaption("Hola");
+  const QSize one = label.size();
+  EXPECT_EQ(label.pos(), QPoint(100, 10));
+  EXPECT_LT(one.width(), 300);
+  EXPECT_GT(one.width(), QFontMetrics(PlainFont()).horizontalAdvance("Hol"));
+  label.SetHighLightDepth(3, 2);
+  EXPECT_EQ(label.size(), one + QSize(4, 2));
+  label.SetCaption("Hola Hola");
+  EXPECT_GT(label.width(), one.width() + 4);
+  EXPECT_EQ(label.height(), one.height() + 2);
+}
+
+TEST(AntLabelSize, AnEmptyCaptionMeasuresAsOneSpace) {
+  TantLabel empty;
+  TantLabel space;
+  for (TantLabel* label : {&empty, &space})
+    label->setFont(PlainFont());
+  empty.SetCaption("");
+  space.SetCaption(" ");
+  EXPECT_EQ(empty.size(), space.size());
+  EXPECT_GT(empty.width(), 2);
+  EXPECT_GT(empty.height(), 2);
+}
+
+TEST(AntLabelSize, RightAlignedLabelKeepsItsRightEdge) {
+  for (Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
+    TantLabel label;
+    label.setFont(PlainFont());
+    label.SetAlignment(alignment);
+    label.setGeometry(100, 10, 300, 40);
+    label.SetCaption("Hola");
+    if (alignment == Qt::AlignRight)
+      EXPECT_EQ(label.geometry().right(), 399);
+    else
+      EXPECT_EQ(label.x(), 100) << alignment;
+    EXPECT_LT(label.width(), 300);
+  }
+}
+
+TEST(AntLabelSize, WrappedLabelGrowsDownAndAutoSizeOffKeepsTheSize) {
+  TantLabel label;
+  label.setFont(PlainFont());
+  label.resize(90, 10);
+  label.SetWordWrap(true);
+  label.SetCaption("uno dos tres cuatro");
+  EXPECT_LE(label.width(), 90);
+  EXPECT_GT(label.height(), 2 * QFontMetrics(PlainFont()).height());
+  label.SetAutoSize(false);
+  label.resize(90, 10);
+  label.SetCaption("otra cosa distinta");
+  EXPECT_EQ(label.size(), QSize(90, 10));
+}

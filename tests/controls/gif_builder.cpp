@@ -1,0 +1,107 @@
+#include "gif_builder.h"
+
+#include <gif_lib.h>
+
+#include <stdexcept>
+
+namespace {
+
+int WriteToArray(GifFileType* gif, const GifByteType* bytes, int length) {
+  static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+  return length;
+}
+
+// giflib wants tables of a power of two entries; the rest is black.
+ColorMapObject* MakeTable(const std::vector<QRgb>& colours) {
+  if (colours.empty())
+    return nullptr;
+  int size = 2;
+  while (size < static_cast<int>(colours.size()))
+    size *= 2;
+  std::vector<GifColorType> entries(size, GifColorType{0, 0, 0});
+  for (size_t i = 0; i < colours.size(); ++i) {
+    entries[i] = GifColorType{static_cast<GifByteType>(qRed(colours[i])),
+                              static_cast<GifByteType>(qGreen(colours[i])),
+                              static_cast<GifByteType>(qBlue(colours[i]))};
+  }
+  return GifMakeMapObject(size, entries.data());
+}
+
+void Check(int result, const char* what) {
+  if (result != GIF_OK)
+    throw std::runtime_error(what);
+}
+
+void PutLoopCount(GifFileType* gif, int loops) {
+  Check(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), "loop leader");
+  Check(EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0"), "loop name");
+  const unsigned char count[] = {1, static_cast<unsigned char>(loops & 0xff),
+                                 static_cast<unsigned char>(loops >> 8)};
+  Check(EGifPutExtensionBlock(gif, 3, count), "loop count");
+  Check(EGifPutExtensionTrailer(gif), "loop trailer");
+}
+
+// Row order in the file: the four passes of an interlaced image, or top to bottom.
+std::vector<int> RowOrder(int height, bool interlaced) {
+  std::vector<int> rows;
+  if (!interlaced) {
+    for (int y = 0; y < height; ++y)
+      rows.push_back(y);
+    return rows;
+  }
+  const int starts[] = {0, 4, 2, 1};
+  const int steps[] = {8, 8, 4, 2};
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = starts[pass]; y < height; y += steps[pass])
+      rows.push_back(y);
+  }
+  return rows;
+}
+
+void PutFrame(GifFileType* gif, const GifFrameSpec& frame) {
+  GraphicsControlBlock control{};
+  control.DisposalMode = frame.disposal;
+  control.DelayTime = frame.delayCs;
+  control.TransparentColor = frame.transparent;
+  GifByteType extension[4];
+  const size_t length = EGifGCBToExtension(&control, extension);
+  Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension),
+        "control block");
+  ColorMapObject* local = MakeTable(frame.localColours);
+  const QRect& a = frame.area;
+  Check(EGifPutImageDesc(gif, a.x(), a.y(), a.width(), a.height(), frame.interlaced, local),
+        "image");
+  GifFreeMapObject(local);
+  for (int y : RowOrder(a.height(), frame.interlaced)) {
+    std::vector<GifPixelType> line(frame.pixels.begin() + y * a.width(),
+                                   frame.pixels.begin() + (y + 1) * a.width());
+    Check(EGifPutLine(gif, line.data(), a.width()), "line");
+  }
+}
+
+}  // namespace
+
+GifFrameSpec SolidFrame(const QRect& area, uint8_t colour, int disposal, int delayCs) {
+  GifFrameSpec frame;
+  frame.area = area;
+  frame.pixels.assign(area.width() * area.height(), colour);
+  frame.disposal = disposal;
+  frame.delayCs = delayCs;
+  return frame;
+}
+
+QByteArray BuildGif(const GifSpec& spec) {
+  QByteArray bytes;
+  int error = 0;
+  GifFileType* gif = EGifOpen(&bytes, WriteToArray, &error);
+  EGifSetGifVersion(gif, true);
+  ColorMapObject* global = MakeTable(spec.colours);
+  Check(EGifPutScreenDesc(gif, spec.screen.width(), spec.screen.height(), 8, 0, global), "screen");
+  GifFreeMapObject(global);
+  if (spec.loopCount)
+    PutLoopCount(gif, *spec.loopCount);
+  for (const GifFrameSpec& frame : spec.frames)
+    PutFrame(gif, frame);
+  Check(EGifCloseFile(gif, &error), "close");
+  return bytes;
+}

@@ -1,0 +1,32 @@
+// Small GIF pictures written with giflib, so that the tests know every pixel,
+// disposal and delay of what the control decodes.
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QRect>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct GifFrameSpec {
+  QRect area;                   // position and size in the logical screen
+  std::vector<uint8_t> pixels;  // colour indices, row by row
+  int disposal = 0;
+  int delayCs = 10;      // hundredths of a second
+  int transparent = -1;  // transparent colour index, -1 none
+  bool interlaced = false;
+  std::vector<QRgb> localColours;  // empty: the global table
+};
+
+struct GifSpec {
+  QSize screen;
+  std::vector<QRgb> colours;     // global colour table, may be empty
+  std::optional<int> loopCount;  // writes a NETSCAPE2.0 block when set
+  std::vector<GifFrameSpec> frames;
+};
+
+// A frame of one colour index over `area`.
+GifFrameSpec SolidFrame(const QRect& area, uint8_t colour, int disposal = 0, int delayCs = 10);
+
+QByteArray BuildGif(const GifSpec& spec);

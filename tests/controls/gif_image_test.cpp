@@ -1,0 +1,619 @@
+// The animated picture control, on the shipped decorations and on pictures the
+// tests write themselves. A fake clock stands in for the time a tick takes;
+// nothing here waits for the real timer.
+#include "controls/gif_image.h"
+
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <QPainter>
+#include <QSignalSpy>
+#include <string>
+
+#include "gif_builder.h"
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kWhite = qRgb(255, 255, 255);
+const std::vector<QRgb> kColours = {kRed, kGreen, kBlue, kWhite};
+
+QImage Transparent(QSize size) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+// A picture drawn as rows of letters: R G B W for the colours, '.' for nothing.
+QImage FromRows(const std::string& rows) {
+  const int width =
+      static_cast<int>(rows.find('/') == std::string::npos ? rows.size() : rows.find('/'));
+  const int height = static_cast<int>((rows.size() + 1) / (width + 1));
+  QImage image = Transparent(QSize(width, height));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::string letters = "RGBW";
+      const size_t colour = letters.find(rows[y * (width + 1) + x]);
+      if (colour != std::string::npos)
+        image.setPixel(x, y, kColours[colour]);
+    }
+  }
+  return image;
+}
+
+// "" when equal, else where the first difference lies.
+std::string Difference(const QImage& actual, const QImage& expected) {
+  if (actual.size() != expected.size())
+    return "sizes differ";
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) {
+      if (actual.pixel(x, y) != expected.pixel(x, y)) {
+        return QString("pixel (%1, %2): %3 instead of %4")
+            .arg(x)
+            .arg(y)
+            .arg(actual.pixel(x, y), 8, 16)
+            .arg(expected.pixel(x, y), 8, 16)
+            .toStdString();
+      }
+    }
+  }
+  return "";
+}
+
+// A screen of `count` full frames with the given delay, each of another colour.
+GifSpec FullFrames(int count, int delayCs = 10, std::optional<int> loops = std::nullopt) {
+  GifSpec spec{QSize(2, 2), kColours, loops, {}};
+  for (int i = 0; i < count; ++i)
+    spec.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), i % 4, 0, delayCs));
+  return spec;
+}
+
+QImage Rendered(TGIFImage& gif) {
+  QImage image = Transparent(gif.size());
+  gif.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+  return image;
+}
+
+}  // namespace
+
+class GifImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gif.SetClock([this] { return 1000 + (reads++ == 0 ? 0 : spent); });
+  }
+  void Load(const GifSpec& spec) { ASSERT_TRUE(gif.LoadData(BuildGif(spec))); }
+  // One beat of the timer that took `spentMs` of work.
+  void Tick(qint64 spentMs = 0) {
+    spent = spentMs;
+    reads = 0;
+    gif.Tick();
+  }
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i)
+      Tick();
+  }
+
+  TGIFImage gif;
+  qint64 spent = 0;
+  int reads = 0;
+};
+
+// --- the shipped decorations ------------------------------------------------
+
+class ShippedGifTest : public GifImageTest, public ::testing::WithParamInterface<int> {
+ protected:
+  QString Path() const { return QString(":/gifs/deco%1.gif").arg(GetParam()); }
+};
+
+TEST_P(ShippedGifTest, DecodesLikeQtsOwnReader) {
+  ASSERT_TRUE(gif.LoadPicture(Path()));
+  QImageReader reader(Path());
+  ASSERT_GT(reader.imageCount(), 1);
+  EXPECT_EQ(gif.FrameCount(), reader.imageCount());
+  EXPECT_EQ(gif.CurrentImage().size(), reader.size());
+  // Qt reports a NETSCAPE2.0 count of 0 as -1, "for ever".
+  EXPECT_EQ(gif.LoopCount(), 0);
+  EXPECT_EQ(reader.loopCount(), -1);
+  for (int frame = 1; frame <= gif.FrameCount(); ++frame) {
+    const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(gif.FrameDelay(frame), reader.nextImageDelay()) << "frame " << frame;
+    gif.SetCurrentFrame(frame);
+    EXPECT_EQ(Difference(gif.CurrentImage(), expected), "") << "frame " << frame;
+  }
+}
+
+TEST_P(ShippedGifTest, PlaysEveryFrameInTurnAndLoops) {
+  ASSERT_TRUE(gif.LoadPicture(Path()));
+  const int count = gif.FrameCount();
+  QSignalSpy wraps(&gif, &TGIFImage::OnWrapAnimation);
+  gif.SetSpeed(25);
+  gif.SetLoop(true);
+  gif.SetAnimate(true);
+  ASSERT_TRUE(gif.TimerRunning());
+  for (int tick = 1; tick <= 2 * count + 1; ++tick) {
+    Tick();
+    const int frame = (tick - 1) % count + 1;
+    EXPECT_EQ(gif.CurrentFrame(), frame) << "tick " << tick;
+    EXPECT_EQ(gif.TimerInterval(), std::max(gif.FrameDelay(frame), 50) * 100 / 25);
+  }
+  EXPECT_EQ(wraps.count(), 2);
+  EXPECT_TRUE(gif.TimerRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(Decorations, ShippedGifTest, ::testing::Values(1, 2, 3, 4));
+
+// --- timing -----------------------------------------------------------------
+
+struct TimingCase {
+  int delayCs;
+  int speed;
+  qint64 spentMs;
+  int atStart;    // the interval Animate starts the timer with
+  int afterTick;  // the interval after a tick that took spentMs
+};
+
+class GifTimingTest : public GifImageTest, public ::testing::WithParamInterface<TimingCase> {};
+
+TEST_P(GifTimingTest, IntervalFollowsDelaySpeedAndTimeSpent) {
+  const TimingCase c = GetParam();
+  Load(FullFrames(3, c.delayCs));
+  gif.SetSpeed(c.speed);
+  gif.SetAnimate(true);
+  EXPECT_EQ(gif.TimerInterval(), c.atStart);
+  Tick();
+  Tick(c.spentMs);
+  EXPECT_EQ(gif.CurrentFrame(), 2);
+  EXPECT_EQ(gif.TimerInterval(), c.afterTick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GifTimingTest,
+                         ::testing::Values(TimingCase{10, 25, 0, 400, 400},  // 100 ms at 25 %
+                                           TimingCase{0, 100, 0, 50, 50},    // raised to 50 ms
+                                           TimingCase{4, 100, 0, 50, 50},
+                                           TimingCase{6, 100, 0, 60, 60},
+                                           TimingCase{10, 30, 0, 333, 333},     // integer division
+                                           TimingCase{10, 0, 0, 10000, 10000},  // speed 0 is 1
+                                           TimingCase{10, -7, 0, 10000, 10000},
+                                           TimingCase{10, 100, 30, 100, 70},  // less the work
+                                           TimingCase{10, 100, 98, 100, 2},
+                                           TimingCase{10, 100, 100, 100, 1},  // at least 1 ms
+                                           TimingCase{6, 100, 500, 60, 1}));
+
+TEST_F(GifImageTest, ChangingSpeedBringsTheNextFrameAtOnce) {
+  Load(FullFrames(3, 10));
+  gif.SetAnimate(true);
+  Tick();
+  gif.SetSpeed(50);
+  EXPECT_EQ(gif.TimerInterval(), 1);
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 2);
+  EXPECT_EQ(gif.TimerInterval(), 200);
+}
+
+TEST_F(GifImageTest, ChangingSpeedOfAStoppedPictureStartsNothing) {
+  Load(FullFrames(3, 10));
+  gif.SetSpeed(50);
+  EXPECT_FALSE(gif.TimerRunning());
+  EXPECT_EQ(gif.Speed(), 50);
+}
+
+// --- passes and loops -------------------------------------------------------
+
+struct LoopCase {
+  const char* name;
+  std::optional<int> loopExtension;
+  bool loop;
+  int passes;  // passes played before the animation stops; 0 = without end
+};
+
+class GifLoopTest : public GifImageTest, public ::testing::WithParamInterface<LoopCase> {};
+
+TEST_P(GifLoopTest, StopsAfterTheLoopCountUnlessLooping) {
+  const LoopCase c = GetParam();
+  Load(FullFrames(3, 10, c.loopExtension));
+  EXPECT_EQ(gif.LoopCount(), c.loopExtension.value_or(1));
+  QSignalSpy wraps(&gif, &TGIFImage::OnWrapAnimation);
+  gif.SetLoop(c.loop);
+  gif.SetAnimate(true);
+  const int maxTicks = 3 * 8;
+  int ticks = 0;
+  while (gif.TimerRunning() && ticks < maxTicks) {
+    Tick();
+    ++ticks;
+  }
+  if (c.passes == 0) {
+    EXPECT_TRUE(gif.TimerRunning());
+    EXPECT_EQ(wraps.count(), 8);
+  } else {
+    EXPECT_FALSE(gif.TimerRunning());
+    EXPECT_EQ(ticks, 3 * c.passes);
+    EXPECT_EQ(wraps.count(), c.passes);
+    // The last frame stays on show, and a stray tick changes nothing.
+    EXPECT_EQ(gif.CurrentFrame(), 3);
+    Tick();
+    EXPECT_EQ(gif.CurrentFrame(), 3);
+    EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("BB/BB")), "");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GifLoopTest,
+                         ::testing::Values(LoopCase{"NoExtensionPlaysOnce", std::nullopt, false, 1},
+                                           LoopCase{"NoExtensionLooping", std::nullopt, true, 0},
+                                           LoopCase{"CountZeroLoopsEvenWithLoopOff", 0, false, 0},
+                                           LoopCase{"CountTwo", 2, false, 2},
+                                           LoopCase{"CountThree", 3, false, 3},
+                                           LoopCase{"CountTwoLooping", 2, true, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GifImageTest, LoopOnRestartsAFinishedAnimation) {
+  Load(FullFrames(3, 10));
+  gif.SetAnimate(true);
+  Ticks(3);
+  ASSERT_FALSE(gif.TimerRunning());
+  gif.SetLoop(true);
+  EXPECT_TRUE(gif.TimerRunning());
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 2);
+}
+
+TEST_F(GifImageTest, LoopOnLeavesAFinishedAnimationAloneWhileAnimateIsOff) {
+  Load(FullFrames(3, 10));
+  gif.SetAnimate(true);
+  Ticks(3);
+  gif.SetAnimate(false);
+  gif.SetLoop(true);
+  EXPECT_FALSE(gif.TimerRunning());
+}
+
+TEST_F(GifImageTest, OnePictureFrameNeverStartsATimer) {
+  Load(FullFrames(1));
+  gif.SetAnimate(true);
+  EXPECT_FALSE(gif.TimerRunning());
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  gif.SetAnimate(false);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+}
+
+TEST_F(GifImageTest, StoppingShowsTheFirstFrameAtOnce) {
+  Load(FullFrames(6, 10));
+  gif.SetAnimate(true);
+  Ticks(5);
+  ASSERT_EQ(gif.CurrentFrame(), 5);
+  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");  // frame 5: colour 4 % 4
+  gif.SetCurrentFrame(4);
+  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("WW/WW")), "");
+  gif.SetAnimate(false);
+  EXPECT_FALSE(gif.TimerRunning());
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+  // Started again, it plays from the first frame.
+  gif.SetAnimate(true);
+  Ticks(2);
+  EXPECT_EQ(gif.CurrentFrame(), 2);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("GG/GG")), "");
+}
+
+TEST_F(GifImageTest, KeepsTheFirst256FramesOfALongerPicture) {
+  GifSpec spec{QSize(1, 1), kColours, std::nullopt, {}};
+  for (int i = 0; i < 300; ++i)
+    spec.frames.push_back(SolidFrame(QRect(0, 0, 1, 1), i < 255 ? 1 : (i == 255 ? 2 : 0)));
+  Load(spec);
+  EXPECT_EQ(gif.FrameCount(), 256);
+  QSignalSpy wraps(&gif, &TGIFImage::OnWrapAnimation);
+  gif.SetLoop(true);
+  gif.SetAnimate(true);
+  Ticks(256);
+  EXPECT_EQ(gif.CurrentImage().pixel(0, 0), kBlue);
+  EXPECT_EQ(wraps.count(), 1);
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  EXPECT_EQ(gif.CurrentImage().pixel(0, 0), kGreen);
+}
+
+TEST_F(GifImageTest, FirstImageOnlyKeepsThePictureStill) {
+  Load(FullFrames(3));
+  gif.SetFirstImageOnly(true);
+  gif.SetAnimate(true);
+  EXPECT_FALSE(gif.TimerRunning());
+  gif.SetFirstImageOnly(false);
+  EXPECT_TRUE(gif.TimerRunning());
+  Ticks(2);
+  EXPECT_EQ(gif.CurrentFrame(), 2);
+  gif.SetFirstImageOnly(true);
+  EXPECT_FALSE(gif.TimerRunning());
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+}
+
+// --- composition ------------------------------------------------------------
+
+struct DisposalCase {
+  const char* name;
+  int firstDisposal;
+  int secondDisposal;
+  const char* afterThird;
+};
+
+class GifDisposalTest : public GifImageTest, public ::testing::WithParamInterface<DisposalCase> {};
+
+// Red over the screen, then a green square at (1, 1) whose top-left pixel is
+// transparent, then a blue column on the right.
+TEST_P(GifDisposalTest, ComposesWithThePreviousFramesDisposal) {
+  const DisposalCase c = GetParam();
+  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {}};
+  spec.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 0, c.firstDisposal));
+  GifFrameSpec square = SolidFrame(QRect(1, 1, 2, 2), 1, c.secondDisposal);
+  square.pixels[0] = 3;
+  square.transparent = 3;
+  spec.frames.push_back(square);
+  spec.frames.push_back(SolidFrame(QRect(3, 0, 1, 4), 2));
+  Load(spec);
+  gif.SetAnimate(true);
+  Ticks(3);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(c.afterThird)), "");
+  // Composing straight to the third frame gives the same picture.
+  gif.SetAnimate(false);
+  gif.SetCurrentFrame(3);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(c.afterThird)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GifDisposalTest,
+    ::testing::Values(DisposalCase{"Unspecified", 0, 0, "RRRB/RRGB/RGGB/RRRB"},
+                      DisposalCase{"Keep", 0, 1, "RRRB/RRGB/RGGB/RRRB"},
+                      DisposalCase{"RestoreBackground", 0, 2, "RRRB/R..B/R..B/RRRB"},
+                      DisposalCase{"RestorePrevious", 0, 3, "RRRB/RRRB/RRRB/RRRB"},
+                      DisposalCase{"FirstRestoresToNothing", 3, 0, "...B/..GB/.GGB/...B"},
+                      DisposalCase{"FirstClearsItsArea", 2, 1, "...B/..GB/.GGB/...B"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WrapCase {
+  const char* name;
+  int lastDisposal;
+  const char* afterWrap;
+};
+
+class GifWrapTest : public GifImageTest, public ::testing::WithParamInterface<WrapCase> {};
+
+// The first frame comes again over what the last one left after its disposal.
+TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
+  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {}};
+  spec.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), 0));
+  spec.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
+  spec.frames.push_back(SolidFrame(QRect(2, 2, 2, 2), 2, GetParam().lastDisposal));
+  Load(spec);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR../RR../..../....")), "");
+  gif.SetLoop(true);
+  gif.SetAnimate(true);
+  Ticks(3);
+  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("GGGG/GGGG/GGBB/GGBB")), "");
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(GetParam().afterWrap)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GifWrapTest,
+                         ::testing::Values(WrapCase{"Keep", 1, "RRGG/RRGG/GGBB/GGBB"},
+                                           WrapCase{"RestoreBackground", 2, "RRGG/RRGG/GG../GG.."},
+                                           WrapCase{"RestorePrevious", 3, "RRGG/RRGG/GGGG/GGGG"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GifImageTest, LocalColourTableAndTransparentIndex) {
+  GifSpec spec{QSize(2, 2), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 2, 2), 0)}};
+  GifFrameSpec local;
+  local.area = QRect(0, 0, 2, 2);
+  local.pixels = {0, 1, 1, 2};
+  local.localColours = {kWhite, kGreen, kBlue};
+  local.transparent = 1;
+  spec.frames.push_back(local);
+  Load(spec);
+  gif.SetAnimate(true);
+  Ticks(2);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("WR/RB")), "");
+}
+
+TEST_F(GifImageTest, FramesReachingPastTheScreenAreClipped) {
+  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 4, 4), 0)}};
+  spec.frames.push_back(SolidFrame(QRect(2, 1, 4, 2), 1));
+  spec.frames.push_back(SolidFrame(QRect(10, 10, 3, 3), 2));
+  Load(spec);
+  gif.SetAnimate(true);
+  Ticks(2);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
+  Tick();
+  EXPECT_EQ(gif.CurrentFrame(), 3);
+  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
+}
+
+class GifInterlaceTest : public GifImageTest,
+                         public ::testing::WithParamInterface<std::tuple<bool, int>> {};
+
+// Each row has its own colour, so rows put back in the wrong order show.
+TEST_P(GifInterlaceTest, RowsComeOutInTheirPlace) {
+  const auto [interlaced, height] = GetParam();
+  std::vector<QRgb> shades;
+  for (int i = 0; i < 16; ++i)
+    shades.push_back(qRgb(i * 16, 255 - i * 16, 40));
+  GifFrameSpec frame;
+  frame.area = QRect(0, 0, 3, height);
+  frame.interlaced = interlaced;
+  for (int y = 0; y < height; ++y)
+    frame.pixels.insert(frame.pixels.end(), 3, static_cast<uint8_t>(y));
+  Load(GifSpec{QSize(3, height), shades, std::nullopt, {frame}});
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(gif.CurrentImage().pixel(x, y), shades[y]) << "row " << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GifInterlaceTest,
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(16, 5, 1)));
+
+// --- pictures that cannot be decoded ----------------------------------------
+
+TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
+  const QByteArray good = BuildGif(FullFrames(3));
+  const QByteArray pictures[] = {QByteArray(), QByteArray("GIF89a"), QByteArray("not a picture"),
+                                 good.left(good.size() / 2),
+                                 BuildGif(GifSpec{QSize(2, 2), kColours, std::nullopt, {}})};
+  gif.resize(4, 4);
+  for (const QByteArray& picture : pictures) {
+    ASSERT_TRUE(gif.LoadData(good));
+    EXPECT_FALSE(gif.LoadData(picture)) << picture.size() << " bytes";
+    EXPECT_EQ(gif.FrameCount(), 0);
+    gif.SetAnimate(true);
+    EXPECT_FALSE(gif.TimerRunning());
+    Tick();
+    gif.SetAnimate(false);
+    EXPECT_EQ(Difference(Rendered(gif), Transparent(QSize(4, 4))), "");
+  }
+  EXPECT_FALSE(gif.LoadPicture(":/gifs/no-such-picture.gif"));
+  EXPECT_EQ(gif.FrameCount(), 0);
+}
+
+TEST_F(GifImageTest, LoadingWhileAnimatingStartsTheNewPicture) {
+  gif.SetAnimate(true);
+  Load(FullFrames(1));
+  EXPECT_FALSE(gif.TimerRunning());
+  Load(FullFrames(3, 20));
+  EXPECT_TRUE(gif.TimerRunning());
+  EXPECT_EQ(gif.TimerInterval(), 200);
+  EXPECT_EQ(gif.CurrentFrame(), 1);
+}
+
+// --- placing the picture in the control -------------------------------------
+
+struct PlacementCase {
+  const char* name;
+  QSize control;
+  bool stretch, ratio, bigOnly, tile, center, opaque;
+  enum { AtSize, Scaled, Tiled } shown;
+  QRect area;  // where the picture lands
+};
+
+class GifPlacementTest : public GifImageTest,
+                         public ::testing::WithParamInterface<PlacementCase> {};
+
+// A 4x2 picture whose pixels all differ: R G B W over W B G R.
+TEST_P(GifPlacementTest, PlacesThePictureInTheControl) {
+  const PlacementCase c = GetParam();
+  GifFrameSpec frame;
+  frame.area = QRect(0, 0, 4, 2);
+  frame.pixels = {0, 1, 2, 3, 3, 2, 1, 0};
+  Load(GifSpec{QSize(4, 2), kColours, std::nullopt, {frame}});
+  const QImage picture = gif.CurrentImage();
+  gif.resize(c.control);
+  gif.SetStretch(c.stretch);
+  gif.SetStretchRatio(c.ratio);
+  gif.SetStretchBigOnly(c.bigOnly);
+  gif.SetTile(c.tile);
+  gif.SetCenter(c.center);
+  gif.SetOpaque(c.opaque);
+  gif.SetColor(Qt::magenta);
+  const QImage shown = Rendered(gif);
+  const QRgb behind = c.opaque ? QColor(Qt::magenta).rgb() : 0u;
+  const bool scaled = c.shown == PlacementCase::Scaled;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QPoint at(x, y);
+      QRgb expected = behind;
+      if (c.shown == PlacementCase::Tiled)
+        expected = picture.pixel(x % 4, y % 2);
+      else if (c.area.contains(at) && !scaled)
+        expected = picture.pixel(at - c.area.topLeft());
+      else if (c.area.contains(at))
+        continue;  // smoothed: only its extent is checked below
+      ASSERT_EQ(shown.pixel(at), expected) << "at " << x << ", " << y;
+    }
+  }
+  if (scaled) {
+    const QRect inside = c.area.adjusted(1, 1, -1, -1);
+    for (QPoint at : {inside.topLeft(), inside.bottomRight(), inside.center()})
+      EXPECT_EQ(qAlpha(shown.pixel(at)), 255) << "at " << at.x() << ", " << at.y();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GifPlacementTest,
+    ::testing::Values(
+        PlacementCase{"TopLeft", {10, 6}, 0, 0, 0, 0, 0, 0, PlacementCase::AtSize, {0, 0, 4, 2}},
+        PlacementCase{
+            "OpaqueFillsTheRest", {10, 6}, 0, 0, 0, 0, 0, 1, PlacementCase::AtSize, {0, 0, 4, 2}},
+        PlacementCase{"Stretch", {10, 6}, 1, 0, 0, 0, 0, 1, PlacementCase::Scaled, {0, 0, 10, 6}},
+        PlacementCase{
+            "StretchBeatsCenter", {10, 6}, 1, 0, 0, 0, 1, 0, PlacementCase::Scaled, {0, 0, 10, 6}},
+        PlacementCase{
+            "StretchBeatsRatio", {10, 6}, 1, 1, 0, 0, 0, 0, PlacementCase::Scaled, {0, 0, 10, 6}},
+        PlacementCase{
+            "RatioFillsTheWidth", {12, 12}, 0, 1, 0, 0, 0, 1, PlacementCase::Scaled, {0, 0, 12, 6}},
+        PlacementCase{
+            "RatioFillsTheHeight", {20, 4}, 0, 1, 0, 0, 0, 0, PlacementCase::Scaled, {0, 0, 8, 4}},
+        PlacementCase{"BigOnlyLeavesASmallPicture",
+                      {10, 6},
+                      1,
+                      0,
+                      1,
+                      0,
+                      0,
+                      0,
+                      PlacementCase::AtSize,
+                      {0, 0, 4, 2}},
+        PlacementCase{"BigOnlyShrinksABigPicture",
+                      {3, 6},
+                      1,
+                      0,
+                      1,
+                      0,
+                      0,
+                      0,
+                      PlacementCase::Scaled,
+                      {0, 0, 3, 6}},
+        PlacementCase{
+            "SameSizeIsNotScaled", {4, 2}, 1, 0, 0, 0, 0, 0, PlacementCase::AtSize, {0, 0, 4, 2}},
+        PlacementCase{"Tile", {9, 5}, 0, 0, 0, 1, 0, 1, PlacementCase::Tiled, {0, 0, 9, 5}},
+        PlacementCase{
+            "StretchBeatsTile", {9, 5}, 1, 0, 0, 1, 0, 0, PlacementCase::Scaled, {0, 0, 9, 5}},
+        PlacementCase{
+            "TileBeatsCenter", {9, 5}, 0, 0, 0, 1, 1, 0, PlacementCase::Tiled, {0, 0, 9, 5}},
+        PlacementCase{"CenterRoundsTowardTopLeft",
+                      {9, 5},
+                      0,
+                      0,
+                      0,
+                      0,
+                      1,
+                      1,
+                      PlacementCase::AtSize,
+                      {2, 1, 4, 2}},
+        PlacementCase{"CenterOfABiggerPicture",
+                      {3, 1},
+                      0,
+                      0,
+                      0,
+                      0,
+                      1,
+                      0,
+                      PlacementCase::AtSize,
+                      {-1, -1, 4, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GifImageTest, AutoSizeTakesThePicturesSizeAndKeepsThePosition) {
+  gif.setGeometry(5, 7, 50, 40);
+  Load(FullFrames(2));
+  EXPECT_EQ(gif.size(), QSize(50, 40));
+  gif.SetAutoSize(true);
+  EXPECT_EQ(gif.geometry(), QRect(5, 7, 2, 2));
+  GifSpec wide = FullFrames(1);
+  wide.screen = QSize(6, 3);
+  Load(wide);
+  EXPECT_EQ(gif.geometry(), QRect(5, 7, 6, 3));
+  gif.SetLeft(30);
+  EXPECT_EQ(gif.Left(), 30);
+  EXPECT_EQ(gif.pos(), QPoint(30, 7));
+}

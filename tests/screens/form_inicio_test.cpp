@@ -1,0 +1,326 @@
+// The introduction window: its design, a whole presentation tick by tick, and
+// what a closed or finished presentation leaves for the next one.
+#include "screens/form_inicio.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+
+#include "controls/ant_label.h"
+#include "controls/gif_image.h"
+#include "support/window_fixture.h"
+#include "ui_form_inicio.h"
+
+namespace {
+
+const QString kStory = QString::fromUtf8(
+    "Bienvenido al juego de las LURIMBA.\nA través de los grandes pasillos del castillo, has "
+    "llegado hasta las salas de las palabras incompletas. Para cruzar las salas debes escribir "
+    "todas las letras que le faltan a la palabra. Si fallas, el suelo se romperá bajo tus pies y "
+    "no podrás pasar.\nPiensa bien las letras para acertar y que tengas suerte.");
+
+constexpr int kRollTicks = 26;
+
+}  // namespace
+
+class IntroTest : public ::testing::Test {
+ protected:
+  Ui::TForm_inicio& ui() { return *form->ui(); }
+  std::vector<TGIFImage*> Gifs() { return {ui().GIFImage1, ui().GIFImage2, ui().GIFImage3}; }
+  // The roll sets the window's outer height, title bar and border included.
+  int Height() { return form->frameGeometry().height(); }
+  // A window is never lower than its frame and one pixel of client area.
+  std::vector<int> Shown(std::vector<int> heights) {
+    const int frame = form->frameGeometry().height() - form->height();
+    for (int& height : heights)
+      height = std::max(height, frame + 1);
+    return heights;
+  }
+  // Heights the window took, tick by tick.
+  std::vector<int> Ticks(int count) {
+    std::vector<int> heights;
+    for (int i = 0; i < count; ++i) {
+      form->Timer_inicioTimer();
+      heights.push_back(Height());
+    }
+    return heights;
+  }
+  void ExpectState(int height, int growing, int phase) {
+    EXPECT_EQ(form->introHeight, height);
+    EXPECT_EQ(form->introGrowing, growing);
+    EXPECT_EQ(form->introPhase, phase);
+  }
+  void ExpectCastlePage(bool castle) {
+    EXPECT_EQ(ui().Image_logotamu->isVisibleTo(form), !castle);
+    EXPECT_EQ(ui().Image_castillo->isVisibleTo(form), castle);
+    EXPECT_EQ(ui().antLabel1->isVisibleTo(form), castle);
+    for (TGIFImage* gif : Gifs()) {
+      EXPECT_EQ(gif->Animate(), castle) << gif->objectName().toStdString();
+      EXPECT_EQ(gif->isVisibleTo(form), castle) << gif->objectName().toStdString();
+    }
+  }
+
+  QWidget owner;
+  TForm_inicio* form = new TForm_inicio(&owner);
+};
+
+std::vector<int> Unrolling() {
+  std::vector<int> heights;
+  for (int i = 0; i < kRollTicks - 1; ++i)
+    heights.push_back(1 + 20 * i);
+  heights.push_back(505);
+  return heights;
+}
+
+std::vector<int> RollingUp() {
+  std::vector<int> heights;
+  for (int i = 0; i < kRollTicks; ++i)
+    heights.push_back(505 - 20 * i);
+  return heights;
+}
+
+TEST_F(IntroTest, DesignOfTheWindow) {
+  EXPECT_EQ(form->objectName(), "Form_inicio");
+  EXPECT_EQ(form->windowTitle(), "Lurimba. Programas TAMU.");
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowSystemMenuHint);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->isModal());
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+  EXPECT_EQ(form->palette().color(QPalette::Window), QColor(192, 192, 192));
+  ExpectState(1, 1, 0);
+
+  QPushButton* seguir = ui().Button_Seguir;
+  EXPECT_EQ(seguir->text(), "&S e g u i r");
+  EXPECT_TRUE(seguir->isDefault());
+  EXPECT_FALSE(seguir->isVisibleTo(form));
+  EXPECT_EQ(seguir->geometry(), QRect(295, 425, 167, 38));
+
+  TantLabel* story = ui().antLabel1;
+  EXPECT_EQ(story->geometry(), QRect(60, 236, 521, 158));
+  EXPECT_EQ(story->Caption(), "antLabel1");
+  EXPECT_EQ(story->Alignment(), Qt::AlignHCenter);
+  EXPECT_TRUE(story->WordWrap());
+  EXPECT_TRUE(story->Transparent());
+  EXPECT_FALSE(story->AutoSize());
+  for (QWidget* widget : {static_cast<QWidget*>(story), static_cast<QWidget*>(seguir)}) {
+    EXPECT_EQ(QFontInfo(widget->font()).pixelSize(), 19);
+    EXPECT_EQ(widget->font().family(), "Arial");
+  }
+}
+
+TEST_F(IntroTest, StoryLooksByState) {
+  using State = TantLabel::State;
+  struct Look {
+    State state;
+    QColor front, back;
+    bool highLight;
+    QColor outline;
+  };
+  const Look looks[] = {{State::Normal, Qt::yellow, Qt::black, false, Qt::yellow},
+                        {State::Selected, Qt::white, QColor(0, 0, 128), true, Qt::red},
+                        {State::Active, Qt::red, QColor(128, 0, 0), true, Qt::white}};
+  TantLabel* story = ui().antLabel1;
+  for (const Look& look : looks) {
+    EXPECT_EQ(story->ColorFront(look.state), look.front);
+    EXPECT_EQ(story->ColorBack(look.state), look.back);
+    EXPECT_EQ(story->HighLight(look.state), look.highLight);
+    EXPECT_EQ(story->HighLightColor(look.state), look.outline);
+    EXPECT_FALSE(story->UnderLine(look.state));
+  }
+  EXPECT_FALSE(story->HighLight(State::Disabled));
+  EXPECT_EQ(story->Color3dXDepth(), 1);
+  EXPECT_EQ(story->Color3dYDepth(), 1);
+}
+
+TEST_F(IntroTest, DecorationsOfTheCastlePage) {
+  struct Setting {
+    QRect geometry;
+    int speed;
+    bool tile, stretch;
+  };
+  const Setting settings[] = {{QRect(-15, 350, 246, 160), 30, true, false},
+                              {QRect(55, 400, 251, 160), 20, true, false},
+                              {QRect(214, 15, 211, 271), 50, false, true}};
+  for (int i = 0; i < 3; ++i) {
+    TGIFImage* gif = Gifs()[i];
+    EXPECT_EQ(gif->geometry(), settings[i].geometry) << i;
+    EXPECT_EQ(gif->Speed(), settings[i].speed) << i;
+    EXPECT_EQ(gif->Tile(), settings[i].tile) << i;
+    EXPECT_EQ(gif->Stretch(), settings[i].stretch) << i;
+    EXPECT_TRUE(gif->Loop()) << i;
+    EXPECT_FALSE(gif->Animate()) << i;
+  }
+}
+
+TEST_F(IntroTest, PresentPlacesTheRolledUpWindowInTheCorner) {
+  form->Present();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form->isModal());
+  EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(1, 1));
+  EXPECT_EQ(form->frameGeometry().size(), QSize(639, Shown({1})[0]));
+  EXPECT_TRUE(form->Timer_inicio.isActive());
+  EXPECT_EQ(form->Timer_inicio.interval(), 16);
+  ExpectCastlePage(false);
+  ui().antLabel1->show();
+  ui().GIFImage2->SetAnimate(true);
+  // Presented again while showing: back to the corner, the pages untouched.
+  form->Present();
+  EXPECT_EQ(form->frameGeometry().size(), QSize(639, Shown({1})[0]));
+  EXPECT_TRUE(ui().antLabel1->isVisibleTo(form));
+  EXPECT_TRUE(ui().GIFImage2->Animate());
+}
+
+TEST_F(IntroTest, AWholePresentation) {
+  form->Present();
+  // Phase 1: the logo unrolls and waits.
+  EXPECT_EQ(Ticks(kRollTicks), Shown(Unrolling()));
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+  EXPECT_TRUE(ui().Button_Seguir->isVisible());
+  ExpectState(505, 0, 1);
+  ExpectCastlePage(false);
+  EXPECT_EQ(ui().antLabel1->Caption(), "antLabel1");
+
+  ui().Button_Seguir->click();
+  EXPECT_EQ(ui().antLabel1->Caption(), kStory);
+  EXPECT_TRUE(form->Timer_inicio.isActive());
+  EXPECT_FALSE(ui().Button_Seguir->isVisible());
+
+  // Phase 2: it rolls up; at the top the page turns to the castle.
+  std::vector<int> heights = Ticks(kRollTicks - 1);
+  ExpectState(5, 0, 1);
+  ExpectCastlePage(false);
+  heights.push_back(Ticks(1).back());
+  EXPECT_EQ(heights, RollingUp());
+  ExpectState(1, 1, 2);
+  ExpectCastlePage(true);
+  EXPECT_TRUE(form->Timer_inicio.isActive());
+  EXPECT_TRUE(ui().Button_Seguir->isVisible());
+
+  // Phase 3: the castle unrolls and waits.
+  EXPECT_EQ(Ticks(kRollTicks), Shown(Unrolling()));
+  ExpectState(505, 0, 3);
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+
+  // Phase 4: rolled up again, the window hides and everything starts over.
+  QTest::keyClick(form, Qt::Key_Return);
+  EXPECT_FALSE(ui().Button_Seguir->isVisible());
+  EXPECT_TRUE(form->Timer_inicio.isActive());
+  std::vector<int> rollingUp = RollingUp();
+  rollingUp.pop_back();
+  EXPECT_EQ(Ticks(kRollTicks - 1), rollingUp);
+  EXPECT_TRUE(form->isVisible());
+  form->Timer_inicioTimer();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+  ExpectState(1, 1, 0);
+  ExpectCastlePage(false);
+  // "Seguir" stays, so the next presentation shows it from its first roll.
+  EXPECT_TRUE(ui().Button_Seguir->isVisibleTo(form));
+}
+
+TEST_F(IntroTest, SeguirWhileUnrollingOnlySetsTheStory) {
+  form->Present();
+  Ticks(kRollTicks);
+  ui().Button_Seguir->click();
+  Ticks(2 * kRollTicks);
+  ui().Button_Seguir->click();
+  Ticks(kRollTicks);
+  ASSERT_FALSE(form->isVisible());
+
+  form->Present();
+  EXPECT_TRUE(ui().Button_Seguir->isVisible());
+  Ticks(5);
+  ui().antLabel1->SetCaption("antLabel1");
+  ui().Button_Seguir->click();
+  EXPECT_FALSE(ui().Button_Seguir->isVisible());
+  EXPECT_EQ(ui().antLabel1->Caption(), kStory);
+  ExpectState(101, 1, 0);
+  std::vector<int> rest = Unrolling();
+  rest.erase(rest.begin(), rest.begin() + 5);
+  EXPECT_EQ(Ticks(kRollTicks - 5), rest);
+  ExpectState(505, 0, 1);
+}
+
+TEST_F(IntroTest, EscapeDoesNothingAndEnterNeedsAVisibleSeguir) {
+  form->Present();
+  Ticks(3);
+  QTest::keyClick(form, Qt::Key_Escape);
+  EXPECT_TRUE(form->isVisible());
+  QTest::keyClick(form, Qt::Key_Return);
+  EXPECT_EQ(ui().antLabel1->Caption(), "antLabel1");
+  ExpectState(61, 1, 0);
+}
+
+struct ClosedCase {
+  const char* name;
+  int before;   // ticks before "Seguir"
+  bool seguir;  // whether it is pressed
+  int after;    // ticks after it, before the window is closed
+  int height, growing, phase;
+  int nextHeight;  // the height the next presentation's first tick gives
+};
+
+class IntroClosedTest : public IntroTest, public ::testing::WithParamInterface<ClosedCase> {};
+
+TEST_P(IntroClosedTest, NextPresentationGoesOnFromAClosedWindow) {
+  const ClosedCase c = GetParam();
+  form->Present();
+  Ticks(c.before);
+  if (c.seguir)
+    ui().Button_Seguir->click();
+  Ticks(c.after);
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+  ExpectState(c.height, c.growing, c.phase);
+
+  form->Present();
+  EXPECT_TRUE(form->Timer_inicio.isActive());
+  EXPECT_EQ(Height(), Shown({1})[0]);
+  ExpectState(c.height, c.growing, c.phase);
+  // The castle's animations and story wait for the next turn of the page.
+  for (TGIFImage* gif : Gifs())
+    EXPECT_FALSE(gif->Animate());
+  EXPECT_FALSE(ui().antLabel1->isVisibleTo(form));
+  Ticks(1);
+  EXPECT_EQ(Height(), c.nextHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IntroClosedTest,
+    ::testing::Values(ClosedCase{"WhileUnrolling", 10, false, 0, 201, 1, 0, 201},
+                      ClosedCase{"WhileWaiting", kRollTicks, false, 0, 505, 0, 1, 505},
+                      ClosedCase{"WhileRollingUp", kRollTicks, true, 3, 445, 0, 1, 445},
+                      ClosedCase{"OnTheCastlePage", kRollTicks, true, kRollTicks + 2, 41, 1, 2,
+                                 41}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(IntroTest, ClosedOnTheWaitingCastlePageTheNextRollUpEndsIt) {
+  form->Present();
+  Ticks(kRollTicks);
+  ui().Button_Seguir->click();
+  Ticks(2 * kRollTicks);
+  ExpectState(505, 0, 3);
+  form->close();
+  form->Present();
+  EXPECT_EQ(Ticks(kRollTicks), Shown(RollingUp()));
+  EXPECT_FALSE(form->isVisible());
+  ExpectState(1, 1, 0);
+}
+
+TEST_F(IntroTest, PagesFollowTheWindowsWidth) {
+  form->Present();
+  Ticks(kRollTicks);
+  for (QWidget* page : {ui().Image_logotamu, ui().Image_castillo})
+    EXPECT_EQ(page->geometry(), QRect(0, 0, form->width(), 480));
+}
+
+TEST_F(WindowTest, IntroductionIsCreatedHiddenWithTheProgram) {
+  TForm_inicio* intro = program->Form_inicio;
+  ASSERT_NE(intro, nullptr);
+  EXPECT_EQ(intro->parent(), &main());
+  EXPECT_FALSE(intro->isVisible());
+  EXPECT_FALSE(intro->Timer_inicio.isActive());
+}
