@@ -197,4 +197,6 @@ std::string Utf8ToAnsi(std::string_view utf8, bool* lossless) {
   return out;
 }
 
-std::string Ansi(const char* utf8) { return Utf8ToAnsi(utf8); }
+std::string Ansi(const char* utf8) {
+  return Utf8ToAnsi(utf8);
+}

@@ -1,10 +1,10 @@
 // Starting a new game with the names typed in the players window.
-#include <cctype>
-#include <vector>
-
 #include "player_entry.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <vector>
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
-#include "support/play.h"
-#include "ui_form_jugadores.h"
 #include "settings/form_charboton.h"
 #include "settings/on_screen_keyboard.h"
+#include "support/play.h"
 #include "ui_form_juego.h"
+#include "ui_form_jugadores.h"
 
 namespace {
 
