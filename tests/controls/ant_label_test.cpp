@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+#include "support/images.h"
+
 using State = TantLabel::State;
 using Style = TantLabel::HighLightStyle;
 
@@ -184,22 +186,6 @@ void Paint(QImage& image, const std::set<std::pair<int, int>>& pixels, QPoint of
   }
 }
 
-std::string Difference(const QImage& actual, const QImage& expected) {
-  for (int y = 0; y < expected.height(); ++y) {
-    for (int x = 0; x < expected.width(); ++x) {
-      if (actual.pixel(x, y) != expected.pixel(x, y)) {
-        return QString("pixel (%1, %2): %3 instead of %4")
-            .arg(x)
-            .arg(y)
-            .arg(actual.pixel(x, y), 8, 16)
-            .arg(expected.pixel(x, y), 8, 16)
-            .toStdString();
-      }
-    }
-  }
-  return "";
-}
-
 std::vector<QPoint> OutlineOffsets(Style style, int x, int y) {
   const std::vector<QPoint> straight = {{0, -y}, {0, y}, {-x, 0}, {x, 0}};
   const std::vector<QPoint> diagonal = {{-x, -y}, {x, -y}, {x, y}, {-x, y}};
@@ -249,7 +235,7 @@ TEST_P(AntLabelDrawTest, ShadowOutlineAndTextLandWhereExpected) {
       Paint(expected, text, c.text + offset, kOutline);
   }
   Paint(expected, text, c.text, kFront);
-  EXPECT_EQ(Difference(Render(label), expected), "");
+  EXPECT_EQ(ImageDifference(Render(label), expected), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -292,7 +278,7 @@ TEST(AntLabelDraw, EachStateDrawsInItsOwnColours) {
   for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
     Paint(expected, text, offset, qRgb(255, 0, 0));
   Paint(expected, text, {0, 0}, qRgb(255, 255, 255));
-  EXPECT_EQ(Difference(Render(label), expected), "");
+  EXPECT_EQ(ImageDifference(Render(label), expected), "");
 }
 
 TEST(AntLabelDraw, FlatLabelDisabledIsEmbossed) {
@@ -310,7 +296,7 @@ TEST(AntLabelDraw, FlatLabelDisabledIsEmbossed) {
   for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
     Paint(expected, text, offset, kOutline);
   Paint(expected, text, {0, 0}, palette.color(QPalette::Dark).rgb());
-  EXPECT_EQ(Difference(Render(label), expected), "");
+  EXPECT_EQ(ImageDifference(Render(label), expected), "");
 }
 
 TEST(AntLabelDraw, TransparentLeavesWhatIsBehind) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "gif_builder.h"
+#include "support/images.h"
 
 namespace {
 
@@ -41,25 +42,6 @@ QImage FromRows(const std::string& rows) {
     }
   }
   return image;
-}
-
-// "" when equal, else where the first difference lies.
-std::string Difference(const QImage& actual, const QImage& expected) {
-  if (actual.size() != expected.size())
-    return "sizes differ";
-  for (int y = 0; y < expected.height(); ++y) {
-    for (int x = 0; x < expected.width(); ++x) {
-      if (actual.pixel(x, y) != expected.pixel(x, y)) {
-        return QString("pixel (%1, %2): %3 instead of %4")
-            .arg(x)
-            .arg(y)
-            .arg(actual.pixel(x, y), 8, 16)
-            .arg(expected.pixel(x, y), 8, 16)
-            .toStdString();
-      }
-    }
-  }
-  return "";
 }
 
 // A screen of `count` full frames with the given delay, each of another colour.
@@ -120,7 +102,7 @@ TEST_P(ShippedGifTest, DecodesLikeQtsOwnReader) {
     const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(gif.FrameDelay(frame), reader.nextImageDelay()) << "frame " << frame;
     gif.SetCurrentFrame(frame);
-    EXPECT_EQ(Difference(gif.CurrentImage(), expected), "") << "frame " << frame;
+    EXPECT_EQ(ImageDifference(gif.CurrentImage(), expected), "") << "frame " << frame;
   }
 }
 
@@ -235,7 +217,7 @@ TEST_P(GifLoopTest, StopsAfterTheLoopCountUnlessLooping) {
     EXPECT_EQ(gif.CurrentFrame(), 3);
     Tick();
     EXPECT_EQ(gif.CurrentFrame(), 3);
-    EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("BB/BB")), "");
+    EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("BB/BB")), "");
   }
 }
 
@@ -257,7 +239,7 @@ TEST_F(GifImageTest, LoopOnRestartsAFinishedAnimation) {
   EXPECT_TRUE(gif.TimerRunning());
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR/RR")), "");
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 2);
 }
@@ -278,7 +260,7 @@ TEST_F(GifImageTest, OnePictureFrameNeverStartsATimer) {
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 1);
   gif.SetAnimate(false);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR/RR")), "");
 }
 
 TEST_F(GifImageTest, StoppingShowsTheFirstFrameAtOnce) {
@@ -286,18 +268,18 @@ TEST_F(GifImageTest, StoppingShowsTheFirstFrameAtOnce) {
   gif.SetAnimate(true);
   Ticks(5);
   ASSERT_EQ(gif.CurrentFrame(), 5);
-  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");  // frame 5: colour 4 % 4
+  ASSERT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR/RR")), "");  // frame 5: colour 4 % 4
   gif.SetCurrentFrame(4);
-  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("WW/WW")), "");
+  ASSERT_EQ(ImageDifference(gif.CurrentImage(), FromRows("WW/WW")), "");
   gif.SetAnimate(false);
   EXPECT_FALSE(gif.TimerRunning());
   EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR/RR")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR/RR")), "");
   // Started again, it plays from the first frame.
   gif.SetAnimate(true);
   Ticks(2);
   EXPECT_EQ(gif.CurrentFrame(), 2);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("GG/GG")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("GG/GG")), "");
 }
 
 TEST_F(GifImageTest, KeepsTheFirst256FramesOfALongerPicture) {
@@ -356,11 +338,11 @@ TEST_P(GifDisposalTest, ComposesWithThePreviousFramesDisposal) {
   Load(spec);
   gif.SetAnimate(true);
   Ticks(3);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(c.afterThird)), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows(c.afterThird)), "");
   // Composing straight to the third frame gives the same picture.
   gif.SetAnimate(false);
   gif.SetCurrentFrame(3);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(c.afterThird)), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows(c.afterThird)), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -388,14 +370,14 @@ TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
   spec.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
   spec.frames.push_back(SolidFrame(QRect(2, 2, 2, 2), 2, GetParam().lastDisposal));
   Load(spec);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RR../RR../..../....")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR../RR../..../....")), "");
   gif.SetLoop(true);
   gif.SetAnimate(true);
   Ticks(3);
-  ASSERT_EQ(Difference(gif.CurrentImage(), FromRows("GGGG/GGGG/GGBB/GGBB")), "");
+  ASSERT_EQ(ImageDifference(gif.CurrentImage(), FromRows("GGGG/GGGG/GGBB/GGBB")), "");
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows(GetParam().afterWrap)), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows(GetParam().afterWrap)), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GifWrapTest,
@@ -415,7 +397,7 @@ TEST_F(GifImageTest, LocalColourTableAndTransparentIndex) {
   Load(spec);
   gif.SetAnimate(true);
   Ticks(2);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("WR/RB")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("WR/RB")), "");
 }
 
 TEST_F(GifImageTest, FramesReachingPastTheScreenAreClipped) {
@@ -425,10 +407,10 @@ TEST_F(GifImageTest, FramesReachingPastTheScreenAreClipped) {
   Load(spec);
   gif.SetAnimate(true);
   Ticks(2);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 3);
-  EXPECT_EQ(Difference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
+  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
 }
 
 class GifInterlaceTest : public GifImageTest,
@@ -471,7 +453,7 @@ TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
     EXPECT_FALSE(gif.TimerRunning());
     Tick();
     gif.SetAnimate(false);
-    EXPECT_EQ(Difference(Rendered(gif), Transparent(QSize(4, 4))), "");
+    EXPECT_EQ(ImageDifference(Rendered(gif), Transparent(QSize(4, 4))), "");
   }
   EXPECT_FALSE(gif.LoadPicture(":/gifs/no-such-picture.gif"));
   EXPECT_EQ(gif.FrameCount(), 0);
