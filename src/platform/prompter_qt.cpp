@@ -1,6 +1,7 @@
 #include "platform/prompter_qt.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -64,4 +65,11 @@ std::optional<QFont> QtDialogs::AskFont(const QFont& initial) {
   if (!accepted)
     return std::nullopt;
   return font;
+}
+
+std::optional<QColor> QtDialogs::AskColor(const QColor& initial) {
+  const QColor colour = QColorDialog::getColor(initial, owner_);
+  if (!colour.isValid())
+    return std::nullopt;
+  return colour;
 }

@@ -12,6 +12,7 @@
 class Dialogs : public Prompter {
  public:
   virtual std::optional<QFont> AskFont(const QFont& initial) = 0;
+  virtual std::optional<QColor> AskColor(const QColor& initial) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -25,6 +26,7 @@ class QtDialogs : public Dialogs {
   void Beep() override;
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
+  std::optional<QColor> AskColor(const QColor& initial) override;
 
  private:
   QWidget* owner_ = nullptr;

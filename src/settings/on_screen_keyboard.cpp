@@ -1,6 +1,5 @@
 #include "settings/on_screen_keyboard.h"
 
-#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -146,11 +145,11 @@ void OnScreenKeyboard::Button_a2MouseDown(int keyNumber) {
 
 void OnScreenKeyboard::Mp_ColorfondodeltecladoClick() {
   const QColor current = ui_.Panel_teclas->palette().color(QPalette::Window);
-  const QColor chosen = QColorDialog::getColor(current, ui_.Panel_teclas->window());
-  if (!chosen.isValid())
+  const auto chosen = dialogs_.AskColor(current);
+  if (!chosen)
     return;
   QPalette palette = ui_.Panel_teclas->palette();
-  palette.setColor(QPalette::Window, chosen);
+  palette.setColor(QPalette::Window, *chosen);
   ui_.Panel_teclas->setPalette(palette);
 }
 

@@ -272,3 +272,37 @@ TEST_F(KeyboardTest, NamesAreTypedInCapitalsAndTheKeyboardComesBackAfterwards) {
   EXPECT_EQ(keyboard().Key(2)->text(), "b");
   EXPECT_EQ(game().players.records[0].name, "ANAB");
 }
+
+TEST_F(KeyboardTest, ColourAndFontOfTheKeyboardFromItsMenu) {
+  StartUp();
+  Ui::TForm_juego& ui = *main().ui();
+  const QColor before = ui.Panel_teclas->palette().color(QPalette::Window);
+  EXPECT_EQ(before, QColor(138, 197, 255));
+  ui.Mp_Colorfondodelteclado->trigger();  // cancelled
+  EXPECT_EQ(ui.Panel_teclas->palette().color(QPalette::Window), before);
+  dialogs.colours = {QColor(255, 200, 0)};
+  ui.Mp_Colorfondodelteclado->trigger();
+  EXPECT_EQ(ui.Panel_teclas->palette().color(QPalette::Window), QColor(255, 200, 0));
+
+  QFont chosen("Liberation Sans", 26);
+  chosen.setBold(false);
+  chosen.setItalic(false);
+  chosen.setUnderline(true);
+  dialogs.fonts = {chosen};
+  ui.Mp_Tipodeletra->trigger();
+  const QFont font = ui.Panel_teclas->font();
+  EXPECT_EQ(font.family(), "Liberation Sans");
+  EXPECT_EQ(font.pointSize(), 26);
+  EXPECT_FALSE(font.bold());
+  EXPECT_TRUE(font.underline());
+  EXPECT_EQ(keyboard().Key(2)->font().family(), "Liberation Sans");  // the keys follow
+
+  // Both travel with a saved keyboard.
+  SaveAs("amarillo");
+  ui.Mp_Colorfondodelteclado->trigger();
+  dialogs.colours = {QColor(0, 0, 0)};
+  ui.Mp_Colorfondodelteclado->trigger();
+  Read("amarillo.tec");
+  EXPECT_EQ(ui.Panel_teclas->palette().color(QPalette::Window), QColor(255, 200, 0));
+  EXPECT_EQ(ui.Panel_teclas->font().pointSize(), 26);
+}

@@ -46,6 +46,14 @@ std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
   return font;
 }
 
+std::optional<QColor> ScriptedDialogs::AskColor(const QColor&) {
+  if (colours.empty())
+    return std::nullopt;
+  auto colour = colours.front();
+  colours.pop_front();
+  return colour;
+}
+
 namespace {
 
 void CopyFolder(const QString& from, const QString& to) {

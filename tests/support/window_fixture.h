@@ -30,11 +30,13 @@ class ScriptedDialogs : public Dialogs {
   void Beep() override { ++beeps; }
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
+  std::optional<QColor> AskColor(const QColor& initial) override;
 
   std::vector<ShownMessage> messages;
   std::deque<bool> answers;                            // for Question; No when empty
   std::deque<std::optional<std::string>> filesToOpen;  // nullopt = cancel; cancel when empty
-  std::deque<std::optional<QFont>> fonts;
+  std::deque<std::optional<QFont>> fonts;              // cancel when empty
+  std::deque<std::optional<QColor>> colours;           // cancel when empty
   std::vector<OpenFileRequest> fileRequests;
   int beeps = 0;
 };
