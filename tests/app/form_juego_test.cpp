@@ -55,7 +55,7 @@ TEST_F(WindowTest, CreatesTheThirteenWindowsWithOnlyTheMainOneToShow) {
 TEST_F(WindowTest, FirstTickStartsTheGameWithTheDefaultList) {
   StartUp();
   EXPECT_TRUE(main().StartupDone());
-  EXPECT_TRUE(main().Timer_juego.isActive());
+  EXPECT_TRUE(timersStartedOnShow);
   EXPECT_TRUE(game().state.wordInPlay);
   EXPECT_EQ(game().state.hideMode, kHideFewLetters);
   EXPECT_TRUE(main().ui()->M_Ocultaralazarfasefacil->isChecked());
@@ -84,7 +84,6 @@ TEST_F(WindowTest, StartUpWithoutAnyWordListEndsTheProgram) {
             Ansi("\nAl no encontrar archivo de palabras, \n\neste programa va a finalizar.\n"));
   EXPECT_TRUE(main().ProgramEnding());
   EXPECT_FALSE(main().isVisible());
-  EXPECT_FALSE(main().Timer_juego.isActive());
 }
 
 TEST_F(WindowTest, ChildFigureChangesPoseEveryThreeSeconds) {
@@ -362,10 +361,14 @@ TEST_F(WindowTest, TerminarJuegoAsksBeforeEnding) {
   main().ui()->Terminarjuego1->trigger();
   EXPECT_FALSE(main().ProgramEnding());
   EXPECT_TRUE(main().isVisible());
+  main().Timer_juego.start();
+  main().Timer_icono.start();
   dialogs.answers = {true};
   main().ui()->Terminarjuego1->trigger();
   EXPECT_TRUE(main().ProgramEnding());
   EXPECT_FALSE(main().isVisible());
+  EXPECT_FALSE(main().Timer_juego.isActive());
+  EXPECT_FALSE(main().Timer_icono.isActive());
   EXPECT_EQ(dialogs.messages.back().text,
             Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
 }

@@ -89,6 +89,10 @@ void WindowTest::TearDown() {
 
 void WindowTest::StartUp(const std::vector<QString>& names) {
   main().show();
+  // Showing the window starts both timers; the tests tick them by hand instead.
+  timersStartedOnShow = main().Timer_juego.isActive() && main().Timer_icono.isActive();
+  main().Timer_juego.stop();
+  main().Timer_icono.stop();
   WhileModal([&] { main().Timer_juegoTimer(); },
              [&] {
                TForm_jugadores& players = *program->Form_jugadores;

@@ -66,6 +66,7 @@ class WindowTest : public ::testing::Test {
   // Writes a word list into the game folder.
   void WriteList(const QString& name, const std::vector<std::string>& lines);
 
+  bool timersStartedOnShow = false;
   QTemporaryDir folder;
   QString previousDirectory;
   ScriptedDialogs dialogs;
