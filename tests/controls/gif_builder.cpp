@@ -58,7 +58,7 @@ std::vector<int> RowOrder(int height, bool interlaced) {
   return rows;
 }
 
-void PutFrame(GifFileType* gif, const GifFrameSpec& frame) {
+void PutFrame(GifFileType* gif, const GifFrameDescription& frame) {
   GraphicsControlBlock control{};
   control.DisposalMode = frame.disposal;
   control.DelayTime = frame.delayCs;
@@ -81,8 +81,8 @@ void PutFrame(GifFileType* gif, const GifFrameSpec& frame) {
 
 }  // namespace
 
-GifFrameSpec SolidFrame(const QRect& area, uint8_t colour, int disposal, int delayCs) {
-  GifFrameSpec frame;
+GifFrameDescription SolidFrame(const QRect& area, uint8_t colour, int disposal, int delayCs) {
+  GifFrameDescription frame;
   frame.area = area;
   frame.pixels.assign(area.width() * area.height(), colour);
   frame.disposal = disposal;
@@ -90,17 +90,18 @@ GifFrameSpec SolidFrame(const QRect& area, uint8_t colour, int disposal, int del
   return frame;
 }
 
-QByteArray BuildGif(const GifSpec& spec) {
+QByteArray BuildGif(const GifDescription& picture) {
   QByteArray bytes;
   int error = 0;
   GifFileType* gif = EGifOpen(&bytes, WriteToArray, &error);
   EGifSetGifVersion(gif, true);
-  ColorMapObject* global = MakeTable(spec.colours);
-  Check(EGifPutScreenDesc(gif, spec.screen.width(), spec.screen.height(), 8, 0, global), "screen");
+  ColorMapObject* global = MakeTable(picture.colours);
+  Check(EGifPutScreenDesc(gif, picture.screen.width(), picture.screen.height(), 8, 0, global),
+        "screen");
   GifFreeMapObject(global);
-  if (spec.loopCount)
-    PutLoopCount(gif, *spec.loopCount);
-  for (const GifFrameSpec& frame : spec.frames)
+  if (picture.loopCount)
+    PutLoopCount(gif, *picture.loopCount);
+  for (const GifFrameDescription& frame : picture.frames)
     PutFrame(gif, frame);
   Check(EGifCloseFile(gif, &error), "close");
   return bytes;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-struct GifFrameSpec {
+struct GifFrameDescription {
   QRect area;                   // position and size in the logical screen
   std::vector<uint8_t> pixels;  // colour indices, row by row
   int disposal = 0;
@@ -19,14 +19,15 @@ struct GifFrameSpec {
   std::vector<QRgb> localColours;  // empty: the global table
 };
 
-struct GifSpec {
+struct GifDescription {
   QSize screen;
   std::vector<QRgb> colours;     // global colour table, may be empty
   std::optional<int> loopCount;  // writes a NETSCAPE2.0 block when set
-  std::vector<GifFrameSpec> frames;
+  std::vector<GifFrameDescription> frames;
 };
 
 // A frame of one colour index over `area`.
-GifFrameSpec SolidFrame(const QRect& area, uint8_t colour, int disposal = 0, int delayCs = 10);
+GifFrameDescription SolidFrame(const QRect& area, uint8_t colour, int disposal = 0,
+                               int delayCs = 10);
 
-QByteArray BuildGif(const GifSpec& spec);
+QByteArray BuildGif(const GifDescription& picture);

@@ -45,11 +45,11 @@ QImage FromRows(const std::string& rows) {
 }
 
 // A screen of `count` full frames with the given delay, each of another colour.
-GifSpec FullFrames(int count, int delayCs = 10, std::optional<int> loops = std::nullopt) {
-  GifSpec spec{QSize(2, 2), kColours, loops, {}};
+GifDescription FullFrames(int count, int delayCs = 10, std::optional<int> loops = std::nullopt) {
+  GifDescription picture{QSize(2, 2), kColours, loops, {}};
   for (int i = 0; i < count; ++i)
-    spec.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), i % 4, 0, delayCs));
-  return spec;
+    picture.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), i % 4, 0, delayCs));
+  return picture;
 }
 
 QImage Rendered(TGIFImage& gif) {
@@ -65,7 +65,7 @@ class GifImageTest : public ::testing::Test {
   void SetUp() override {
     gif.SetClock([this] { return 1000 + (reads++ == 0 ? 0 : spent); });
   }
-  void Load(const GifSpec& spec) { ASSERT_TRUE(gif.LoadData(BuildGif(spec))); }
+  void Load(const GifDescription& picture) { ASSERT_TRUE(gif.LoadData(BuildGif(picture))); }
   // One beat of the timer that took `spentMs` of work.
   void Tick(qint64 spentMs = 0) {
     spent = spentMs;
@@ -283,10 +283,10 @@ TEST_F(GifImageTest, StoppingShowsTheFirstFrameAtOnce) {
 }
 
 TEST_F(GifImageTest, KeepsTheFirst256FramesOfALongerPicture) {
-  GifSpec spec{QSize(1, 1), kColours, std::nullopt, {}};
+  GifDescription picture{QSize(1, 1), kColours, std::nullopt, {}};
   for (int i = 0; i < 300; ++i)
-    spec.frames.push_back(SolidFrame(QRect(0, 0, 1, 1), i < 255 ? 1 : (i == 255 ? 2 : 0)));
-  Load(spec);
+    picture.frames.push_back(SolidFrame(QRect(0, 0, 1, 1), i < 255 ? 1 : (i == 255 ? 2 : 0)));
+  Load(picture);
   EXPECT_EQ(gif.FrameCount(), 256);
   QSignalSpy wraps(&gif, &TGIFImage::OnWrapAnimation);
   gif.SetLoop(true);
@@ -328,14 +328,14 @@ class GifDisposalTest : public GifImageTest, public ::testing::WithParamInterfac
 // transparent, then a blue column on the right.
 TEST_P(GifDisposalTest, ComposesWithThePreviousFramesDisposal) {
   const DisposalCase c = GetParam();
-  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {}};
-  spec.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 0, c.firstDisposal));
-  GifFrameSpec square = SolidFrame(QRect(1, 1, 2, 2), 1, c.secondDisposal);
+  GifDescription picture{QSize(4, 4), kColours, std::nullopt, {}};
+  picture.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 0, c.firstDisposal));
+  GifFrameDescription square = SolidFrame(QRect(1, 1, 2, 2), 1, c.secondDisposal);
   square.pixels[0] = 3;
   square.transparent = 3;
-  spec.frames.push_back(square);
-  spec.frames.push_back(SolidFrame(QRect(3, 0, 1, 4), 2));
-  Load(spec);
+  picture.frames.push_back(square);
+  picture.frames.push_back(SolidFrame(QRect(3, 0, 1, 4), 2));
+  Load(picture);
   gif.SetAnimate(true);
   Ticks(3);
   EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows(c.afterThird)), "");
@@ -365,11 +365,11 @@ class GifWrapTest : public GifImageTest, public ::testing::WithParamInterface<Wr
 
 // The first frame comes again over what the last one left after its disposal.
 TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
-  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {}};
-  spec.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), 0));
-  spec.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
-  spec.frames.push_back(SolidFrame(QRect(2, 2, 2, 2), 2, GetParam().lastDisposal));
-  Load(spec);
+  GifDescription picture{QSize(4, 4), kColours, std::nullopt, {}};
+  picture.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), 0));
+  picture.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
+  picture.frames.push_back(SolidFrame(QRect(2, 2, 2, 2), 2, GetParam().lastDisposal));
+  Load(picture);
   EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RR../RR../..../....")), "");
   gif.SetLoop(true);
   gif.SetAnimate(true);
@@ -387,24 +387,24 @@ INSTANTIATE_TEST_SUITE_P(Table, GifWrapTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GifImageTest, LocalColourTableAndTransparentIndex) {
-  GifSpec spec{QSize(2, 2), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 2, 2), 0)}};
-  GifFrameSpec local;
+  GifDescription picture{QSize(2, 2), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 2, 2), 0)}};
+  GifFrameDescription local;
   local.area = QRect(0, 0, 2, 2);
   local.pixels = {0, 1, 1, 2};
   local.localColours = {kWhite, kGreen, kBlue};
   local.transparent = 1;
-  spec.frames.push_back(local);
-  Load(spec);
+  picture.frames.push_back(local);
+  Load(picture);
   gif.SetAnimate(true);
   Ticks(2);
   EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("WR/RB")), "");
 }
 
 TEST_F(GifImageTest, FramesReachingPastTheScreenAreClipped) {
-  GifSpec spec{QSize(4, 4), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 4, 4), 0)}};
-  spec.frames.push_back(SolidFrame(QRect(2, 1, 4, 2), 1));
-  spec.frames.push_back(SolidFrame(QRect(10, 10, 3, 3), 2));
-  Load(spec);
+  GifDescription picture{QSize(4, 4), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 4, 4), 0)}};
+  picture.frames.push_back(SolidFrame(QRect(2, 1, 4, 2), 1));
+  picture.frames.push_back(SolidFrame(QRect(10, 10, 3, 3), 2));
+  Load(picture);
   gif.SetAnimate(true);
   Ticks(2);
   EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
@@ -422,12 +422,12 @@ TEST_P(GifInterlaceTest, RowsComeOutInTheirPlace) {
   std::vector<QRgb> shades;
   for (int i = 0; i < 16; ++i)
     shades.push_back(qRgb(i * 16, 255 - i * 16, 40));
-  GifFrameSpec frame;
+  GifFrameDescription frame;
   frame.area = QRect(0, 0, 3, height);
   frame.interlaced = interlaced;
   for (int y = 0; y < height; ++y)
     frame.pixels.insert(frame.pixels.end(), 3, static_cast<uint8_t>(y));
-  Load(GifSpec{QSize(3, height), shades, std::nullopt, {frame}});
+  Load(GifDescription{QSize(3, height), shades, std::nullopt, {frame}});
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < 3; ++x)
       EXPECT_EQ(gif.CurrentImage().pixel(x, y), shades[y]) << "row " << y;
@@ -443,7 +443,7 @@ TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
   const QByteArray good = BuildGif(FullFrames(3));
   const QByteArray pictures[] = {QByteArray(), QByteArray("GIF89a"), QByteArray("not a picture"),
                                  good.left(good.size() / 2),
-                                 BuildGif(GifSpec{QSize(2, 2), kColours, std::nullopt, {}})};
+                                 BuildGif(GifDescription{QSize(2, 2), kColours, std::nullopt, {}})};
   gif.resize(4, 4);
   for (const QByteArray& picture : pictures) {
     ASSERT_TRUE(gif.LoadData(good));
@@ -485,10 +485,10 @@ class GifPlacementTest : public GifImageTest,
 // A 4x2 picture whose pixels all differ: R G B W over W B G R.
 TEST_P(GifPlacementTest, PlacesThePictureInTheControl) {
   const PlacementCase c = GetParam();
-  GifFrameSpec frame;
+  GifFrameDescription frame;
   frame.area = QRect(0, 0, 4, 2);
   frame.pixels = {0, 1, 2, 3, 3, 2, 1, 0};
-  Load(GifSpec{QSize(4, 2), kColours, std::nullopt, {frame}});
+  Load(GifDescription{QSize(4, 2), kColours, std::nullopt, {frame}});
   const QImage picture = gif.CurrentImage();
   gif.resize(c.control);
   gif.SetStretch(c.stretch);
@@ -591,7 +591,7 @@ TEST_F(GifImageTest, AutoSizeTakesThePicturesSizeAndKeepsThePosition) {
   EXPECT_EQ(gif.size(), QSize(50, 40));
   gif.SetAutoSize(true);
   EXPECT_EQ(gif.geometry(), QRect(5, 7, 2, 2));
-  GifSpec wide = FullFrames(1);
+  GifDescription wide = FullFrames(1);
   wide.screen = QSize(6, 3);
   Load(wide);
   EXPECT_EQ(gif.geometry(), QRect(5, 7, 6, 3));
