@@ -120,6 +120,8 @@ class TForm_juego : public QMainWindow, public GameView {
   QLabel* ExitFrame(int frame);
   QLabel* FailedLetterLabel(int label);
 
+  static constexpr int kExitFrames = 8;
+
   std::unique_ptr<Ui::TForm_juego> ui_;
   Dialogs& dialogs_;
   SoundPlayer& sound_;

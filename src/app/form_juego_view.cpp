@@ -1,0 +1,153 @@
+// The main window as the game's view: what the engine shows on it.
+#include <QApplication>
+#include <algorithm>
+
+#include "app/form_juego.h"
+#include "platform/text.h"
+#include "screens/form_acierto.h"
+#include "screens/form_error.h"
+#include "settings/on_screen_keyboard.h"
+#include "ui_form_juego.h"
+
+QLabel* TForm_juego::FloorPiece(int piece) {
+  QLabel* pieces[] = {ui_->Image_sfallo1, ui_->Image_sfallo2, ui_->Image_sfallo3,
+                      ui_->Image_sfallo4, ui_->Image_sfallo5, ui_->Image_sfallo6};
+  return pieces[std::clamp(piece, 1, 6) - 1];
+}
+
+QLabel* TForm_juego::ExitFrame(int frame) {
+  QLabel* frames[] = {ui_->Image_salida1, ui_->Image_salida2, ui_->Image_salida3,
+                      ui_->Image_salida4, ui_->Image_salida5, ui_->Image_salida6,
+                      ui_->Image_salida7, ui_->Image_salida8};
+  return frames[std::clamp(frame, 1, kExitFrames) - 1];
+}
+
+QLabel* TForm_juego::FailedLetterLabel(int label) {
+  QLabel* labels[] = {ui_->Label_letrafallo1, ui_->Label_letrafallo2, ui_->Label_letrafallo3,
+                      ui_->Label_letrafallo4, ui_->Label_letrafallo5};
+  return labels[std::clamp(label, 1, 5) - 1];
+}
+
+void TForm_juego::SetWordText(const std::string& text) {
+  ui_->Label_palabra->setText(ToQt(text));
+}
+
+void TForm_juego::RevealLetter(int position, char c) {
+  QString text = ui_->Label_palabra->text();
+  if (position >= 1 && position <= text.size())
+    text[position - 1] = ToQt(std::string(1, c))[0];
+  ui_->Label_palabra->setText(text);
+  ui_->Label_palabra->repaint();
+}
+
+void TForm_juego::SetHintText(const std::string& text) {
+  ui_->Label_pista->setText(ToQt(text));
+}
+
+void TForm_juego::SetThemeText(const std::string& text) {
+  ui_->Label_tema->setText(ToQt(text));
+}
+
+void TForm_juego::SetThemeTooltip(const std::string& path) {
+  ui_->Label_tema->setToolTip(ToQt(path));
+  ui_->Label_tema->setStatusTip(ToQt(path));
+}
+
+void TForm_juego::AddTheme(const std::string& theme) {
+  ui_->ListBox_temas->addItem(ToQt(theme));
+}
+
+void TForm_juego::ShowSolvedWord() {
+  ui_->Label_palabra2->setText(ui_->Label_palabra->text());
+  ui_->Label_palabra2->show();
+  ui_->Label_palabra->hide();
+  ui_->Label_pista->hide();
+}
+
+void TForm_juego::ShowWordLabels() {
+  ui_->Label_palabra->show();
+  ui_->Label_palabra2->hide();
+  if (ui_->M_Verpistasobrepalabra->isChecked())
+    ui_->Label_pista->show();
+}
+
+void TForm_juego::HideSceneFrames() {
+  for (int i = 1; i <= kExitFrames; ++i)
+    ExitFrame(i)->hide();
+  HideBrokenFloor();
+}
+
+void TForm_juego::HideBrokenFloor() {
+  for (int i = 1; i <= 6; ++i)
+    FloorPiece(i)->hide();
+}
+
+void TForm_juego::ShowBrokenFloor(int piece) {
+  FloorPiece(piece)->show();
+}
+
+void TForm_juego::SetChances(int chances) {
+  ui_->Label_oportunidades->setText(QString::number(chances));
+}
+
+void TForm_juego::SetFailedLetter(int label, char c) {
+  FailedLetterLabel(label)->setText(ToQt(std::string(1, c)));
+  ui_->GroupBox_letrasfalladas->repaint();
+}
+
+void TForm_juego::ClearFailedLetters() {
+  for (int i = 1; i <= 5; ++i)
+    FailedLetterLabel(i)->clear();
+}
+
+void TForm_juego::SetWordCounters(int solved, int failed) {
+  ui_->Label_pacertadas->setText(QString::number(solved));
+  ui_->Label_pfalladas->setText(QString::number(failed));
+}
+
+void TForm_juego::SetPlayerName(const std::string& name) {
+  ui_->Label_nombrejugador->setText(ToQt(name));
+}
+
+void TForm_juego::SetPointsText(const std::string& text) {
+  ui_->Label_puntos->setText(QString::fromStdString(text));
+}
+
+void TForm_juego::SetModeChecked(int mode) {
+  ModeAction(mode)->setChecked(true);
+}
+
+void TForm_juego::SetVowelOptionsEnabled(bool enabled) {
+  ui_->M_Tenerencuentatodaslasletras->setEnabled(enabled);
+  ui_->M_Tenerencuentasololasvocales->setEnabled(enabled);
+}
+
+bool TForm_juego::VowelMarksChecked() const {
+  return ui_->M_Marcarlasvocales->isChecked();
+}
+
+void TForm_juego::SetVowelMarksChecked(bool checked) {
+  ui_->M_Marcarlasvocales->setChecked(checked);
+}
+
+void TForm_juego::ShowVowelOverlay(bool show) {
+  keyboard_->ShowVowelOverlay(show);
+}
+
+void TForm_juego::SetBusyCursor(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void TForm_juego::ShowSolvedDialog() {
+  if (solvedDialog_)
+    solvedDialog_->exec();
+}
+
+void TForm_juego::ShowFailedDialog() {
+  if (failedDialog_)
+    failedDialog_->exec();
+}
