@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 
 namespace art {
@@ -26,6 +27,13 @@ class Placed {
  private:
   QPainter& p_;
 };
+
+// Parts shared by the animals.
+QPainterPath triangle(QPointF a, QPointF b, QPointF c);
+// Rosy cheeks.
+void blush(QPainter& p, QPointF c, qreal r);
+// A smiling mouth `w` wide on each side of `c`.
+void smile(QPainter& p, QPointF c, qreal w, qreal width = 0.9);
 
 // Farm (about 50 units long for the cow).
 void drawCow(QPainter& p, const Place& place);

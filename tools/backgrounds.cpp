@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr qreal kPi = 3.14159265358979323846;
 
 QImage canvas() {
   return opaqueImage(kWidth, kHeight, Qt::white);

@@ -13,6 +13,8 @@
 
 namespace art {
 
+inline constexpr double kPi = 3.14159265358979323846;
+
 // Warm colours used across the pictures, so the room, the child and the
 // decorations look like one family.
 namespace ink {

@@ -15,7 +15,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
 const QColor kSlab{222, 196, 156};
 
 void drawChildAt(QPainter& p, QPointF feet, qreal scale, const ChildPose& pose) {

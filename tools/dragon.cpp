@@ -14,14 +14,6 @@ const QColor kSpine{246, 142, 56};
 const QColor kWing{250, 186, 96};
 const QColor kHorn{255, 244, 214};
 
-QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
-  QPainterPath path(a);
-  path.lineTo(b);
-  path.lineTo(c);
-  path.closeSubpath();
-  return path;
-}
-
 void drawTail(QPainter& p) {
   QPainterPath tail(QPointF(-22, -30));
   tail.cubicTo(QPointF(-52, -4), QPointF(-80, -2), QPointF(-84, -24));

@@ -15,7 +15,6 @@ const QColor kPink{248, 178, 186};
 const QColor kPinkDark{226, 132, 148};
 const QColor kBeak{250, 170, 50};
 const QColor kComb{226, 58, 52};
-const QColor kBlush{255, 128, 128, 110};
 
 QPainterPath rounded(qreal x, qreal y, qreal w, qreal h, qreal r) {
   QPainterPath path;
@@ -31,31 +30,7 @@ void drawLegs(QPainter& p, std::initializer_list<qreal> xs, qreal top, qreal w, 
   }
 }
 
-void blush(QPainter& p, QPointF c, qreal r) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(kBlush);
-  p.drawEllipse(c, r, r * 0.65);
-}
-
-QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
-  QPainterPath path(a);
-  path.lineTo(b);
-  path.lineTo(c);
-  path.closeSubpath();
-  return path;
-}
-
 }  // namespace
-
-Placed::Placed(QPainter& p, const Place& place) : p_(p) {
-  p_.save();
-  p_.translate(place.at);
-  p_.scale(place.mirror ? -place.s : place.s, place.s);
-}
-
-Placed::~Placed() {
-  p_.restore();
-}
 
 void drawCow(QPainter& p, const Place& place) {
   Placed placed(p, place);

@@ -11,8 +11,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
-
 // ---- Torch: the bracket stays, only the flame area is redrawn. ----
 
 struct Flame {

@@ -15,8 +15,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
-
 // Smallest rectangle holding every pixel that differs between two frames.
 QRect changedArea(const QImage& before, const QImage& after) {
   const QImage a = before.convertToFormat(QImage::Format_ARGB32);

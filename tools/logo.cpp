@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 641;
 constexpr int kHeight = 480;
-constexpr qreal kPi = 3.14159265358979323846;
 const char kFontFolder[] = "/usr/share/fonts/truetype/liberation/";
 
 // Loads a Liberation face from its file, so the result never depends on which

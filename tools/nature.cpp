@@ -7,8 +7,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
-
 QPointF polar(qreal radius, qreal angle) {
   return QPointF(radius * std::cos(angle), radius * std::sin(angle));
 }

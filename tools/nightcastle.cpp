@@ -12,7 +12,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
 const QColor kMoonTint{84, 92, 152};
 const QRectF kKeep{276, 118, 88, 180};
 const QRectF kLeftTower{146, 196, 56, 160};

@@ -16,8 +16,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
-
 QPainterPath polygonPath(std::initializer_list<QPointF> points) {
   QPainterPath path;
   path.addPolygon(QPolygonF(QList<QPointF>(points)));

@@ -8,21 +8,7 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
 constexpr qreal kLine = 1.3;
-const QColor kBlush{255, 128, 128, 110};
-
-void blush(QPainter& p, QPointF c, qreal r) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(kBlush);
-  p.drawEllipse(c, r, r * 0.65);
-}
-
-void smile(QPainter& p, QPointF c, qreal w, qreal width = 0.9) {
-  QPainterPath mouth(c + QPointF(-w, 0));
-  mouth.quadTo(c + QPointF(0, w * 0.9), c + QPointF(w, 0));
-  strokeLine(p, mouth, width, ink::kOutline);
-}
 
 }  // namespace
 

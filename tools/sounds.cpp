@@ -13,7 +13,6 @@ namespace art {
 namespace {
 
 constexpr int kRate = 22050;
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kPeakLimit = 0.68;  // about -3.35 dBFS
 constexpr double kRmsCeiling = 0.14;
 

@@ -13,7 +13,6 @@
 namespace art {
 namespace {
 
-constexpr qreal kPi = 3.14159265358979323846;
 constexpr int kTile = 128;
 
 // Smooth value noise that repeats every `cells` lattice steps.

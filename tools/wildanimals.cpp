@@ -14,27 +14,6 @@ const QColor kFox{236, 124, 50};
 const QColor kCream{255, 244, 226};
 const QColor kSock{92, 56, 40};
 const QColor kPinkInside{246, 164, 170};
-const QColor kBlush{255, 128, 128, 110};
-
-QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
-  QPainterPath path(a);
-  path.lineTo(b);
-  path.lineTo(c);
-  path.closeSubpath();
-  return path;
-}
-
-void blush(QPainter& p, QPointF c, qreal r) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(kBlush);
-  p.drawEllipse(c, r, r * 0.65);
-}
-
-void smile(QPainter& p, QPointF c, qreal w, qreal width = 0.9) {
-  QPainterPath mouth(c + QPointF(-w, 0));
-  mouth.quadTo(c + QPointF(0, w * 0.9), c + QPointF(w, 0));
-  strokeLine(p, mouth, width, ink::kOutline);
-}
 
 }  // namespace
 
