@@ -149,4 +149,11 @@ QColor shade(const QColor& c, int percent) {
   return percent >= 100 ? c.lighter(percent) : c.darker(10000 / qMax(percent, 1));
 }
 
+QPainterPath polygonPath(std::initializer_list<QPointF> points) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points)));
+  path.closeSubpath();
+  return path;
+}
+
 }  // namespace art

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <initializer_list>
 
 namespace art {
 
@@ -85,6 +86,8 @@ void strokeLine(QPainter& p, const QPainterPath& path, qreal width, const QColor
 QPainterPath starPath(QPointF centre, qreal outer, qreal inner, int points = 5,
                       qreal rotationDeg = -90.0);
 QPainterPath ellipsePath(QPointF centre, qreal rx, qreal ry);
+// A closed outline through `points`.
+QPainterPath polygonPath(std::initializer_list<QPointF> points);
 QColor shade(const QColor& c, int percent);  // >100 lighter, <100 darker
 
 }  // namespace art

@@ -16,13 +16,6 @@
 namespace art {
 namespace {
 
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 // ---- Farm ----
 
 void drawBarn(QPainter& p) {

@@ -12,13 +12,6 @@
 namespace art {
 namespace {
 
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 void drawPond(QPainter& p, QPointF c, qreal rx, qreal ry) {
   fillOutlined(p, ellipsePath(c, rx, ry), ink::kSea.lighter(120), 1.4);
   p.setPen(QPen(QColor(255, 255, 255, 170), 1.2));

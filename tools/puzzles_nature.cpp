@@ -11,13 +11,6 @@
 namespace art {
 namespace {
 
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 // ---- Forest ----
 
 void drawFarTrees(QPainter& p, qreal baseY) {

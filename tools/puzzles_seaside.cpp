@@ -15,13 +15,6 @@ namespace {
 
 constexpr qreal kWaterline = 84;
 
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 void drawWater(QPainter& p) {
   QPainterPath sea(QPointF(-5, kWaterline));
   for (int i = 0; i < 22; ++i) {

@@ -12,13 +12,6 @@
 namespace art {
 namespace {
 
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 void drawChurch(QPainter& p, QPointF base) {
   const QColor wall(246, 226, 196);
   const QRectF tower(base.x() - 12, base.y() - 86, 24, 86);
