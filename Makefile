@@ -43,7 +43,7 @@ screenshot: build
 
 assets: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target lurimba-artgen lurimba-keyboardgen -j$$(nproc)
-	$(BUILD)/tools/lurimba-artgen $(CURDIR)
+	$(BUILD)/tools/artgen/lurimba-artgen $(CURDIR)
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
 
