@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
-#include <QSaveFile>
 
 #include "charset.h"
 #include "letter_case.h"
 #include "platform/caps_lock.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
+#include "platform/save_file.h"
 #include "platform/text.h"
 #include "settings/form_charboton.h"
 #include "settings/form_teclado.h"
@@ -223,13 +223,9 @@ void OnScreenKeyboard::SaveKeyboardFile() {
   RestoreStartDirectory();
   const QString path = KeyboardFilePath(*name);
   QDir().mkpath(QFileInfo(path).path());
-  // The old file is replaced only by a complete new one.
-  QSaveFile file(path);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(reinterpret_cast<const char*>(record.data()), record.size()) ==
-                         static_cast<qint64>(record.size()) &&
-                     file.commit();
-  if (!saved)
+  const QByteArray bytes(reinterpret_cast<const char*>(record.data()),
+                         static_cast<qsizetype>(record.size()));
+  if (!SaveWhole(path, bytes))
     dialogs_.Plain(Ansi(kSaveFailedText));
 }
 
