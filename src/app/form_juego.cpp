@@ -10,11 +10,12 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QUrl>
 
 #include "controls/gif_image.h"
 #include "platform/caps_lock.h"
-#include "platform/game_folder.h"
+#include "app/game_menus.h"
 #include "platform/text.h"
 #include "results/form_jugadores.h"
 #include "screens/form_acierto.h"
@@ -48,44 +49,70 @@ QSize ScreenSize() {
 
 }  // namespace
 
-TForm_juego::TForm_juego(Dialogs& dialogs, SoundPlayer& sound)
+TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
     : ui_(std::make_unique<Ui::TForm_juego>()),
+      folder_(folder),
       dialogs_(dialogs),
       sound_(sound),
       game_(*this, sound, dialogs) {
   ui_->setupUi(this);
+  game_.SetGameFolder(folder_.Utf8());
   Timer_juego.setInterval(kGameTimerMs);
   Timer_icono.setInterval(kIconTimerMs);
   connect(&Timer_juego, &QTimer::timeout, this, &TForm_juego::Timer_juegoTimer);
   connect(&Timer_icono, &QTimer::timeout, this, &TForm_juego::Timer_iconoTimer);
-  keyboard_ = new OnScreenKeyboard(*ui_, dialogs_);
-  // The program's Caps Lock starts off; the real Caps Lock key switches it in this window.
-  CapsLockEmulation::Install(this,
-                             [this] { keyboard_->SetUpperCase(!keyboard_->keyboardUpperCase); });
-  CapsLockEmulation::SetUpperCase(false);
+  SetUpKeyboard(dialogs);
   SetUpLook();
   SetUpDecorations();
-  ConnectKeys();
+  menus_ = new GameMenus(*ui_, game_, this);
   ConnectMenus();
+  ConnectPopupMenus();
 }
 
 TForm_juego::~TForm_juego() = default;
 
-void TForm_juego::SetWindows(TForm_inicio* intro, TForm_Acierto* solved, TForm_Error* failed,
-                             TForm_jugadores* players, TForm_charboton* keyEditor,
-                             TForm_teclado* keyboardChooser) {
-  intro_ = intro;
-  solvedDialog_ = solved;
-  failedDialog_ = failed;
-  playersWindow_ = players;
-  keyboard_->SetEditors(keyEditor, keyboardChooser);
+void TForm_juego::SetWindows(const Windows& windows) {
+  windows_ = windows;
+  keyboard_->SetEditors(windows.keyEditor, windows.keyboardChooser);
+  // The solved dialog opened by the exit animation does not block the timer
+  // that opened it: the game goes on when the player answers it.
+  connect(windows.solved, &QDialog::finished, this, [this] {
+    if (!solvedDialogAfterExit_)
+      return;
+    solvedDialogAfterExit_ = false;
+    ContinueAfterDialog();
+  });
 }
 
 void TForm_juego::SetPlayersLayout(bool severalPlayers) {
-  ui_->GroupBox_jugador->setVisible(severalPlayers);
-  ui_->M_Vernombrejugadoractual->setChecked(severalPlayers);
+  game_.SetViewOption(&ViewOptions::currentPlayer, severalPlayers);
   ui_->Button_jugadoranterior->setEnabled(severalPlayers);
   ui_->Button_jugadorsiguiente->setEnabled(severalPlayers);
+}
+
+void TForm_juego::SetUpKeyboard(Dialogs& dialogs) {
+  Ui::TForm_juego& ui = *ui_;
+  KeyboardWidgets widgets;
+  widgets.panel = ui.Panel_teclas;
+  widgets.keys = {ui.Button_a,  ui.Button_b,  ui.Button_c,  ui.Button_d,  ui.Button_e,
+                  ui.Button_f,  ui.Button_g,  ui.Button_h,  ui.Button_i,  ui.Button_j,
+                  ui.Button_k,  ui.Button_L,  ui.Button_m,  ui.Button_n,  ui.Button_gn,
+                  ui.Button_o,  ui.Button_p,  ui.Button_q,  ui.Button_r,  ui.Button_s,
+                  ui.Button_t,  ui.Button_u,  ui.Button_v,  ui.Button_w,  ui.Button_x,
+                  ui.Button_y,  ui.Button_z,  ui.Button_a2, ui.Button_e2, ui.Button_i2,
+                  ui.Button_o2, ui.Button_u2, ui.Button_u3};
+  widgets.vowels = {ui.BitBtn_a,  ui.BitBtn_e,  ui.BitBtn_i,  ui.BitBtn_o,  ui.BitBtn_u,
+                    ui.BitBtn_MA, ui.BitBtn_ME, ui.BitBtn_MI, ui.BitBtn_MO, ui.BitBtn_MU};
+  widgets.upperCaseKey = ui.SpeedButton_may;
+  widgets.colour = ui.Mp_Colorfondodelteclado;
+  widgets.font = ui.Mp_Tipodeletra;
+  widgets.save = ui.Mp_Guardarletrasdelteclado;
+  widgets.read = ui.Mp_Leerletrasdelteclado;
+  keyboard_ = new OnScreenKeyboard(widgets, game_, dialogs, folder_);
+  connect(keyboard_, &OnScreenKeyboard::LetterPressed, this, &TForm_juego::Press);
+  // The program's Caps Lock starts off; the real Caps Lock key switches it in this window.
+  CapsLockEmulation::Install(this, [this] { keyboard_->SetUpperCase(!keyboard_->UpperCase()); });
+  CapsLockEmulation::SetUpperCase(false);
 }
 
 void TForm_juego::SetUpLook() {
@@ -102,16 +129,6 @@ void TForm_juego::SetUpLook() {
     ExitFrame(i)->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
   const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
-  for (QPushButton* button : ui_->Panel_teclas->findChildren<QPushButton*>()) {
-    button->setCursor(hand);
-  }
-  ui_->SpeedButton_may->setIcon(QIcon(":/images/mayus.png"));
-  // A child must see at a glance that "Mayús" is down.
-  ui_->SpeedButton_may->setStyleSheet(
-      "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
-      " border-radius: 5px; }"
-      "QToolButton:checked { background: rgb(60, 110, 200); color: white;"
-      " border: 2px inset rgb(30, 60, 120); }");
   ui_->Button_jugadoranterior->setCursor(hand);
   ui_->Button_jugadorsiguiente->setCursor(hand);
   for (QWidget* widget : findChildren<QWidget*>()) {
@@ -152,29 +169,8 @@ TGIFImage* TForm_juego::Decoration(int n) {
   }
 }
 
-void TForm_juego::ConnectKeys() {
-  for (QPushButton* key :
-       ui_->Panel_teclas->findChildren<QPushButton*>(QRegularExpression("^Button_"))) {
-    connect(key, &QPushButton::clicked, this, &TForm_juego::Button_aClick);
-  }
-  const std::pair<QPushButton*, char> vowels[] = {
-      {ui_->BitBtn_a, 'a'},  {ui_->BitBtn_e, 'e'},  {ui_->BitBtn_i, 'i'},  {ui_->BitBtn_o, 'o'},
-      {ui_->BitBtn_u, 'u'},  {ui_->BitBtn_MA, 'A'}, {ui_->BitBtn_ME, 'E'}, {ui_->BitBtn_MI, 'I'},
-      {ui_->BitBtn_MO, 'O'}, {ui_->BitBtn_MU, 'U'}};
-  for (const auto& [button, letter] : vowels) {
-    const QString name = button->objectName().mid(7);  // "a" or "MA"
-    button->setIcon(QIcon(QString(":/images/vocal_%1.png").arg(name)));
-    button->setIconSize(button->size());
-    connect(button, &QPushButton::clicked, this, [this, letter = letter] {
-      if (game_.state.wordInPlay)
-        game_.PressLetter(letter);
-    });
-  }
-}
-
-void TForm_juego::ConnectViewToggle(QAction* action, QWidget* target) {
-  connect(action, &QAction::triggered, this,
-          [target](bool checked) { target->setVisible(checked); });
+QAction* TForm_juego::ModeAction(int mode) {
+  return menus_->ModeAction(mode);
 }
 
 void TForm_juego::ConnectMenus() {
@@ -185,63 +181,11 @@ void TForm_juego::ConnectMenus() {
   connect(ui.M_Autor, &QAction::triggered, this, &TForm_juego::M_AutorClick);
   connect(ui.M_Version, &QAction::triggered, this, &TForm_juego::M_VersionClick);
   connect(ui.M_Presentacion, &QAction::triggered, this, &TForm_juego::M_PresentacionClick);
-  connect(ui.M_Ayuda, &QAction::triggered, this, [] {
-    RestoreStartDirectory();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("lurimba.chm")));
+  connect(ui.M_Ayuda, &QAction::triggered, this, [this] {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder_.File("lurimba.chm")));
   });
-  connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this, [] {
-    RestoreStartDirectory();
-    QProcess::startDetached(QDir::current().filePath("docentix.exe"), {});
-  });
-
-  modeGroup_ = new QActionGroup(this);
-  for (int mode = 1; mode <= kModeCount; ++mode) {
-    QAction* action = ModeAction(mode);
-    modeGroup_->addAction(action);
-    connect(action, &QAction::triggered, this, [this, mode] {
-      game_.ChooseMode(mode);
-      SetModeChecked(game_.state.hideMode);  // a refused command leaves the mode as it was
-    });
-  }
-
-  connect(ui.M_Tenerencuentasololasvocales, &QAction::triggered, this, [this] {
-    game_.SetVowelsOnly(true);
-    SyncOptionMenus();
-  });
-  connect(ui.M_Tenerencuentatodaslasletras, &QAction::triggered, this, [this] {
-    game_.SetVowelsOnly(false);
-    SyncOptionMenus();
-  });
-  connect(ui.M_Notenerencuentalasyapulsadas, &QAction::triggered, this, [this] {
-    game_.ToggleIgnorePressedLetters();
-    SyncOptionMenus();
-  });
-  connect(ui.M_Ponertodaslasquehay, &QAction::triggered, this, [this] {
-    game_.ToggleRevealAll();
-    SyncOptionMenus();
-  });
-  connect(ui.M_Marcarlasvocales, &QAction::triggered, this,
-          [this](bool checked) { ShowVowelOverlay(checked); });
-  for (const auto& [action, failures] :
-       {std::pair{ui.M_Tresletraserroneas, 2}, std::pair{ui.M_Cincoletraserrneaspermitidas, 5}}) {
-    connect(action, &QAction::triggered, this, [this, failures = failures] {
-      game_.SetAllowedFailures(failures);
-      SyncOptionMenus();
-    });
-  }
-
-  ConnectViewToggle(ui.M_VerTemadelaspalabras, ui.Label_tema);
-  ConnectViewToggle(ui.M_Verpistasobrepalabra, ui.Label_pista);
-  ConnectViewToggle(ui.M_Vertiempo, ui.Label_tiempo);
-  ConnectViewToggle(ui.M_VerControldepalabras, ui.GroupBox_controlpalabras);
-  ConnectViewToggle(ui.M_Verletrasfalladas, ui.GroupBox_letrasfalladas);
-  ConnectViewToggle(ui.M_Verfallospermitidos, ui.GroupBox_oportunidades);
-  ConnectViewToggle(ui.M_Vernombrejugadoractual, ui.GroupBox_jugador);
-  ConnectViewToggle(ui.M_Verteclado, ui.Panel_teclas);
-  // The two points marks change nothing visible: the points always show both numbers.
-  connect(ui.M_VerPuntos, &QAction::triggered, this, [this] { game_.ShowPoints(); });
-  connect(ui.M_VerPuntosgrupo, &QAction::triggered, this, [this] { game_.ShowPoints(); });
-
+  connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this,
+          [this] { QProcess::startDetached(folder_.File("docentix.exe"), {}); });
   connect(ui.Button_jugadoranterior, &QPushButton::clicked, this,
           [this] { game_.PreviousPlayer(); });
   connect(ui.Button_jugadorsiguiente, &QPushButton::clicked, this, [this] { game_.NextPlayer(); });
@@ -255,7 +199,10 @@ void TForm_juego::ConnectMenus() {
         ui.Mp_Imagendefondo, ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
     later->setEnabled(false);
   }
+}
 
+void TForm_juego::ConnectPopupMenus() {
+  Ui::TForm_juego& ui = *ui_;
   popupPantalla_ = new QMenu(this);
   popupPantalla_->setObjectName("PopupMenu_pantalla");
   popupPantalla_->addActions({ui.Mp_Colordefondo, ui.Mp_Imagendefondo, ui.Mp_Texturaparafondo});
@@ -270,34 +217,6 @@ void TForm_juego::ConnectMenus() {
   popupTeclado_->addActions({ui.Mp_Guardarletrasdelteclado, ui.Mp_Leerletrasdelteclado});
   connect(ui.Panel_teclas, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { popupTeclado_->popup(ui_->Panel_teclas->mapToGlobal(at)); });
-}
-
-QAction* TForm_juego::ModeAction(int mode) {
-  switch (mode) {
-    case kHideVowels:
-      return ui_->M_Ocultarsolovocales;
-    case kHideConsonants:
-      return ui_->M_Ocultarsoloconsonantes;
-    case kHideAllButEnds:
-      return ui_->M_Ocultarsololaprimeraylaltima;
-    case kHideManyLetters:
-      return ui_->M_Ocultaralazarmuchasletras;
-    case kHideMarked:
-      return ui_->M_Ocultarletrasmarcadas;
-    default:
-      return ui_->M_Ocultaralazarfasefacil;
-  }
-}
-
-void TForm_juego::SyncOptionMenus() {
-  const GameState& state = game_.state;
-  ui_->M_Tenerencuentasololasvocales->setChecked(state.vowelsOnly);
-  ui_->M_Tenerencuentatodaslasletras->setChecked(!state.vowelsOnly);
-  ui_->M_Notenerencuentalasyapulsadas->setChecked(!state.countRepeatedLetters);
-  ui_->M_Notenerencuentalasyapulsadas->setEnabled(state.revealAllOccurrences);
-  ui_->M_Ponertodaslasquehay->setChecked(state.revealAllOccurrences);
-  ui_->M_Tresletraserroneas->setChecked(state.allowedFailures == 2);
-  ui_->M_Cincoletraserrneaspermitidas->setChecked(state.allowedFailures != 2);
 }
 
 // --- Start-up, timers and the end of the program ---
@@ -346,11 +265,8 @@ void TForm_juego::Timer_juegoTimer() {
     if (programEnding_)
       return;
   }
-  if (!game_.state.wordInPlay)
-    return;
-  ++game_.state.elapsedSeconds;
-  ui_->Label_tiempo->setText(QString::fromStdString(ElapsedText(game_.state.elapsedSeconds)));
-  AdvanceChildFigure();
+  if (game_.Tick())
+    AdvanceChildFigure();
 }
 
 // Each pose of the child stays three seconds.
@@ -370,28 +286,29 @@ void TForm_juego::AdvanceChildFigure() {
 
 // Names are typed in capitals: the keyboard is in upper case while the players window is open.
 void TForm_juego::AskWhoPlays() {
-  if (!playersWindow_)
-    return;
-  const bool upperCase = keyboard_->keyboardUpperCase;
+  const bool upperCase = keyboard_->UpperCase();
   keyboard_->SetUpperCase(true);
-  playersWindow_->exec();
+  const PlayersAnswer answer = windows_.players->Ask();
+  if (answer == PlayersAnswer::Quit)
+    QuitProgram();
   if (programEnding_)
     return;
   keyboard_->SetUpperCase(upperCase);
+  if (answer != PlayersAnswer::Play)
+    return;
+  const GroupEntry entry = windows_.players->Entry();
+  game_.StartGroup(entry.names, entry.group, entry.today);
+  SetPlayersLayout(game_.players().playerCount > 1);
 }
 
 void TForm_juego::StartupSequence() {
-  SetStartDirectory(QDir::currentPath());
-  game_.state.allowedFailures = 5;
   // The configuration file is not read yet: the start-up finds none.
   const auto noConfiguration = [](const std::string&, std::string&) { return false; };
   if (!game_.LoadStartupWordList(noConfiguration))
     return;
-  ui_->M_VerPuntos->setChecked(false);
+  game_.SetViewOption(&ViewOptions::points, false);
   game_.ShowPoints();
-  SyncOptionMenus();
   keyboard_->ReadDefaultKeyboard();
-  RestoreStartDirectory();
 }
 
 void TForm_juego::Timer_iconoTimer() {
@@ -399,7 +316,7 @@ void TForm_juego::Timer_iconoTimer() {
     QApplication::alert(this, kIconTimerMs);
     return;
   }
-  if (game_.state.exitAnimationPending)
+  if (game_.state().exitAnimationPending)
     PlayExitStep();
 }
 
@@ -409,19 +326,19 @@ void TForm_juego::PlayExitStep() {
     exitStep_ = 2;  // advanced before the dialog opens: the next ticks run behind it
     ui_->Image_nigno1->hide();
     ui_->Image_nigno2->hide();
-    if (solvedDialog_) {
-      solvedDialog_->SetSeguirVisible(false);
-      solvedDialog_->open();
-    }
+    windows_.solved->SetSeguirVisible(false);
+    // The picture puzzle is not part of the program yet: puzzles count as switched off.
+    windows_.solved->Prepare(true, false);
+    solvedDialogAfterExit_ = true;
+    windows_.solved->open();
   } else if (exitStep_ <= kExitFrames) {
     ExitFrame(exitStep_)->show();
     ExitFrame(exitStep_ - 1)->hide();
     ++exitStep_;
   } else {
     exitStep_ = 1;
-    if (solvedDialog_)
-      solvedDialog_->SetSeguirVisible(true);
-    game_.state.exitAnimationPending = false;
+    windows_.solved->SetSeguirVisible(true);
+    game_.ExitAnimationDone();
     ExitFrame(kExitFrames)->hide();
   }
 }
@@ -459,8 +376,7 @@ void TForm_juego::M_AutorClick() {
 }
 
 void TForm_juego::M_VersionClick() {
-  RestoreStartDirectory();
-  const QString page = QDir::current().filePath("lurim_w.htm");
+  const QString page = folder_.File("lurim_w.htm");
   if (QFileInfo::exists(page)) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
     return;
@@ -470,32 +386,43 @@ void TForm_juego::M_VersionClick() {
 
 // The introduction unrolls itself over the game, which stays usable behind it.
 void TForm_juego::M_PresentacionClick() {
-  if (intro_)
-    intro_->Present();
+  windows_.intro->Present();
 }
 
 void TForm_juego::M_LeerpalabrasdearchivoClick() {
-  RestoreStartDirectory();
-  game_.ReadWordFileCommand(PathFromQt(StartDirectory()));
+  game_.ReadWordFileCommand();
 }
 
 // --- Letters ---
 
-void TForm_juego::Button_aClick() {
-  auto* key = qobject_cast<QPushButton*>(sender());
-  if (!key)
-    return;
-  game_.state.inputSource = InputSource::OnScreenKey;
-  const std::string caption = FromQt(key->text());
-  if (game_.state.wordInPlay && !caption.empty())
-    game_.PressLetter(caption[0]);
+void TForm_juego::FormKeyPress(char c) {
+  Press(c, InputSource::PhysicalKeyboard);
 }
 
-void TForm_juego::FormKeyPress(char c) {
-  if (!game_.state.wordInPlay)
+void TForm_juego::Press(char c, InputSource source) {
+  if (game_.state().wordInPlay)
+    AfterPress(game_.PressLetter(c, source));
+}
+
+// A finished word opens its dialog once the press is over; the next word
+// starts when the player has answered it.
+void TForm_juego::AfterPress(PressResult result) {
+  if (result == PressResult::SolvedWithFailures) {
+    windows_.solved->Prepare(false, false);
+    windows_.solved->exec();
+    ContinueAfterDialog();
+  } else if (result == PressResult::Lost) {
+    windows_.failed->Prepare();
+    windows_.failed->exec();
+    ContinueAfterDialog();
+  }
+}
+
+void TForm_juego::ContinueAfterDialog() {
+  if (programEnding_)
     return;
-  game_.state.inputSource = InputSource::PhysicalKeyboard;
-  game_.PressLetter(c);
+  game_.ContinueAfterOutcome();
+  ShowWordLabels();
 }
 
 void TForm_juego::keyPressEvent(QKeyEvent* event) {
@@ -518,10 +445,32 @@ void TForm_juego::Label_palabraMouseDown(Qt::MouseButton button) {
   const auto font = dialogs_.AskFont(ui_->Label_palabra->font());
   if (!font)
     return;
-  ui_->Panel_palabra->setFont(*font);
+  WordFont chosen = game_.settings().wordFont;
+  chosen.name = FromQt(font->family());
+  chosen.style = (font->bold() ? kFontBold : 0) | (font->italic() ? kFontItalic : 0) |
+                 (font->underline() ? kFontUnderline : 0) |
+                 (font->strikeOut() ? kFontStrikeOut : 0);
+  chosen.pointSize = font->pointSize();
+  game_.SetWordFont(chosen);
+}
+
+// The word follows the chosen font; the wrong letters take its name only.
+void TForm_juego::ApplyWordFont(const WordFont& wordFont) {
+  if (wordFont == shownWordFont_)
+    return;
+  shownWordFont_ = wordFont;
+  QFont font = ui_->Panel_palabra->font();
+  font.setFamily(ToQt(wordFont.name));
+  font.setBold(wordFont.style & kFontBold);
+  font.setItalic(wordFont.style & kFontItalic);
+  font.setUnderline(wordFont.style & kFontUnderline);
+  font.setStrikeOut(wordFont.style & kFontStrikeOut);
+  if (wordFont.pointSize > 0)
+    font.setPointSize(wordFont.pointSize);
+  ui_->Panel_palabra->setFont(font);
   for (int i = 1; i <= 5; ++i) {
     QFont letterFont = FailedLetterLabel(i)->font();
-    letterFont.setFamily(font->family());
+    letterFont.setFamily(font.family());
     FailedLetterLabel(i)->setFont(letterFont);
   }
 }

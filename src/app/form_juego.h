@@ -1,23 +1,24 @@
 // The main game window: the castle room, the word, the counters, the
-// on-screen keyboard, the menus and the two timers that drive the game.
+// on-screen keyboard, the menus and the two timers that drive the game. It
+// wires the game to the windows; each part keeps its own commands.
 #pragma once
 
-#include <QActionGroup>
 #include <QMainWindow>
-#include <QMenu>
 #include <QTimer>
-#include <array>
 #include <memory>
 
 #include "game.h"
 #include "game_view.h"
+#include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
+#include "screens/room_view.h"
 
 namespace Ui {
 class TForm_juego;
 }
+class GameMenus;
 class QLabel;
-class QPushButton;
+class QMenu;
 class OnScreenKeyboard;
 class TForm_Acierto;
 class TForm_charboton;
@@ -27,22 +28,26 @@ class TForm_jugadores;
 class TForm_teclado;
 class TGIFImage;
 
-class TForm_juego : public QMainWindow, public GameView {
+class TForm_juego : public QMainWindow, public GameView, public RoomView {
   Q_OBJECT
 
  public:
-  TForm_juego(Dialogs& dialogs, SoundPlayer& sound);
+  TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
   ~TForm_juego() override;
 
   // The windows this one opens, created after it.
-  void SetWindows(TForm_inicio* intro, TForm_Acierto* solved, TForm_Error* failed,
-                  TForm_jugadores* players, TForm_charboton* keyEditor,
-                  TForm_teclado* keyboardChooser);
+  struct Windows {
+    TForm_inicio* intro;
+    TForm_Acierto* solved;
+    TForm_Error* failed;
+    TForm_jugadores* players;
+    TForm_charboton* keyEditor;
+    TForm_teclado* keyboardChooser;
+  };
+  void SetWindows(const Windows& windows);
 
   Game& game() { return game_; }
   Ui::TForm_juego* ui() { return ui_.get(); }
-  SoundPlayer& sound() { return sound_; }
-  Dialogs& dialogs() { return dialogs_; }
   TGIFImage* Decoration(int n);
   QAction* ModeAction(int mode);
   int ExitStep() const { return exitStep_; }
@@ -60,7 +65,7 @@ class TForm_juego : public QMainWindow, public GameView {
 
   // GameView
   void SetWordText(const std::string& text) override;
-  void RevealLetter(int position, char c) override;
+  void ShowRevealedWord(const std::string& text) override;
   void SetHintText(const std::string& text) override;
   void SetThemeText(const std::string& text) override;
   void SetThemeTooltip(const std::string& path) override;
@@ -69,28 +74,24 @@ class TForm_juego : public QMainWindow, public GameView {
   void HideSceneFrames() override;
   void HideBrokenFloor() override;
   void ShowBrokenFloor(int piece) override;
+  void SetTimeText(const std::string& text) override;
   void SetChances(int chances) override;
   void SetFailedLetter(int label, char c) override;
   void ClearFailedLetters() override;
   void SetWordCounters(int solved, int failed) override;
   void SetPlayerName(const std::string& name) override;
   void SetPointsText(const std::string& text) override;
-  void SetModeChecked(int mode) override;
+  void ShowSettings(const Settings& settings) override;
   void SetVowelOptionsEnabled(bool enabled) override;
-  bool VowelMarksChecked() const override;
-  void SetVowelMarksChecked(bool checked) override;
   void ShowVowelOverlay(bool show) override;
   void SetBusyCursor(bool busy) override;
-  void ShowSolvedDialog() override;
-  void ShowFailedDialog() override;
   void QuitProgram() override;
   bool ProgramEnding() const override { return programEnding_; }
 
-  // The word shown again after a dialog's "Seguir".
-  void ShowWordLabels();
+  // RoomView
+  void ShowDecorationScene(const DecorationScene& scene) override;
 
   // Handlers.
-  void Button_aClick();
   void FormKeyPress(char c);
   void Terminarjuego1Click();
   void M_AutorClick();
@@ -109,10 +110,14 @@ class TForm_juego : public QMainWindow, public GameView {
  private:
   void SetUpLook();
   void SetUpDecorations();
-  void ConnectKeys();
+  void SetUpKeyboard(Dialogs& dialogs);
   void ConnectMenus();
-  void ConnectViewToggle(QAction* action, QWidget* target);
-  void SyncOptionMenus();
+  void ConnectPopupMenus();
+  void Press(char c, InputSource source);
+  void AfterPress(PressResult result);
+  void ContinueAfterDialog();
+  void ShowWordLabels();
+  void ApplyWordFont(const WordFont& font);
   void AdvanceChildFigure();
   void AskWhoPlays();
   void PlayExitStep();
@@ -123,21 +128,21 @@ class TForm_juego : public QMainWindow, public GameView {
   static constexpr int kExitFrames = 8;
 
   std::unique_ptr<Ui::TForm_juego> ui_;
+  GameFolder folder_;
   Dialogs& dialogs_;
   SoundPlayer& sound_;
   Game game_;
-  TForm_Acierto* solvedDialog_ = nullptr;
-  TForm_Error* failedDialog_ = nullptr;
-  TForm_jugadores* playersWindow_ = nullptr;
-  TForm_inicio* intro_ = nullptr;
+  GameMenus* menus_ = nullptr;
   OnScreenKeyboard* keyboard_ = nullptr;
-  QActionGroup* modeGroup_ = nullptr;
+  Windows windows_{};
   QMenu* popupPantalla_ = nullptr;
   QMenu* popupTeclado_ = nullptr;
 
   bool programEnding_ = false;
   bool startupDone_ = false;
   bool shownOnce_ = false;
+  bool solvedDialogAfterExit_ = false;  // the solved dialog was opened by the exit animation
+  WordFont shownWordFont_;  // the design's font until one is chosen
   int childStep_ = 0;
   int exitStep_ = 1;
 };

@@ -4,8 +4,8 @@
 
 #include "app/form_juego.h"
 #include "platform/text.h"
-#include "screens/form_acierto.h"
-#include "screens/form_error.h"
+#include "app/game_menus.h"
+#include "controls/gif_image.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
 
@@ -32,11 +32,8 @@ void TForm_juego::SetWordText(const std::string& text) {
   ui_->Label_palabra->setText(ToQt(text));
 }
 
-void TForm_juego::RevealLetter(int position, char c) {
-  QString text = ui_->Label_palabra->text();
-  if (position >= 1 && position <= text.size())
-    text[position - 1] = ToQt(std::string(1, c))[0];
-  ui_->Label_palabra->setText(text);
+void TForm_juego::ShowRevealedWord(const std::string& text) {
+  ui_->Label_palabra->setText(ToQt(text));
   ui_->Label_palabra->repaint();
 }
 
@@ -49,8 +46,8 @@ void TForm_juego::SetThemeText(const std::string& text) {
 }
 
 void TForm_juego::SetThemeTooltip(const std::string& path) {
-  ui_->Label_tema->setToolTip(ToQt(path));
-  ui_->Label_tema->setStatusTip(ToQt(path));
+  ui_->Label_tema->setToolTip(QString::fromStdString(path));
+  ui_->Label_tema->setStatusTip(QString::fromStdString(path));
 }
 
 void TForm_juego::AddTheme(const std::string& theme) {
@@ -67,7 +64,7 @@ void TForm_juego::ShowSolvedWord() {
 void TForm_juego::ShowWordLabels() {
   ui_->Label_palabra->show();
   ui_->Label_palabra2->hide();
-  if (ui_->M_Verpistasobrepalabra->isChecked())
+  if (game_.settings().view.hint)
     ui_->Label_pista->show();
 }
 
@@ -84,6 +81,10 @@ void TForm_juego::HideBrokenFloor() {
 
 void TForm_juego::ShowBrokenFloor(int piece) {
   FloorPiece(piece)->show();
+}
+
+void TForm_juego::SetTimeText(const std::string& text) {
+  ui_->Label_tiempo->setText(QString::fromStdString(text));
 }
 
 void TForm_juego::SetChances(int chances) {
@@ -113,21 +114,13 @@ void TForm_juego::SetPointsText(const std::string& text) {
   ui_->Label_puntos->setText(QString::fromStdString(text));
 }
 
-void TForm_juego::SetModeChecked(int mode) {
-  ModeAction(mode)->setChecked(true);
+void TForm_juego::ShowSettings(const Settings& settings) {
+  menus_->Show(settings);
+  ApplyWordFont(settings.wordFont);
 }
 
 void TForm_juego::SetVowelOptionsEnabled(bool enabled) {
-  ui_->M_Tenerencuentatodaslasletras->setEnabled(enabled);
-  ui_->M_Tenerencuentasololasvocales->setEnabled(enabled);
-}
-
-bool TForm_juego::VowelMarksChecked() const {
-  return ui_->M_Marcarlasvocales->isChecked();
-}
-
-void TForm_juego::SetVowelMarksChecked(bool checked) {
-  ui_->M_Marcarlasvocales->setChecked(checked);
+  menus_->SetVowelOptionsEnabled(enabled);
 }
 
 void TForm_juego::ShowVowelOverlay(bool show) {
@@ -142,12 +135,12 @@ void TForm_juego::SetBusyCursor(bool busy) {
   }
 }
 
-void TForm_juego::ShowSolvedDialog() {
-  if (solvedDialog_)
-    solvedDialog_->exec();
-}
-
-void TForm_juego::ShowFailedDialog() {
-  if (failedDialog_)
-    failedDialog_->exec();
+void TForm_juego::ShowDecorationScene(const DecorationScene& scene) {
+  const bool shown[] = {scene.showFirst, scene.showSecond, scene.showThird};
+  for (int n = 1; n <= 3; ++n) {
+    TGIFImage* gif = Decoration(n);
+    gif->SetAnimate(shown[n - 1]);
+    gif->setVisible(shown[n - 1]);
+  }
+  Decoration(4)->SetLeft(scene.fourthLeft);
 }

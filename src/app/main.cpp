@@ -32,11 +32,11 @@ int main(int argc, char* argv[]) {
   }
   QApplication::setWindowIcon(icon);
   QApplication::setStyle(new HintStyle);
-  ChooseGameFolder(QApplication::applicationDirPath());
+  const GameFolder folder = ChooseGameFolder(QApplication::applicationDirPath());
 
   QtDialogs dialogs;
   QtSoundPlayer sound;
-  Program program(dialogs, sound);
+  Program program(folder, dialogs, sound);
   dialogs.SetOwner(program.Form_juego.get());
   program.Form_juego->showMaximized();
   return QApplication::exec();

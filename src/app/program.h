@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/form_juego.h"
+#include "platform/game_folder.h"
 #include "results/form_directorio.h"
 #include "results/form_jugadores.h"
 #include "results/form_op_fin.h"
@@ -19,7 +20,7 @@
 
 class Program {
  public:
-  Program(Dialogs& dialogs, SoundPlayer& sound);
+  Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
 
   // The main window owns the others (as their Qt parent) and goes last.
   std::unique_ptr<TForm_juego> Form_juego;

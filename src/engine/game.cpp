@@ -42,22 +42,35 @@ std::string ElapsedText(int seconds) {
 
 Game::Game(GameView& view, SoundPlayer& sound, Prompter& prompter)
     : view_(view), sound_(sound), prompter_(prompter) {
-  players.records[0].name = kNoName;
-  players.scores[1].name = kNoName;
+  players_.records[0].name = kNoName;
+  players_.scores[1].name = kNoName;
+}
+
+void Game::SetRandomSource(std::function<int()> source) {
+  draw_.SetRandomSource(std::move(source));
+}
+
+bool Game::Tick() {
+  if (!state_.wordInPlay)
+    return false;
+  ++state_.elapsedSeconds;
+  view_.SetTimeText(ElapsedText(state_.elapsedSeconds));
+  return true;
 }
 
 void Game::StartWord() {
-  StartWordInMode(ValidMode(state.hideMode) ? state.hideMode : 4);
+  StartWordInMode(ValidMode(settings_.hideMode) ? settings_.hideMode : 4);
 }
 
 void Game::StartWordInMode(int mode) {
   if (!ValidMode(mode))
     mode = kHideFewLetters;
-  state.helpContext = kModeHelpContext[mode];
-  state.hideMode = mode;
-  view_.SetModeChecked(mode);
-  state.wordAllowedFailures = mode == kHideVowels && state.vowelsOnly ? 2 : state.allowedFailures;
-  if (words.wordCount < 1)
+  state_.helpContext = kModeHelpContext[mode];
+  settings_.hideMode = mode;
+  view_.ShowSettings(settings_);
+  state_.wordAllowedFailures =
+      mode == kHideVowels && settings_.vowelsOnly ? 2 : settings_.allowedFailures;
+  if (words_.wordCount < 1)
     return;  // no list: nothing can be drawn
 
   // Every slot that cannot be played is remembered, so that a list with no
@@ -65,11 +78,11 @@ void Game::StartWordInMode(int mode) {
   std::array<bool, kMaxWords + 1> unplayable{};
   int unplayableCount = 0;
   while (!BuildDrawnWord(mode)) {
-    if (!unplayable[state.currentWord]) {
-      unplayable[state.currentWord] = true;
+    if (!unplayable[state_.currentWord]) {
+      unplayable[state_.currentWord] = true;
       ++unplayableCount;
     }
-    if (unplayableCount >= words.wordCount) {
+    if (unplayableCount >= words_.wordCount) {
       NoPlayableWord(mode);
       return;
     }
@@ -81,19 +94,19 @@ void Game::StartWordInMode(int mode) {
 // Draws a word, shows its hint and theme and hides its letters. False when the
 // word cannot be played in this mode.
 bool Game::BuildDrawnWord(int mode) {
-  ClearBuild(state);
-  const int k = draw.DrawWord(words.wordCount);
-  state.currentWord = k;
-  const WordEntry& entry = words.slots[k];
+  ClearBuild(state_);
+  const int k = draw_.DrawWord(words_.wordCount);
+  state_.currentWord = k;
+  const WordEntry& entry = words_.slots[k];
   view_.SetHintText("Pista: " + entry.hint);
-  view_.SetThemeText("Tema: " + words.theme);
-  const int length = BuildWord(state, mode, entry);
+  view_.SetThemeText("Tema: " + words_.theme);
+  const int length = BuildWord(state_, mode, entry);
   if (length < 2 || length > static_cast<int>(kWordLength))
     return false;
   // Modes 1 and 2 report a word with nothing hidden; elsewhere a word with
   // nothing the player can give is drawn again.
   const bool reportsEmpty = mode == kHideVowels || mode == kHideConsonants;
-  return reportsEmpty || FindableCount(state) > 0;
+  return reportsEmpty || FindableCount(state_) > 0;
 }
 
 void Game::NoPlayableWord(int mode) {
@@ -108,7 +121,7 @@ void Game::NoPlayableWord(int mode) {
 }
 
 void Game::AfterModeRule(int mode) {
-  const bool nothingHidden = state.hiddenCount == 0;
+  const bool nothingHidden = state_.hiddenCount == 0;
   if ((mode == kHideVowels || mode == kHideConsonants) && nothingHidden) {
     prompter_.Plain(Ansi(mode == kHideVowels ? kNoVowelsText : kNoConsonantsText));
     if (view_.ProgramEnding())
@@ -121,60 +134,90 @@ void Game::AfterModeRule(int mode) {
 
 void Game::ResetWordDisplay() {
   view_.HideSceneFrames();
-  view_.SetWordText(state.displayText);
-  const PlayerRecord& record = players.Current();
+  view_.SetWordText(state_.displayText);
+  const PlayerRecord& record = players_.Current();
   view_.SetWordCounters(record.solvedTotal, record.failedTotal);
-  state.elapsedSeconds = 0;
-  state.foundCount = 0;
-  state.failureSteps = 0;
-  state.chancesLeft = state.wordAllowedFailures;
-  view_.SetChances(state.chancesLeft);
+  state_.elapsedSeconds = 0;
+  state_.foundCount = 0;
+  state_.failureSteps = 0;
+  state_.chancesLeft = state_.wordAllowedFailures;
+  view_.SetChances(state_.chancesLeft);
   view_.ClearFailedLetters();
-  view_.ShowVowelOverlay(view_.VowelMarksChecked());
+  view_.ShowVowelOverlay(settings_.colouredVowels);
   view_.SetPlayerName(record.name);
-  state.pressedLetters.clear();
-  state.failedLetters.clear();
-  for (int i = 0; i < state.hiddenCount; ++i) {
-    if (FoundFromStart(state.hiddenLetters[i])) {
-      ++state.foundCount;
-      state.hiddenLetters[i] = '.';
+  state_.pressedLetters.clear();
+  state_.failedLetters.clear();
+  for (int i = 0; i < state_.hiddenCount; ++i) {
+    if (FoundFromStart(state_.hiddenLetters[i])) {
+      ++state_.foundCount;
+      state_.hiddenLetters[i] = '.';
     }
   }
-  state.wordInPlay = true;
+  state_.wordInPlay = true;
   ShowPoints();
 }
 
 void Game::ChooseMode(int mode) {
-  if (!words.loaded) {
+  if (!words_.loaded) {
     prompter_.Stop(Ansi(kNoListText), kCaption);
-    return;
-  }
-  if (mode == kHideMarked && !words.allMarked) {
+  } else if (mode == kHideMarked && !words_.allMarked) {
     prompter_.Stop(Ansi(kNoMarksText), kCaption);
+  } else {
+    StartWordInMode(mode);
     return;
   }
-  StartWordInMode(mode);
+  view_.ShowSettings(settings_);  // a refused command leaves the marks as they were
 }
 
 void Game::SetVowelsOnly(bool on) {
-  state.vowelsOnly = on;
-  view_.SetVowelMarksChecked(on);
+  settings_.vowelsOnly = on;
+  settings_.colouredVowels = on;
+  view_.ShowSettings(settings_);
   view_.ShowVowelOverlay(on);
 }
 
 void Game::ToggleIgnorePressedLetters() {
-  if (state.revealAllOccurrences)
-    state.countRepeatedLetters = !state.countRepeatedLetters;
+  if (settings_.revealAllOccurrences)
+    settings_.countRepeatedLetters = !settings_.countRepeatedLetters;
+  view_.ShowSettings(settings_);
 }
 
 void Game::ToggleRevealAll() {
-  state.revealAllOccurrences = !state.revealAllOccurrences;
+  settings_.revealAllOccurrences = !settings_.revealAllOccurrences;
   // Revealing one occurrence per press needs the same letter pressed again.
-  if (!state.revealAllOccurrences)
-    state.countRepeatedLetters = true;
+  if (!settings_.revealAllOccurrences)
+    settings_.countRepeatedLetters = true;
+  view_.ShowSettings(settings_);
 }
 
 void Game::SetAllowedFailures(int failures) {
-  state.allowedFailures = failures;
+  settings_.allowedFailures = failures;
   StartWord();
+  view_.ShowSettings(settings_);
+}
+
+void Game::SetColouredVowels(bool on) {
+  settings_.colouredVowels = on;
+  view_.ShowSettings(settings_);
+  view_.ShowVowelOverlay(on);
+}
+
+void Game::SetViewOption(bool ViewOptions::*option, bool on) {
+  settings_.view.*option = on;
+  view_.ShowSettings(settings_);
+}
+
+void Game::SetKeyboardUpperCase(bool upper) {
+  settings_.keyboardUpperCase = upper;
+  view_.ShowSettings(settings_);
+}
+
+void Game::SetWordFont(const WordFont& font) {
+  settings_.wordFont = font;
+  view_.ShowSettings(settings_);
+}
+
+void Game::StartGroup(const std::array<std::string, kMaxPlayers>& names,
+                      const std::string& group, const LocalDate& today) {
+  ::StartGroup(players_, names, group, today);
 }

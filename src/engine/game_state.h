@@ -24,13 +24,8 @@ inline constexpr int kFailureStepsToLose = 6;
 
 enum class InputSource { PhysicalKeyboard = 1, OnScreenKey = 2 };
 
+// The word in play. The options that shape it live in Settings.
 struct GameState {
-  int hideMode = kHideFewLetters;
-  int allowedFailures = 5;
-  bool vowelsOnly = false;
-  bool countRepeatedLetters = false;
-  bool revealAllOccurrences = true;
-
   int currentWord = 0;
   bool easyToggle = false;  // mode 4 alternation, carried over from word to word
   int manyCounter = 0;      // mode 5 run, carried over from word to word
@@ -47,7 +42,6 @@ struct GameState {
   int chancesLeft = 0;
   int elapsedSeconds = 0;
   bool wordInPlay = false;
-  InputSource inputSource = InputSource::PhysicalKeyboard;
   bool exitAnimationPending = false;
   int helpContext = 500;
 };

@@ -4,17 +4,19 @@
 
 #include <string>
 
+#include "settings.h"
+
 class GameView {
  public:
   virtual ~GameView() = default;
 
   // Word, hint and theme.
   virtual void SetWordText(const std::string& text) = 0;
-  // Puts c at the 1-based position of the word shown and repaints it at once.
-  virtual void RevealLetter(int position, char c) = 0;
+  // The word after a letter was found, drawn at once: a sound follows.
+  virtual void ShowRevealedWord(const std::string& text) = 0;
   virtual void SetHintText(const std::string& text) = 0;
   virtual void SetThemeText(const std::string& text) = 0;
-  virtual void SetThemeTooltip(const std::string& path) = 0;
+  virtual void SetThemeTooltip(const std::string& path) = 0;  // UTF-8
   virtual void AddTheme(const std::string& theme) = 0;
   // The solved word moves to the second label; the word and the hint are hidden.
   virtual void ShowSolvedWord() = 0;
@@ -25,6 +27,7 @@ class GameView {
   virtual void ShowBrokenFloor(int piece) = 0;
 
   // Counters.
+  virtual void SetTimeText(const std::string& text) = 0;
   virtual void SetChances(int chances) = 0;
   virtual void SetFailedLetter(int label, char c) = 0;  // label 1..5
   virtual void ClearFailedLetters() = 0;
@@ -32,17 +35,12 @@ class GameView {
   virtual void SetPlayerName(const std::string& name) = 0;
   virtual void SetPointsText(const std::string& text) = 0;
 
-  // Menus and keys.
-  virtual void SetModeChecked(int mode) = 0;
+  // Menus and keys: the marks follow the options; the vowel options are
+  // offered only in the vowels mode.
+  virtual void ShowSettings(const Settings& settings) = 0;
   virtual void SetVowelOptionsEnabled(bool enabled) = 0;
-  virtual bool VowelMarksChecked() const = 0;
-  virtual void SetVowelMarksChecked(bool checked) = 0;
   virtual void ShowVowelOverlay(bool show) = 0;
   virtual void SetBusyCursor(bool busy) = 0;
-
-  // Dialogs of the end of a word (modal).
-  virtual void ShowSolvedDialog() = 0;
-  virtual void ShowFailedDialog() = 0;
 
   // The program's end.
   virtual void QuitProgram() = 0;

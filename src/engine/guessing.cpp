@@ -2,48 +2,49 @@
 #include "charset.h"
 #include "game.h"
 
-PressResult Game::PressLetter(char c) {
-  if (!state.wordInPlay || c == ' ' || c == '.' || c == '\r')
+PressResult Game::PressLetter(char c, InputSource source) {
+  if (!state_.wordInPlay || c == ' ' || c == '.' || c == '\r')
     return PressResult::Ignored;
-  if (!state.countRepeatedLetters && state.pressedLetters.find(c) != std::string::npos) {
-    return PressResult::Ignored;
-  }
-  if (state.hideMode == kHideVowels && state.vowelsOnly && !IsVowel(c)) {
+  if (!settings_.countRepeatedLetters && state_.pressedLetters.find(c) != std::string::npos) {
     return PressResult::Ignored;
   }
-  if (state.inputSource == InputSource::PhysicalKeyboard && !IsWordLetter(c)) {
+  if (settings_.hideMode == kHideVowels && settings_.vowelsOnly && !IsVowel(c)) {
     return PressResult::Ignored;
   }
-  state.pressedLetters += c;
+  if (source == InputSource::PhysicalKeyboard && !IsWordLetter(c)) {
+    return PressResult::Ignored;
+  }
+  state_.pressedLetters += c;
   sound_.Play(SoundId::SonidoTecla, PlayMode::Sync);
 
   bool revealed = false;
-  for (int j = 0; j < state.hiddenCount; ++j) {
-    if (state.hiddenLetters[j] != c)
+  for (int j = 0; j < state_.hiddenCount; ++j) {
+    if (state_.hiddenLetters[j] != c)
       continue;
-    view_.RevealLetter(state.hiddenPositions[j], c);
+    state_.displayText[state_.hiddenPositions[j] - 1] = c;
+    view_.ShowRevealedWord(state_.displayText);
     sound_.Play(SoundId::LetraCorrecta, PlayMode::Async);
-    ++state.foundCount;
-    state.hiddenLetters[j] = '.';
+    ++state_.foundCount;
+    state_.hiddenLetters[j] = '.';
     revealed = true;
-    if (state.foundCount == state.hiddenCount) {
-      state.wordInPlay = false;
-      if (state.failureSteps == 0) {
+    if (state_.foundCount == state_.hiddenCount) {
+      state_.wordInPlay = false;
+      if (state_.failureSteps == 0) {
         WordSolved();
-        return PressResult::Solved;
+        return PressResult::SolvedClean;
       }
       WordSolvedWithFailures();
       return PressResult::SolvedWithFailures;
     }
-    if (!state.revealAllOccurrences)
+    if (!settings_.revealAllOccurrences)
       break;
   }
   if (revealed)
     return PressResult::Correct;
 
   RecordWrongLetter(c);
-  if (state.failureSteps >= kFailureStepsToLose) {
-    state.wordInPlay = false;
+  if (state_.failureSteps >= kFailureStepsToLose) {
+    state_.wordInPlay = false;
     WordFailed();
     return PressResult::Lost;
   }
@@ -51,17 +52,17 @@ PressResult Game::PressLetter(char c) {
 }
 
 void Game::RecordWrongLetter(char c) {
-  state.failedLetters += c;
-  ++state.failureSteps;
-  if (state.chancesLeft > 0)
-    --state.chancesLeft;
-  view_.SetChances(state.chancesLeft);
-  view_.SetFailedLetter(state.failureSteps < 5 ? state.failureSteps : 5, c);
+  state_.failedLetters += c;
+  ++state_.failureSteps;
+  if (state_.chancesLeft > 0)
+    --state_.chancesLeft;
+  view_.SetChances(state_.chancesLeft);
+  view_.SetFailedLetter(state_.failureSteps < 5 ? state_.failureSteps : 5, c);
   sound_.Play(SoundId::LetraFallada, PlayMode::Async);
-  view_.ShowBrokenFloor(state.failureSteps);
+  view_.ShowBrokenFloor(state_.failureSteps);
   // With two wrong letters allowed every wrong letter breaks two pieces.
-  if (state.wordAllowedFailures == 2) {
-    ++state.failureSteps;
-    view_.ShowBrokenFloor(state.failureSteps);
+  if (state_.wordAllowedFailures == 2) {
+    ++state_.failureSteps;
+    view_.ShowBrokenFloor(state_.failureSteps);
   }
 }

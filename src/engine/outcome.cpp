@@ -10,52 +10,59 @@ constexpr int kFailPoints = -3;
 }  // namespace
 
 void Game::ShowPoints() {
-  view_.SetPointsText(PointsText(players));
+  view_.SetPointsText(PointsText(players_));
 }
 
 void Game::WordSolved() {
-  players.CountSolved(state.hideMode);
-  players.AddPoints(kCleanSolvePoints);
+  players_.CountSolved(settings_.hideMode);
+  players_.AddPoints(kCleanSolvePoints);
   ShowPoints();
-  players.PassTurn();
+  players_.PassTurn();
   // The main window's icon timer plays the exit animation and opens the dialog.
-  state.exitAnimationPending = true;
+  state_.exitAnimationPending = true;
   view_.ShowSolvedWord();
 }
 
 void Game::WordSolvedWithFailures() {
-  players.CountSolved(state.hideMode);
-  players.AddPoints(kSolvePoints);
+  players_.CountSolved(settings_.hideMode);
+  players_.AddPoints(kSolvePoints);
   ShowPoints();
-  players.PassTurn();
-  view_.ShowSolvedDialog();
-  if (view_.ProgramEnding())
-    return;
-  view_.HideBrokenFloor();
+  players_.PassTurn();
 }
 
 void Game::WordFailed() {
   view_.ShowBrokenFloor(kFailureStepsToLose);
-  players.CountFailed(state.hideMode);
-  players.AddPoints(kFailPoints);
+  players_.CountFailed(settings_.hideMode);
+  players_.AddPoints(kFailPoints);
   ShowPoints();
-  players.PassTurn();
-  view_.ShowFailedDialog();
+  players_.PassTurn();
+}
+
+void Game::ExitAnimationDone() {
+  state_.exitAnimationPending = false;
+}
+
+// The floor is mended and the next word drawn; a word that cannot be drawn
+// still leaves the game ready for the keys, as the dialogs always have.
+void Game::ContinueAfterOutcome() {
+  view_.HideBrokenFloor();
+  StartWord();
+  state_.wordInPlay = true;
 }
 
 void Game::ShowCurrentPlayer() {
-  const PlayerRecord& record = players.Current();
+  const PlayerRecord& record = players_.Current();
   view_.SetPlayerName(record.name);
   ShowPoints();
   view_.SetWordCounters(record.solvedTotal, record.failedTotal);
 }
 
 void Game::PreviousPlayer() {
-  players.PreviousPlayer();
+  players_.PreviousPlayer();
   ShowCurrentPlayer();
 }
 
 void Game::NextPlayer() {
-  players.NextPlayer();
+  players_.NextPlayer();
   ShowCurrentPlayer();
 }

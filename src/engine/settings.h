@@ -16,6 +16,8 @@ struct WordFont {
   int style = kFontItalic;
   int pointSize = 30;
   std::uint32_t colour = 0x00FFFFFF;  // 0x00BBGGRR
+
+  bool operator==(const WordFont&) const = default;
 };
 
 // Which parts of the main window show ("Ver" menu).
@@ -30,6 +32,8 @@ struct ViewOptions {
   bool chances = true;
   bool currentPlayer = true;
   bool keyboard = true;
+
+  bool operator==(const ViewOptions&) const = default;
 };
 
 enum class BackgroundMode : int { Colour = 1, Picture = 2, Texture = 3 };
@@ -51,4 +55,6 @@ struct Settings {
   BackgroundMode backgroundMode = BackgroundMode::Colour;
   std::string backgroundFile;  // UTF-8 path of the picture or texture
   WordFont wordFont;
+
+  bool operator==(const Settings&) const = default;
 };

@@ -3,7 +3,7 @@
 #include "charset.h"
 
 TextReader::TextReader(const std::string& path) {
-  file_ = std::fopen(AnsiToUtf8(path).c_str(), "rb");
+  file_ = std::fopen(path.c_str(), "rb");
 }
 
 TextReader::~TextReader() {

@@ -6,7 +6,7 @@
 
 class TextReader {
  public:
-  // `path` is Windows-1252, as every path the program keeps.
+  // `path` is UTF-8, as file names on disk are.
   explicit TextReader(const std::string& path);
   ~TextReader();
   TextReader(const TextReader&) = delete;

@@ -31,27 +31,34 @@ const char* const kDefaultList = "ejemplo";
 constexpr int kWordListHelpContext = 506;
 
 bool FileOpens(const std::string& path) {
-  std::FILE* file = std::fopen(AnsiToUtf8(path).c_str(), "rb");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file)
     return false;
   std::fclose(file);
   return true;
 }
 
+// The message names the file as far as Windows-1252 can write its name.
 std::string BadWordsText(const std::string& path) {
   std::string text = Ansi(kBadWordsText);
-  return text.replace(text.find("%s"), 2, path);
+  return text.replace(text.find("%s"), 2, Utf8ToAnsi(path));
 }
 
 }  // namespace
 
+std::string Game::InGameFolder(const std::string& path) const {
+  if (path.empty() || path.front() == '/' || gameFolder_.empty())
+    return path;
+  return gameFolder_ + "/" + path;
+}
+
 bool Game::LoadWordFileReporting(const std::string& path) {
   view_.SetBusyCursor(true);
-  const LoadResult result = LoadWordFile(path, words);
+  const LoadResult result = LoadWordFile(InGameFolder(path), words_);
   view_.SetBusyCursor(false);
-  if ((result == LoadResult::Ok || result == LoadResult::ReadError) && !words.theme.empty()) {
-    view_.AddTheme(words.theme);
-    currentTheme = words.theme;
+  if ((result == LoadResult::Ok || result == LoadResult::ReadError) && !words_.theme.empty()) {
+    view_.AddTheme(words_.theme);
+    currentTheme_ = words_.theme;
   }
   switch (result) {
     case LoadResult::Ok:
@@ -83,61 +90,61 @@ bool Game::ChooseWordFile(const std::string& pattern) {
       return false;
     if (!LoadWordFileReporting(*path))
       continue;
-    words.CountWords(WordField::Raw);
-    words.StripMarks();
-    if (!words.CheckWordLengths()) {
+    words_.CountWords(WordField::Raw);
+    words_.StripMarks();
+    if (!words_.CheckWordLengths()) {
       prompter_.Stop(BadWordsText(*path), kCaption);
-      words.loaded = false;
+      words_.loaded = false;
       continue;
     }
-    words.listPath = path->substr(0, kPathLength);
+    words_.listPath = *path;
     return true;
   }
 }
 
-void Game::ReadWordFileCommand(const std::string& startDirectory) {
-  const int savedHelpContext = state.helpContext;
-  std::string folder = startDirectory;
+void Game::ReadWordFileCommand() {
+  const int savedHelpContext = state_.helpContext;
+  std::string folder = gameFolder_;
   if (!folder.empty() && folder.back() == '/')
     folder.pop_back();
   // Once a new list has replaced the old one the dialog returns until a valid list is in memory.
   do {
-    state.helpContext = kWordListHelpContext;
+    state_.helpContext = kWordListHelpContext;
     if (ChooseWordFile(folder + "/archivos/*.lma")) {
-      if (words.wordCount < kMinListWords) {
+      if (words_.wordCount < kMinListWords) {
         prompter_.Stop(Ansi(kFewWordsText), kCaption);
-        words.loaded = false;
+        words_.loaded = false;
       } else {
-        words.CountWords(WordField::Stripped);
-        draw.ResetDraw();
-        view_.SetThemeTooltip(words.listPath);
-        if (state.hideMode == kHideMarked && !words.allMarked) {
+        words_.CountWords(WordField::Stripped);
+        draw_.ResetDraw();
+        view_.SetThemeTooltip(words_.listPath);
+        if (settings_.hideMode == kHideMarked && !words_.allMarked) {
           prompter_.Stop(Ansi(kNoMarksLoadedText), kCaption);
-          state.hideMode = kHideFewLetters;
+          settings_.hideMode = kHideFewLetters;
         }
         StartWord();
       }
     }
     if (view_.ProgramEnding())
       return;
-  } while (!words.loaded);
-  state.helpContext = savedHelpContext;
+  } while (!words_.loaded);
+  state_.helpContext = savedHelpContext;
 }
 
 // A list is played only with at least ten words, counted as written and again
 // without marks (a word line holding only "/" is an empty word).
 bool Game::AcceptStartupCount() {
-  words.CountWords(WordField::Raw);
-  if (words.wordCount >= kMinListWords) {
-    words.StripMarks();
-    words.CountWords(WordField::Stripped);
-    if (words.wordCount >= kMinListWords) {
-      draw.ResetDraw();
+  words_.CountWords(WordField::Raw);
+  if (words_.wordCount >= kMinListWords) {
+    words_.StripMarks();
+    words_.CountWords(WordField::Stripped);
+    if (words_.wordCount >= kMinListWords) {
+      draw_.ResetDraw();
       return true;
     }
   }
   prompter_.Stop(Ansi(kFewWordsText), kCaption);
-  words.loaded = false;
+  words_.loaded = false;
   return false;
 }
 
@@ -147,23 +154,23 @@ void Game::QuitForNoValidList() {
 }
 
 bool Game::LoadStartupWordList(const ConfigReader& readConfig) {
-  words.loaded = false;
+  words_.loaded = false;
   std::string pathToTry;
-  if (readConfig("config.pan", words.listPath)) {
-    pathToTry = words.listPath;
-    if (FileOpens(pathToTry))
+  if (readConfig("config.pan", words_.listPath)) {
+    pathToTry = words_.listPath;
+    if (FileOpens(InGameFolder(pathToTry)))
       LoadWordFileReporting(pathToTry);
-    if (!words.loaded) {
+    if (!words_.loaded) {
       pathToTry = kDefaultList;
     } else {
-      view_.SetThemeTooltip(words.listPath);
+      view_.SetThemeTooltip(words_.listPath);
     }
-  } else if (readConfig("config.def", words.listPath)) {
-    pathToTry = words.listPath;
+  } else if (readConfig("config.def", words_.listPath)) {
+    pathToTry = words_.listPath;
   } else {
-    pathToTry = words.listPath = kDefaultList;
+    pathToTry = words_.listPath = kDefaultList;
   }
-  if (!words.loaded && !LoadWordFileReporting(pathToTry)) {
+  if (!words_.loaded && !LoadWordFileReporting(pathToTry)) {
     prompter_.Plain(Ansi(kNoListFoundText));
     view_.QuitProgram();
     return false;
@@ -172,7 +179,7 @@ bool Game::LoadStartupWordList(const ConfigReader& readConfig) {
     QuitForNoValidList();
     return false;
   }
-  currentTheme = words.theme;
+  currentTheme_ = words_.theme;
   StartWordInMode(kHideFewLetters);
   return !view_.ProgramEnding();
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-QString startDirectory;
-
 bool HoldsGameData(const QString& folder) {
   return QFileInfo::exists(folder + "/ejemplo");
 }
@@ -50,7 +48,7 @@ QString ShippedFolder(const QString& programFolder) {
 
 }  // namespace
 
-QString ChooseGameFolder(const QString& programFolder) {
+GameFolder ChooseGameFolder(const QString& programFolder) {
   const QString shipped = ShippedFolder(programFolder);
   QString folder = shipped;
   if (shipped.isEmpty() || !Writable(shipped)) {
@@ -59,20 +57,11 @@ QString ChooseGameFolder(const QString& programFolder) {
     if (!shipped.isEmpty())
       FillFromShipped(shipped, folder);
   }
-  SetStartDirectory(folder);
-  RestoreStartDirectory();
-  return folder;
+  return GameFolder(folder);
 }
 
-void RestoreStartDirectory() {
-  if (!startDirectory.isEmpty())
-    QDir::setCurrent(startDirectory);
-}
-
-QString StartDirectory() {
-  return startDirectory;
-}
-
-void SetStartDirectory(const QString& folder) {
-  startDirectory = folder;
+QString GameFolder::File(const QString& name) const {
+  if (name.isEmpty() || QDir::isAbsolutePath(name) || path_.isEmpty())
+    return name;
+  return path_ + "/" + name;
 }

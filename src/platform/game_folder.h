@@ -1,17 +1,28 @@
-// The game folder: where the program reads and writes everything by relative name.
+// The game folder: where the program reads and writes everything by a
+// relative name (word lists, keyboards, pictures, results ...).
 #pragma once
 
 #include <QString>
+#include <string>
 
-// Picks the folder (beside the program when it holds the game data and can be
-// written, else a per-user folder filled from the shipped one), makes it
-// current and returns it. Empty when no folder with game data could be found.
-QString ChooseGameFolder(const QString& programFolder);
+class GameFolder {
+ public:
+  GameFolder() = default;
+  explicit GameFolder(const QString& path) : path_(path) {}
+
+  const QString& Path() const { return path_; }
+  // A name relative to the game folder; an absolute name stays as it is.
+  QString File(const QString& name) const;
+  // The folder as the engine takes paths: UTF-8.
+  std::string Utf8() const { return path_.toStdString(); }
+
+ private:
+  QString path_;
+};
+
+// Picks the folder: beside the program when it holds the game data and can be
+// written, else a per-user folder filled from the shipped one.
+GameFolder ChooseGameFolder(const QString& programFolder);
 
 // Copies the shipped game folder into `to`, keeping every file already there.
 void FillFromShipped(const QString& from, const QString& to);
-
-// Makes the game folder current again (file dialogs may have moved it).
-void RestoreStartDirectory();
-QString StartDirectory();
-void SetStartDirectory(const QString& folder);

@@ -1,7 +1,7 @@
 // The chooser of the score directory.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_directorio : public PlainForm {
  public:

@@ -3,7 +3,8 @@
 #include <QDate>
 #include <QKeyEvent>
 
-#include "app/form_juego.h"
+#include "charset.h"
+#include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "player_entry.h"
 #include "ui_form_jugadores.h"
@@ -12,11 +13,12 @@ namespace {
 
 const char* const kQuitQuestion =
     "\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este programa?\n";
+constexpr int kQuitCode = 2;  // the window's result when the program is to end
 
 }  // namespace
 
-TForm_jugadores::TForm_jugadores(TForm_juego& main)
-    : QDialog(&main), ui_(std::make_unique<Ui::TForm_jugadores>()), main_(main) {
+TForm_jugadores::TForm_jugadores(QWidget* owner, Dialogs& dialogs)
+    : QDialog(owner), ui_(std::make_unique<Ui::TForm_jugadores>()), dialogs_(dialogs) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -30,12 +32,29 @@ TForm_jugadores::TForm_jugadores(TForm_juego& main)
 
 TForm_jugadores::~TForm_jugadores() = default;
 
-void TForm_jugadores::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+PlayersAnswer TForm_jugadores::Ask() {
   for (QLineEdit* field : nameFields_)
     field->clear();
   ui_->Edit_grupo->clear();
   ui_->Edit_jugador1->setFocus();
+  switch (exec()) {
+    case QDialog::Accepted:
+      return PlayersAnswer::Play;
+    case kQuitCode:
+      return PlayersAnswer::Quit;
+    default:
+      return PlayersAnswer::Closed;
+  }
+}
+
+GroupEntry TForm_jugadores::Entry() const {
+  GroupEntry entry;
+  for (int i = 0; i < kMaxPlayers; ++i)
+    entry.names[i] = FromQt(nameFields_[i]->text());
+  entry.group = FromQt(ui_->Edit_grupo->text());
+  const QDate today = QDate::currentDate();
+  entry.today = {today.year(), today.day(), today.month()};
+  return entry;
 }
 
 // Esc presses "Terminar"; the close box closes without changing anything.
@@ -47,18 +66,7 @@ void TForm_jugadores::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TForm_jugadores::Button_jugarClick() {
-  std::array<std::string, 10> names;
-  for (int i = 0; i < 10; ++i)
-    names[i] = FromQt(nameFields_[i]->text());
-  const QDate today = QDate::currentDate();
-  StartGroup(main_.game().players, names, FromQt(ui_->Edit_grupo->text()),
-             {today.year(), today.day(), today.month()});
-  main_.SetPlayersLayout(main_.game().players.playerCount > 1);
-  accept();
-}
-
 void TForm_jugadores::Button_terminarClick() {
-  if (main_.dialogs().Question(Ansi(kQuitQuestion), kCaption))
-    main_.QuitProgram();
+  if (dialogs_.Question(Ansi(kQuitQuestion), kCaption))
+    done(kQuitCode);
 }

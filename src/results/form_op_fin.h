@@ -1,7 +1,7 @@
 // What to do at the end of a game.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_op_fin : public PlainForm {
  public:

@@ -1,7 +1,7 @@
 // The ten best scores.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_puntos : public PlainForm {
  public:

@@ -1,7 +1,7 @@
 // The results of the players, kept in results files.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_Resultados : public PlainForm {
  public:

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "game.h"
+#include "charset.h"
 #include "platform/prompter_qt.h"
 
 namespace {
@@ -40,9 +40,9 @@ void FeedbackDialog::Bind(QLabel* message, QPushButton* seguir, QLabel* picture,
   nulo->setFocus();
 }
 
-void FeedbackDialog::LoadPicture(const char* fileName, Dialogs& dialogs) {
+void FeedbackDialog::LoadPicture(const QString& path, const char* fileName, Dialogs& dialogs) {
   QPixmap pixmap;
-  if (!pixmap.load(fileName, "BMP")) {
+  if (!pixmap.load(path, "BMP")) {
     dialogs.Plain(Ansi("\nError.\n\nProblema con archivo de imagen '") + fileName + "'.\n");
     return;
   }

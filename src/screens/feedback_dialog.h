@@ -24,8 +24,9 @@ class FeedbackDialog : public QDialog {
 
  protected:
   void Bind(QLabel* message, QPushButton* seguir, QLabel* picture, QPushButton* nulo);
-  // Loads the picture from the game folder; the dialog goes on without it on failure.
-  void LoadPicture(const char* fileName, Dialogs& dialogs);
+  // Loads the picture; the dialog goes on without it on failure. The message
+  // names the file as the game folder knows it.
+  void LoadPicture(const QString& path, const char* fileName, Dialogs& dialogs);
   void ShowText(const DialogText& text);
   void PlaceBelowOwner(int right, int down);
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,51 +1,35 @@
 #include "screens/form_acierto.h"
 
-#include "app/form_juego.h"
-#include "controls/gif_image.h"
+#include "platform/game_folder.h"
+#include "screens/room_view.h"
+#include "sound_player.h"
 #include "ui_form_acierto.h"
 
-TForm_Acierto::TForm_Acierto(TForm_juego& main)
-    : FeedbackDialog(&main), ui_(std::make_unique<Ui::TForm_Acierto>()), main_(main) {
+TForm_Acierto::TForm_Acierto(QWidget* owner, const GameFolder& folder, Dialogs& dialogs,
+                             SoundPlayer& sound, RoomView& room)
+    : FeedbackDialog(owner), ui_(std::make_unique<Ui::TForm_Acierto>()), sound_(sound), room_(room) {
   ui_->setupUi(this);
   Bind(ui_->Label1, ui_->Button1, ui_->Image1, ui_->Button_nulo);
   PlaceBelowOwner(45, 308);
-  LoadPicture("acierto.bmp", main.dialogs());
+  LoadPicture(folder.File("acierto.bmp"), "acierto.bmp", dialogs);
   connect(ui_->Button1, &QPushButton::clicked, this, &TForm_Acierto::Button1Click);
   connect(ui_->Button_nulo, &QPushButton::clicked, this, &TForm_Acierto::Button_nuloClick);
 }
 
 TForm_Acierto::~TForm_Acierto() = default;
 
-void TForm_Acierto::showEvent(QShowEvent* event) {
-  FeedbackDialog::showEvent(event);
-  cleanSolve_ = main_.game().state.exitAnimationPending;
-  // The picture puzzle is not part of the program yet: puzzles count as switched off.
-  const bool puzzlesEnabled = false;
+void TForm_Acierto::Prepare(bool cleanSolve, bool puzzlesEnabled) {
+  cleanSolve_ = cleanSolve;
   ShowText(SolvedText(cleanSolve_, puzzlesEnabled));
   if (cleanSolve_)
-    main_.sound().Play(SoundId::Acierto, PlayMode::Loop);
-}
-
-void TForm_Acierto::ApplyScene(int scene) {
-  const DecorationScene decorations = SceneFor(scene);
-  const bool shown[] = {decorations.showFirst, decorations.showSecond, decorations.showThird};
-  for (int n = 1; n <= 3; ++n) {
-    TGIFImage* gif = main_.Decoration(n);
-    gif->SetAnimate(shown[n - 1]);
-    gif->setVisible(shown[n - 1]);
-  }
-  main_.Decoration(4)->SetLeft(decorations.fourthLeft);
+    sound_.Play(SoundId::Acierto, PlayMode::Loop);
 }
 
 void TForm_Acierto::Button1Click() {
   if (cleanSolve_) {
-    ApplyScene(successScene_);
+    room_.ShowDecorationScene(SceneFor(successScene_));
     successScene_ = NextScene(successScene_);
   }
-  Game& game = main_.game();
-  game.StartWord();
-  main_.ShowWordLabels();
-  game.state.wordInPlay = true;
-  main_.sound().Stop();
+  sound_.Stop();
   accept();
 }

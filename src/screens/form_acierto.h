@@ -8,29 +8,34 @@
 namespace Ui {
 class TForm_Acierto;
 }
-class TForm_juego;
+class Dialogs;
+class GameFolder;
+class RoomView;
+class SoundPlayer;
 
 class TForm_Acierto : public FeedbackDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Acierto(TForm_juego& main);
+  TForm_Acierto(QWidget* owner, const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound,
+                RoomView& room);
   ~TForm_Acierto() override;
 
   Ui::TForm_Acierto* ui() { return ui_.get(); }
   int SuccessScene() const { return successScene_; }
 
+  // Gets the dialog ready for the word just solved, before the program shows it:
+  // the text, and the "acierto" tune after a clean solve.
+  void Prepare(bool cleanSolve, bool puzzlesEnabled);
+
+  // "Seguir": after a clean solve the room takes its next scene; the dialog closes.
   void Button1Click();
   void Button_nuloClick() {}
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void ApplyScene(int scene);
-
   std::unique_ptr<Ui::TForm_Acierto> ui_;
-  TForm_juego& main_;
+  SoundPlayer& sound_;
+  RoomView& room_;
   int successScene_ = 1;
-  bool cleanSolve_ = false;  // whether the dialog was last shown for a clean solve
+  bool cleanSolve_ = false;
 };

@@ -8,26 +8,27 @@
 namespace Ui {
 class TForm_Error;
 }
-class TForm_juego;
+class Dialogs;
+class GameFolder;
 
 class TForm_Error : public FeedbackDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Error(TForm_juego& main);
+  TForm_Error(QWidget* owner, const GameFolder& folder, Dialogs& dialogs);
   ~TForm_Error() override;
 
   Ui::TForm_Error* ui() { return ui_.get(); }
   int FailureCount() const { return failureCount_; }
 
-  void Button1Click();
-  void Button_nuloClick() {}
+  // Gets the dialog ready for the word just lost, before the program shows it:
+  // its place and the next of its messages.
+  void Prepare();
 
- protected:
-  void showEvent(QShowEvent* event) override;
+  void Button1Click() { accept(); }
+  void Button_nuloClick() {}
 
  private:
   std::unique_ptr<Ui::TForm_Error> ui_;
-  TForm_juego& main_;
   int failureCount_ = 0;  // short messages since the last long one, over the whole run
 };

@@ -1,7 +1,7 @@
 // The picture puzzle that rewards clean solves.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_puzle : public PlainForm {
  public:

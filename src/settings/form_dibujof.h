@@ -1,7 +1,7 @@
 // The chooser of the background picture.
 #pragma once
 
-#include "app/plain_form.h"
+#include "platform/plain_form.h"
 
 class TForm_dibujof : public PlainForm {
  public:

@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "charset.h"
-#include "platform/game_folder.h"
 #include "ui_form_teclado.h"
 
 namespace {
@@ -18,8 +17,8 @@ QString KeyboardFilePath(const QString& name) {
   return QString(kFolder) + "/" + (stop < 0 ? name : name.left(stop)) + ".tec";
 }
 
-TForm_teclado::TForm_teclado(QWidget* owner)
-    : QDialog(owner), ui_(std::make_unique<Ui::TForm_teclado>()) {
+TForm_teclado::TForm_teclado(QWidget* owner, const GameFolder& folder)
+    : QDialog(owner), ui_(std::make_unique<Ui::TForm_teclado>()), folder_(folder) {
   ui_->setupUi(this);
   connect(ui_->Button_ok, &QPushButton::clicked, this, &TForm_teclado::Button_okClick);
   connect(ui_->Button_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -30,17 +29,16 @@ TForm_teclado::~TForm_teclado() = default;
 
 void TForm_teclado::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  RestoreStartDirectory();
   RefreshList();
 }
 
 void TForm_teclado::RefreshList() {
   ui_->FileListBox->clear();
-  const QDir folder(QDir::current().filePath(kFolder));
+  const QDir folder(folder_.File(kFolder));
   ui_->FileListBox->addItems(folder.entryList({"*.tec"}, QDir::Files, QDir::Name));
 }
 
-bool TForm_teclado::AcceptableName(const QString& name) {
+bool TForm_teclado::AcceptableName(const QString& name) const {
   if (name.isEmpty() || name.contains('*') || name.contains('?'))
     return false;
   if (name.contains('/') || name.contains('\\') || name.startsWith('.'))
@@ -49,7 +47,7 @@ bool TForm_teclado::AcceptableName(const QString& name) {
   Utf8ToAnsi(name.toStdString(), &representable);
   if (!representable)
     return false;
-  const QString path = StartDirectory() + "/" + KeyboardFilePath(name);
+  const QString path = folder_.File(KeyboardFilePath(name));
   return path.toUtf8().size() <= kPathLimit;
 }
 
@@ -72,5 +70,5 @@ std::optional<QString> TForm_teclado::AskFileToRead() {
   ui_->Edit1->setEnabled(false);
   if (exec() != QDialog::Accepted)
     return std::nullopt;
-  return QDir::current().absoluteFilePath(QString(kFolder) + "/" + ui_->Edit1->text());
+  return folder_.File(QString(kFolder) + "/" + ui_->Edit1->text());
 }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/game_folder.h"
+
 namespace Ui {
 class TForm_teclado;
 }
@@ -13,7 +15,7 @@ class TForm_teclado : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_teclado(QWidget* owner);
+  TForm_teclado(QWidget* owner, const GameFolder& folder);
   ~TForm_teclado() override;
 
   Ui::TForm_teclado* ui() { return ui_.get(); }
@@ -26,7 +28,7 @@ class TForm_teclado : public QDialog {
   void Button_okClick();
   // A name the chooser accepts: not empty, no wildcards, no folders, no hidden
   // files, only Windows-1252 characters, and a path of at most 255 bytes.
-  static bool AcceptableName(const QString& name);
+  bool AcceptableName(const QString& name) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -35,6 +37,7 @@ class TForm_teclado : public QDialog {
   void RefreshList();
 
   std::unique_ptr<Ui::TForm_teclado> ui_;
+  GameFolder folder_;
 };
 
 // "teclados/<name up to its first full stop>.tec"

@@ -1,10 +1,15 @@
 #include "settings/on_screen_keyboard.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFrame>
+#include <QPushButton>
+#include <QToolButton>
 #include <QFile>
 #include <QMouseEvent>
 
 #include "charset.h"
+#include "game.h"
 #include "letter_case.h"
 #include "platform/caps_lock.h"
 #include "platform/game_folder.h"
@@ -13,7 +18,6 @@
 #include "platform/text.h"
 #include "settings/form_charboton.h"
 #include "settings/form_teclado.h"
-#include "ui_form_juego.h"
 
 namespace {
 
@@ -47,28 +51,55 @@ std::optional<std::string> ReadRecordFile(const QString& path) {
 
 }  // namespace
 
-OnScreenKeyboard::OnScreenKeyboard(Ui::TForm_juego& ui, Dialogs& dialogs)
-    : QObject(ui.Panel_teclas), ui_(ui), dialogs_(dialogs) {
-  keys_ = {ui.Button_a,  ui.Button_b,  ui.Button_c,  ui.Button_d,  ui.Button_e,  ui.Button_f,
-           ui.Button_g,  ui.Button_h,  ui.Button_i,  ui.Button_j,  ui.Button_k,  ui.Button_L,
-           ui.Button_m,  ui.Button_n,  ui.Button_gn, ui.Button_o,  ui.Button_p,  ui.Button_q,
-           ui.Button_r,  ui.Button_s,  ui.Button_t,  ui.Button_u,  ui.Button_v,  ui.Button_w,
-           ui.Button_x,  ui.Button_y,  ui.Button_z,  ui.Button_a2, ui.Button_e2, ui.Button_i2,
-           ui.Button_o2, ui.Button_u2, ui.Button_u3};
-  vowelKeys_ = {ui.BitBtn_a,  ui.BitBtn_e,  ui.BitBtn_i,  ui.BitBtn_o,  ui.BitBtn_u,
-                ui.BitBtn_MA, ui.BitBtn_ME, ui.BitBtn_MI, ui.BitBtn_MO, ui.BitBtn_MU};
-  for (QPushButton* key : keys_)
+OnScreenKeyboard::OnScreenKeyboard(const KeyboardWidgets& widgets, Game& game, Dialogs& dialogs,
+                                   const GameFolder& folder)
+    : QObject(widgets.panel), w_(widgets), game_(game), dialogs_(dialogs), folder_(folder) {
+  for (QPushButton* key : w_.keys)
     key->installEventFilter(this);
-  for (QPushButton* key : vowelKeys_)
+  for (QPushButton* key : w_.vowels)
     key->installEventFilter(this);
-  connect(ui.SpeedButton_may, &QToolButton::clicked, this, &OnScreenKeyboard::SpeedButton_mayClick);
-  connect(ui.Mp_Colorfondodelteclado, &QAction::triggered, this,
-          &OnScreenKeyboard::Mp_ColorfondodeltecladoClick);
-  connect(ui.Mp_Tipodeletra, &QAction::triggered, this, &OnScreenKeyboard::Mp_TipodeletraClick);
-  connect(ui.Mp_Guardarletrasdelteclado, &QAction::triggered, this,
-          &OnScreenKeyboard::SaveKeyboardFile);
-  connect(ui.Mp_Leerletrasdelteclado, &QAction::triggered, this,
-          &OnScreenKeyboard::ReadKeyboardFile);
+  SetUpLook();
+  ConnectKeys();
+  connect(w_.upperCaseKey, &QToolButton::clicked, this, &OnScreenKeyboard::SpeedButton_mayClick);
+  connect(w_.colour, &QAction::triggered, this, &OnScreenKeyboard::Mp_ColorfondodeltecladoClick);
+  connect(w_.font, &QAction::triggered, this, &OnScreenKeyboard::Mp_TipodeletraClick);
+  connect(w_.save, &QAction::triggered, this, &OnScreenKeyboard::SaveKeyboardFile);
+  connect(w_.read, &QAction::triggered, this, &OnScreenKeyboard::ReadKeyboardFile);
+}
+
+void OnScreenKeyboard::SetUpLook() {
+  const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
+  for (QPushButton* button : w_.panel->findChildren<QPushButton*>())
+    button->setCursor(hand);
+  w_.upperCaseKey->setIcon(QIcon(":/images/mayus.png"));
+  // A child must see at a glance that "Mayús" is down.
+  w_.upperCaseKey->setStyleSheet(
+      "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
+      " border-radius: 5px; }"
+      "QToolButton:checked { background: rgb(60, 110, 200); color: white;"
+      " border: 2px inset rgb(30, 60, 120); }");
+}
+
+void OnScreenKeyboard::ConnectKeys() {
+  for (QPushButton* key : w_.keys) {
+    connect(key, &QPushButton::clicked, this, [this, key] { Button_aClick(key); });
+  }
+  const char letters[] = "aeiouAEIOU";
+  for (int i = 0; i < 10; ++i) {
+    QPushButton* button = w_.vowels[i];
+    const QString name = button->objectName().mid(7);  // "a" or "MA"
+    button->setIcon(QIcon(QString(":/images/vocal_%1.png").arg(name)));
+    button->setIconSize(button->size());
+    connect(button, &QPushButton::clicked, this, [this, letter = letters[i]] {
+      Q_EMIT LetterPressed(letter, InputSource::OnScreenKey);
+    });
+  }
+}
+
+void OnScreenKeyboard::Button_aClick(QPushButton* key) {
+  const std::string caption = FromQt(key->text());
+  if (!caption.empty())
+    Q_EMIT LetterPressed(caption[0], InputSource::OnScreenKey);
 }
 
 void OnScreenKeyboard::SetEditors(TForm_charboton* keyEditor, TForm_teclado* chooser) {
@@ -76,29 +107,33 @@ void OnScreenKeyboard::SetEditors(TForm_charboton* keyEditor, TForm_teclado* cho
   chooser_ = chooser;
 }
 
+bool OnScreenKeyboard::UpperCase() const {
+  return game_.settings().keyboardUpperCase;
+}
+
 void OnScreenKeyboard::ShowVowelOverlay(bool show) {
   for (int i = 0; i < 10; ++i) {
     const bool upperSet = i >= 5;
-    vowelKeys_[i]->setVisible(show && upperSet == keyboardUpperCase);
+    w_.vowels[i]->setVisible(show && upperSet == UpperCase());
   }
 }
 
 void OnScreenKeyboard::ApplyKeyboardCase() {
-  const bool marked = ui_.M_Marcarlasvocales->isChecked();
+  const bool marked = game_.settings().colouredVowels;
   if (marked)
     ShowVowelOverlay(false);
-  CapsLockEmulation::SetUpperCase(keyboardUpperCase);
+  CapsLockEmulation::SetUpperCase(UpperCase());
   if (marked)
     ShowVowelOverlay(true);
-  for (QPushButton* key : keys_) {
+  for (QPushButton* key : w_.keys) {
     const std::string caption = FromQt(key->text());
-    key->setText(ToQt(keyboardUpperCase ? ToUpper(caption) : ToLower(caption)));
+    key->setText(ToQt(UpperCase() ? ToUpper(caption) : ToLower(caption)));
   }
-  ui_.SpeedButton_may->setChecked(keyboardUpperCase);
+  w_.upperCaseKey->setChecked(UpperCase());
 }
 
 void OnScreenKeyboard::SetUpperCase(bool upper) {
-  keyboardUpperCase = upper;
+  game_.SetKeyboardUpperCase(upper);
   ApplyKeyboardCase();
 }
 
@@ -134,37 +169,37 @@ void OnScreenKeyboard::AvisoTecla() {
 void OnScreenKeyboard::Button_a2MouseDown(int keyNumber) {
   if (!keyEditor_)
     return;
-  keyCharBuffer = FromQt(Key(keyNumber)->text());
+  keyCharBuffer_ = FromQt(Key(keyNumber)->text());
   // The new caption keeps its case until the next change of the keyboard's case.
-  if (keyEditor_->EditKey(keyCharBuffer, ui_.Panel_teclas->font().family())) {
-    Key(keyNumber)->setText(ToQt(keyCharBuffer));
+  if (keyEditor_->EditKey(keyCharBuffer_, w_.panel->font().family())) {
+    Key(keyNumber)->setText(ToQt(keyCharBuffer_));
   }
 }
 
 // --- Colour and font ---
 
 void OnScreenKeyboard::Mp_ColorfondodeltecladoClick() {
-  const QColor current = ui_.Panel_teclas->palette().color(QPalette::Window);
+  const QColor current = w_.panel->palette().color(QPalette::Window);
   const auto chosen = dialogs_.AskColor(current);
   if (!chosen)
     return;
-  QPalette palette = ui_.Panel_teclas->palette();
+  QPalette palette = w_.panel->palette();
   palette.setColor(QPalette::Window, *chosen);
-  ui_.Panel_teclas->setPalette(palette);
+  w_.panel->setPalette(palette);
 }
 
 void OnScreenKeyboard::Mp_TipodeletraClick() {
-  const auto chosen = dialogs_.AskFont(ui_.Panel_teclas->font());
+  const auto chosen = dialogs_.AskFont(w_.panel->font());
   if (!chosen)
     return;
-  QFont font = ui_.Panel_teclas->font();
+  QFont font = w_.panel->font();
   font.setFamily(chosen->family());
   font.setBold(chosen->bold());
   font.setItalic(chosen->italic());
   font.setUnderline(chosen->underline());
   font.setStrikeOut(chosen->strikeOut());
   font.setPointSize(chosen->pointSize());
-  ui_.Panel_teclas->setFont(font);
+  w_.panel->setFont(font);
 }
 
 // --- Keyboard files ---
@@ -174,9 +209,9 @@ KeyboardLayout OnScreenKeyboard::CurrentLayout() const {
   for (int number = 1; number <= kKeyCount; ++number) {
     layout.keyCaptions[number - 1] = FromQt(Key(number)->text());
   }
-  layout.upperCase = keyboardUpperCase;
-  layout.keyboardColour = ToColourRef(ui_.Panel_teclas->palette().color(QPalette::Window));
-  const QFont font = ui_.Panel_teclas->font();
+  layout.upperCase = UpperCase();
+  layout.keyboardColour = ToColourRef(w_.panel->palette().color(QPalette::Window));
+  const QFont font = w_.panel->font();
   layout.fontName = FromQt(font.family());
   layout.fontStyle = (font.bold() ? kBold : 0) | (font.italic() ? kItalic : 0) |
                      (font.underline() ? kUnderline : 0) | (font.strikeOut() ? kStrikeOut : 0);
@@ -188,7 +223,7 @@ void OnScreenKeyboard::ApplyKeyboardLayout(const KeyboardLayout& layout) {
   for (int number = 1; number <= kKeyCount; ++number) {
     Key(number)->setText(ToQt(layout.keyCaptions[number - 1]));
   }
-  QFont font = ui_.Panel_teclas->font();
+  QFont font = w_.panel->font();
   if (!layout.fontName.empty())
     font.setFamily(ToQt(layout.fontName));
   font.setBold(layout.fontStyle & kBold);
@@ -197,15 +232,15 @@ void OnScreenKeyboard::ApplyKeyboardLayout(const KeyboardLayout& layout) {
   font.setStrikeOut(layout.fontStyle & kStrikeOut);
   if (layout.fontSize > 0)
     font.setPointSize(layout.fontSize);  // a size of 0 or less is no size
-  ui_.Panel_teclas->setFont(font);
-  QPalette palette = ui_.Panel_teclas->palette();
+  w_.panel->setFont(font);
+  QPalette palette = w_.panel->palette();
   palette.setColor(QPalette::Window, FromColourRef(layout.keyboardColour));
-  ui_.Panel_teclas->setPalette(palette);
+  w_.panel->setPalette(palette);
   SetUpperCase(layout.upperCase);
 }
 
 void OnScreenKeyboard::ReadDefaultKeyboard() {
-  const auto bytes = ReadRecordFile(kDefaultKeyboard);
+  const auto bytes = ReadRecordFile(folder_.File(kDefaultKeyboard));
   if (!bytes)
     return;
   if (const auto layout = ParseKeyboard(*bytes))
@@ -213,15 +248,13 @@ void OnScreenKeyboard::ReadDefaultKeyboard() {
 }
 
 void OnScreenKeyboard::SaveKeyboardFile() {
-  RestoreStartDirectory();
   const KeyboardRecord record = SerializeKeyboard(CurrentLayout());
   if (!chooser_)
     return;
   const auto name = chooser_->AskSaveName();
   if (!name)
     return;
-  RestoreStartDirectory();
-  const QString path = KeyboardFilePath(*name);
+  const QString path = folder_.File(KeyboardFilePath(*name));
   QDir().mkpath(QFileInfo(path).path());
   const QByteArray bytes(reinterpret_cast<const char*>(record.data()),
                          static_cast<qsizetype>(record.size()));
@@ -230,7 +263,6 @@ void OnScreenKeyboard::SaveKeyboardFile() {
 }
 
 void OnScreenKeyboard::ReadKeyboardFile() {
-  RestoreStartDirectory();
   if (!chooser_)
     return;
   const auto path = chooser_->AskFileToRead();

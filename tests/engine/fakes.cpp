@@ -40,7 +40,7 @@ std::optional<std::string> FakePrompter::AskOpenFile(const OpenFileRequest& requ
 }
 
 Harness::Harness() {
-  game.draw.SetRandomSource([this] {
+  game.SetRandomSource([this] {
     if (randoms.empty())
       return counter++;
     const int value = randoms.front();
@@ -50,7 +50,7 @@ Harness::Harness() {
 }
 
 void Harness::UseWords(const std::vector<std::string>& rawWords, const std::string& theme) {
-  WordList& words = game.words;
+  WordList& words = GameTestAccess::Words(game);
   words.Clear();
   words.theme = theme;
   for (std::size_t k = 0; k < rawWords.size(); ++k) {
@@ -60,7 +60,7 @@ void Harness::UseWords(const std::vector<std::string>& rawWords, const std::stri
   words.CountWords(WordField::Raw);
   words.StripMarks();
   words.loaded = true;
-  game.draw.ResetDraw();
+  GameTestAccess::Draw(game).ResetDraw();
 }
 
 void Harness::StartOnly(const std::string& rawWord, int mode) {
@@ -68,22 +68,22 @@ void Harness::StartOnly(const std::string& rawWord, int mode) {
   game.StartWordInMode(mode);
 }
 
-std::vector<PressResult> Harness::Press(const std::string& letters) {
+std::vector<PressResult> Harness::Press(const std::string& letters, InputSource source) {
   std::vector<PressResult> results;
   for (char c : letters)
-    results.push_back(game.PressLetter(c));
+    results.push_back(game.PressLetter(c, source));
   return results;
 }
 
 PressResult Harness::SolveWord() {
-  const GameState& s = game.state;
+  const GameState& s = game.state();
   for (int guard = 0; guard < 64; ++guard) {
     const auto next = std::find_if(s.hiddenLetters.begin(), s.hiddenLetters.begin() + s.hiddenCount,
                                    [](char c) { return c != '.'; });
     if (next == s.hiddenLetters.begin() + s.hiddenCount)
       break;
-    const PressResult result = game.PressLetter(*next);
-    if (result == PressResult::Solved || result == PressResult::SolvedWithFailures)
+    const PressResult result = game.PressLetter(*next, InputSource::PhysicalKeyboard);
+    if (result == PressResult::SolvedClean || result == PressResult::SolvedWithFailures)
       return result;
   }
   ADD_FAILURE() << "the word did not end when every hidden letter was given";
@@ -94,7 +94,7 @@ PressResult Harness::FailWord(const std::string& avoid) {
   for (char c = 'a'; c <= 'z'; ++c) {
     if (avoid.find(c) != std::string::npos)
       continue;
-    const PressResult result = game.PressLetter(c);
+    const PressResult result = game.PressLetter(c, InputSource::PhysicalKeyboard);
     if (result == PressResult::Lost)
       return result;
     if (result != PressResult::Wrong) {

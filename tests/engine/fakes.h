@@ -40,21 +40,18 @@ class FakeView : public GameView {
  public:
   explicit FakeView(CallLog& log) : log_(log) {}
 
-  std::string wordText, hintText, themeText, themeTooltip, playerName, pointsText;
+  std::string wordText, hintText, themeText, themeTooltip, playerName, pointsText, timeText;
   std::vector<std::string> themes;
-  int chances = -1, solvedCounter = -1, failedCounter = -1, modeChecked = 0;
+  int chances = -1, solvedCounter = -1, failedCounter = -1;
+  Settings shown;  // the options the menus last showed
   std::array<char, 6> failedLabels{};  // labels 1..5; 0 when empty
   std::array<bool, 7> floor{};         // broken pieces 1..6
-  bool vowelOptionsEnabled = false, vowelMarksChecked = false, overlayShown = false;
+  bool vowelOptionsEnabled = false, overlayShown = false;
   bool busy = false, ending = false;
-  int solvedDialogs = 0, failedDialogs = 0;
-  // Run inside the modal dialogs, as the player pressing "Seguir" would.
-  std::function<void()> onSolvedDialog, onFailedDialog;
 
   void SetWordText(const std::string& t) override { log_.Add("SetWordText", wordText = t); }
-  void RevealLetter(int position, char c) override {
-    log_.Add("RevealLetter", position, c);
-    wordText.at(position - 1) = c;
+  void ShowRevealedWord(const std::string& t) override {
+    log_.Add("ShowRevealedWord", wordText = t);
   }
   void SetHintText(const std::string& t) override { log_.Add("SetHintText", hintText = t); }
   void SetThemeText(const std::string& t) override { log_.Add("SetThemeText", themeText = t); }
@@ -69,6 +66,7 @@ class FakeView : public GameView {
   void HideSceneFrames() override { log_.Add("HideSceneFrames"), floor.fill(false); }
   void HideBrokenFloor() override { log_.Add("HideBrokenFloor"), floor.fill(false); }
   void ShowBrokenFloor(int piece) override { log_.Add("ShowBrokenFloor", piece), Piece(piece); }
+  void SetTimeText(const std::string& t) override { log_.Add("SetTimeText", timeText = t); }
   void SetChances(int value) override { log_.Add("SetChances", chances = value); }
   void SetFailedLetter(int label, char c) override {
     log_.Add("SetFailedLetter", label, c);
@@ -81,26 +79,16 @@ class FakeView : public GameView {
   }
   void SetPlayerName(const std::string& n) override { log_.Add("SetPlayerName", playerName = n); }
   void SetPointsText(const std::string& t) override { log_.Add("SetPointsText", pointsText = t); }
-  void SetModeChecked(int mode) override { log_.Add("SetModeChecked", modeChecked = mode); }
+  // Only the mode goes to the log: the other marks are checked through `shown`.
+  void ShowSettings(const Settings& settings) override {
+    log_.Add("ShowSettings", settings.hideMode);
+    shown = settings;
+  }
   void SetVowelOptionsEnabled(bool on) override {
     log_.Add("SetVowelOptionsEnabled", vowelOptionsEnabled = on);
   }
-  bool VowelMarksChecked() const override { return vowelMarksChecked; }
-  void SetVowelMarksChecked(bool on) override {
-    log_.Add("SetVowelMarksChecked", vowelMarksChecked = on);
-  }
   void ShowVowelOverlay(bool show) override { log_.Add("ShowVowelOverlay", overlayShown = show); }
   void SetBusyCursor(bool on) override { log_.Add("SetBusyCursor", busy = on); }
-  void ShowSolvedDialog() override {
-    log_.Add("ShowSolvedDialog"), ++solvedDialogs;
-    if (onSolvedDialog)
-      onSolvedDialog();
-  }
-  void ShowFailedDialog() override {
-    log_.Add("ShowFailedDialog"), ++failedDialogs;
-    if (onFailedDialog)
-      onFailedDialog();
-  }
   void QuitProgram() override { log_.Add("QuitProgram"), ending = true; }
   bool ProgramEnding() const override { return ending; }
 
@@ -165,6 +153,17 @@ class FakePrompter : public Prompter {
   CallLog& log_;
 };
 
+// What no command of the game sets up: a list given word by word, a state
+// half-way through a word, counters near their limits.
+struct GameTestAccess {
+  static WordList& Words(Game& game) { return game.words_; }
+  static GameState& State(Game& game) { return game.state_; }
+  static PlayerTable& Players(Game& game) { return game.players_; }
+  static Settings& Options(Game& game) { return game.settings_; }
+  static WordDraw& Draw(Game& game) { return game.draw_; }
+  static std::string& Theme(Game& game) { return game.currentTheme_; }
+};
+
 // A game on the fakes, with a word draw the test controls: the queued numbers
 // first, then 0, 1, 2, ... so every slot comes up in turn.
 struct Harness {
@@ -178,13 +177,19 @@ struct Harness {
 
   Harness();
   Harness(const Harness&) = delete;
+  WordList& words() { return GameTestAccess::Words(game); }
+  GameState& state() { return GameTestAccess::State(game); }
+  PlayerTable& players() { return GameTestAccess::Players(game); }
+  Settings& settings() { return GameTestAccess::Options(game); }
+
   Harness& operator=(const Harness&) = delete;
 
   // A loaded list of these words (as written, marks included), hint k = "pista k".
   void UseWords(const std::vector<std::string>& rawWords, const std::string& theme = "Animales");
   // Every slot of a ten-word list holds `rawWord`; starts a word in `mode`.
   void StartOnly(const std::string& rawWord, int mode);
-  std::vector<PressResult> Press(const std::string& letters);
+  std::vector<PressResult> Press(const std::string& letters,
+                                 InputSource source = InputSource::PhysicalKeyboard);
   // Presses the hidden letters still to find until the word ends.
   PressResult SolveWord();
   // Presses wrong letters (none of them in `avoid`) until the word is lost.

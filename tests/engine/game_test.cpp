@@ -35,20 +35,20 @@ const std::vector<std::string> kAnimals = {"v/aca", "pe/rro", "ga/to", "/oso",  
 TEST(GameStartTest, ShowsHintThemeAndResetsTheWordInOrder) {
   Harness h;
   h.UseWords(kAnimals);
-  GameState& s = h.game.state;
-  s.allowedFailures = 2;
+  GameState& s = h.state();
+  h.settings().allowedFailures = 2;
   s.elapsedSeconds = 77;
   s.pressedLetters = "xyz";
   s.failedLetters = "xy";
   s.failureSteps = 4;
-  h.game.players.records[0].solvedTotal = 3;
-  h.game.players.records[0].failedTotal = 4;
-  h.game.players.scores[1].points = 7;
-  h.game.players.scores[0].points = 12;
-  h.view.vowelMarksChecked = true;
+  h.players().records[0].solvedTotal = 3;
+  h.players().records[0].failedTotal = 4;
+  h.players().scores[1].points = 7;
+  h.players().scores[0].points = 12;
+  h.settings().colouredVowels = true;
   h.randoms = {2};
   h.game.StartWordInMode(kHideFewLetters);
-  const std::vector<std::string> expected = {"SetModeChecked 4",
+  const std::vector<std::string> expected = {"ShowSettings 4",
                                              "SetHintText Pista: pista 2",
                                              "SetThemeText Tema: Animales",
                                              "HideSceneFrames",
@@ -71,7 +71,7 @@ TEST(GameStartTest, ShowsHintThemeAndResetsTheWordInOrder) {
   EXPECT_EQ(s.failedLetters, "");
   EXPECT_EQ(s.helpContext, 510);
 
-  h.game.words.slots[5].hint = "";
+  h.words().slots[5].hint = "";
   h.randoms = {5};
   h.game.StartWord();
   EXPECT_EQ(h.view.hintText, "Pista: ");
@@ -84,31 +84,31 @@ TEST(GameStartTest, ModeSetsHelpTopicAndAllowedFailures) {
       SCOPED_TRACE(testing::Message() << "mode " << mode << " vowelsOnly " << vowelsOnly);
       Harness h;
       h.UseWords(kAnimals);
-      h.game.state.vowelsOnly = vowelsOnly;
+      h.settings().vowelsOnly = vowelsOnly;
       h.game.StartWordInMode(mode);
-      EXPECT_EQ(h.game.state.hideMode, mode);
-      EXPECT_EQ(h.view.modeChecked, mode);
-      EXPECT_EQ(h.game.state.helpContext, helpTopics[mode]);
-      EXPECT_EQ(h.game.state.wordAllowedFailures, mode == 1 && vowelsOnly ? 2 : 5);
-      EXPECT_EQ(h.view.chances, h.game.state.wordAllowedFailures);
+      EXPECT_EQ(h.settings().hideMode, mode);
+      EXPECT_EQ(h.view.shown.hideMode, mode);
+      EXPECT_EQ(h.game.state().helpContext, helpTopics[mode]);
+      EXPECT_EQ(h.game.state().wordAllowedFailures, mode == 1 && vowelsOnly ? 2 : 5);
+      EXPECT_EQ(h.view.chances, h.game.state().wordAllowedFailures);
       EXPECT_EQ(h.view.vowelOptionsEnabled, mode == 1);
-      EXPECT_TRUE(h.game.state.wordInPlay);
+      EXPECT_TRUE(h.game.state().wordInPlay);
     }
   }
   Harness h;
   h.UseWords(kAnimals);
-  h.game.state.hideMode = 0;
+  h.settings().hideMode = 0;
   h.game.StartWord();
-  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+  EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
 }
 
 TEST(GameStartTest, HiddenSpaceIsFoundFromTheStart) {
   Harness h;
   h.StartOnly("pan duro", kHideAllButEnds);
   EXPECT_EQ(h.view.wordText, "p . .   . . . o ");
-  EXPECT_EQ(h.game.state.hiddenCount, 6);
-  EXPECT_EQ(h.game.state.foundCount, 1);
-  EXPECT_EQ(h.game.state.hiddenLetters[2], '.');
+  EXPECT_EQ(h.game.state().hiddenCount, 6);
+  EXPECT_EQ(h.game.state().foundCount, 1);
+  EXPECT_EQ(h.game.state().hiddenLetters[2], '.');
 }
 
 TEST(GameStartTest, WordWithNothingToFindIsDrawnAgain) {
@@ -117,8 +117,8 @@ TEST(GameStartTest, WordWithNothingToFindIsDrawnAgain) {
   for (int round = 0; round < 20; ++round) {
     h.randoms = {round % 2 ? 1 : 3};
     h.game.StartWordInMode(kHideFewLetters);
-    ASSERT_EQ(h.game.words.slots[h.game.state.currentWord].word, "casa");
-    EXPECT_GT(h.game.state.hiddenCount, h.game.state.foundCount);
+    ASSERT_EQ(h.game.words().slots[h.game.state().currentWord].word, "casa");
+    EXPECT_GT(h.game.state().hiddenCount, h.game.state().foundCount);
   }
 }
 
@@ -145,17 +145,20 @@ TEST_P(NoLetterToHideTest, ShowsTheWordThenNoticeThenModeFour) {
   ASSERT_GE(shown, 0);
   EXPECT_EQ(h.log.entries[shown], "SetWordText " + c.shown);
   EXPECT_LT(shown, notice);
-  EXPECT_EQ(h.log.Find("SetModeChecked 4", notice), notice + 1);
-  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
-  EXPECT_EQ(h.game.state.helpContext, 510);
+  EXPECT_EQ(h.log.Find("ShowSettings 4", notice), notice + 1);
+  EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
+  EXPECT_EQ(h.game.state().helpContext, 510);
   EXPECT_EQ(h.view.wordText, "s . l ");
-  EXPECT_TRUE(h.game.state.wordInPlay);
+  EXPECT_TRUE(h.game.state().wordInPlay);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, NoLetterToHideTest,
                          testing::Values(NoLetterCase{1, "xyz", "x y z ", kNoVowelsText},
                                          NoLetterCase{2, Ansi("oía"), Ansi("o í a "),
-                                                      kNoConsonantsText}));
+                                                      kNoConsonantsText}),
+                         [](const testing::TestParamInfo<NoLetterCase>& info) {
+                           return info.param.mode == 1 ? "Vowels" : "Consonants";
+                         });
 
 TEST(GameCommandTest, ModeNeedsAListAndMarks) {
   Harness h;
@@ -163,8 +166,8 @@ TEST(GameCommandTest, ModeNeedsAListAndMarks) {
   ASSERT_EQ(h.prompter.messages.size(), 1u);
   EXPECT_EQ(h.prompter.messages[0].text, kNoListText);
   EXPECT_EQ(h.prompter.messages[0].caption, "Lurimba");
-  EXPECT_EQ(h.log.entries.size(), 1u);
-  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
+  EXPECT_EQ(h.log.entries, (std::vector<std::string>{"Stop Lurimba", "ShowSettings 4"}));
+  EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
 
   std::vector<std::string> words = kAnimals;
   words[9] = "pato";  // no mark
@@ -176,14 +179,15 @@ TEST(GameCommandTest, ModeNeedsAListAndMarks) {
   ASSERT_EQ(h.prompter.messages.size(), 2u);
   EXPECT_EQ(h.prompter.messages[1].text, kNoMarksText);
   EXPECT_EQ(h.prompter.messages[1].kind, "Stop");
-  EXPECT_EQ(h.log.entries, std::vector<std::string>{"Stop Lurimba"});
-  EXPECT_EQ(h.game.state.hideMode, kHideAllButEnds);
+  // The marks go back to the mode in play.
+  EXPECT_EQ(h.log.entries, (std::vector<std::string>{"Stop Lurimba", "ShowSettings 3"}));
+  EXPECT_EQ(h.settings().hideMode, kHideAllButEnds);
   EXPECT_EQ(h.view.wordText, before);
 
   h.UseWords(kAnimals);
   h.game.ChooseMode(kHideMarked);
-  EXPECT_EQ(h.game.state.hideMode, kHideMarked);
-  EXPECT_EQ(h.view.modeChecked, kHideMarked);
+  EXPECT_EQ(h.settings().hideMode, kHideMarked);
+  EXPECT_EQ(h.view.shown.hideMode, kHideMarked);
   // The current mode chosen again starts a new word.
   const int starts = h.log.Count("SetHintText");
   h.game.ChooseMode(kHideMarked);
@@ -196,20 +200,20 @@ TEST(GameCommandTest, Options) {
   h.game.StartWordInMode(kHideVowels);
   h.log.entries.clear();
   h.game.SetVowelsOnly(true);
-  EXPECT_EQ(h.log.entries,
-            (std::vector<std::string>{"SetVowelMarksChecked 1", "ShowVowelOverlay 1"}));
-  EXPECT_TRUE(h.game.state.vowelsOnly);
+  EXPECT_EQ(h.log.entries, (std::vector<std::string>{"ShowSettings 1", "ShowVowelOverlay 1"}));
+  EXPECT_TRUE(h.settings().vowelsOnly);
+  EXPECT_TRUE(h.view.shown.vowelsOnly);
+  EXPECT_TRUE(h.view.shown.colouredVowels);
   // The word in play keeps its allowed failures; the next one has two.
-  EXPECT_EQ(h.game.state.wordAllowedFailures, 5);
+  EXPECT_EQ(h.game.state().wordAllowedFailures, 5);
   h.game.StartWord();
-  EXPECT_EQ(h.game.state.wordAllowedFailures, 2);
+  EXPECT_EQ(h.game.state().wordAllowedFailures, 2);
   h.log.entries.clear();
   h.game.SetVowelsOnly(false);
-  EXPECT_EQ(h.log.entries,
-            (std::vector<std::string>{"SetVowelMarksChecked 0", "ShowVowelOverlay 0"}));
-  EXPECT_FALSE(h.game.state.vowelsOnly);
+  EXPECT_EQ(h.log.entries, (std::vector<std::string>{"ShowSettings 1", "ShowVowelOverlay 0"}));
+  EXPECT_FALSE(h.view.shown.colouredVowels);
 
-  GameState& s = h.game.state;
+  const Settings& s = h.game.settings();
   h.game.ToggleIgnorePressedLetters();
   EXPECT_TRUE(s.countRepeatedLetters);
   h.game.ToggleIgnorePressedLetters();
@@ -222,12 +226,13 @@ TEST(GameCommandTest, Options) {
   h.game.ToggleRevealAll();
   EXPECT_TRUE(s.revealAllOccurrences);
   EXPECT_TRUE(s.countRepeatedLetters);
+  EXPECT_EQ(h.view.shown, s);
 
   h.game.StartWordInMode(kHideAllButEnds);
   const int starts = h.log.Count("SetHintText");
   h.game.SetAllowedFailures(2);
   EXPECT_EQ(h.log.Count("SetHintText"), starts + 1);
-  EXPECT_EQ(h.game.state.hideMode, kHideAllButEnds);
+  EXPECT_EQ(h.settings().hideMode, kHideAllButEnds);
   EXPECT_EQ(h.view.chances, 2);
 }
 
@@ -259,9 +264,9 @@ TEST_P(NoPlayableWordTest, StopsDrawing) {
   EXPECT_EQ(h.view.ending, c.quits);
   EXPECT_EQ(h.log.Count("QuitProgram"), c.quits ? 1 : 0);
   if (!c.quits) {
-    EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
-    EXPECT_EQ(h.view.modeChecked, kHideFewLetters);
-    EXPECT_TRUE(h.game.state.wordInPlay);
+    EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
+    EXPECT_EQ(h.view.shown.hideMode, kHideFewLetters);
+    EXPECT_TRUE(h.game.state().wordInPlay);
     EXPECT_EQ(h.view.wordText.size(), 2 * kWordLength);
   }
 }

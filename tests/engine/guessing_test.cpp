@@ -45,15 +45,16 @@ class PressLetterTest : public testing::TestWithParam<PressCase> {};
 TEST_P(PressLetterTest, JudgesEachPress) {
   const PressCase& c = GetParam();
   Harness h;
-  GameState& s = h.game.state;
-  s.revealAllOccurrences = c.options.revealAll;
-  s.countRepeatedLetters = c.options.countRepeated;
-  s.vowelsOnly = c.options.vowelsOnly;
-  s.allowedFailures = c.options.allowed;
+  Settings& options = h.settings();
+  options.revealAllOccurrences = c.options.revealAll;
+  options.countRepeatedLetters = c.options.countRepeated;
+  options.vowelsOnly = c.options.vowelsOnly;
+  options.allowedFailures = c.options.allowed;
   h.StartOnly(c.word, c.mode);
-  s.inputSource = c.onScreen ? InputSource::OnScreenKey : InputSource::PhysicalKeyboard;
+  const GameState& s = h.game.state();
   std::string results;
-  for (PressResult r : h.Press(c.presses))
+  const InputSource source = c.onScreen ? InputSource::OnScreenKey : InputSource::PhysicalKeyboard;
+  for (PressResult r : h.Press(c.presses, source))
     results += Code(r);
   EXPECT_EQ(results, c.results);
   EXPECT_EQ(h.view.wordText, c.shown);
@@ -106,13 +107,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PressLetterTest, IgnoredPressesChangeNothing) {
   Harness h;
-  h.game.state.vowelsOnly = true;
+  h.settings().vowelsOnly = true;
   h.StartOnly("casa", kHideVowels);
   h.log.entries.clear();
   h.Press("cs7 .\r");
   EXPECT_TRUE(h.log.entries.empty());
   EXPECT_TRUE(h.sound.played.empty());
-  EXPECT_EQ(h.game.state.pressedLetters, "");
+  EXPECT_EQ(h.game.state().pressedLetters, "");
 }
 
 TEST(PressLetterTest, SoundsFollowEachPress) {
@@ -128,9 +129,10 @@ TEST(PressLetterTest, SoundsFollowEachPress) {
   EXPECT_EQ(h.sound.played, expected);
   // The key click has played before the letter shows.
   const int click = h.log.Find("Play SonidoTecla", h.log.Find("SetFailedLetter"));
-  EXPECT_LT(click, h.log.Find("RevealLetter 3 a"));
-  EXPECT_LT(h.log.Find("RevealLetter 3 a"), h.log.Find("Play LetraCorrecta"));
-  EXPECT_EQ(h.game.state.pressedLetters, "xa");
+  EXPECT_LT(click, h.log.Find("ShowRevealedWord p a t . "));
+  EXPECT_LT(h.log.Find("ShowRevealedWord p a t . "), h.log.Find("Play LetraCorrecta"));
+  EXPECT_EQ(h.game.state().displayText, "p a t . ");
+  EXPECT_EQ(h.game.state().pressedLetters, "xa");
 }
 
 struct WrongLetterCase {
@@ -144,14 +146,15 @@ class WrongLetterTest : public testing::TestWithParam<WrongLetterCase> {};
 TEST_P(WrongLetterTest, FillsLabelsAndBreaksTheFloor) {
   const WrongLetterCase& c = GetParam();
   Harness h;
-  h.game.state.allowedFailures = c.allowed;
+  h.settings().allowedFailures = c.allowed;
   h.StartOnly("casa", kHideFewLetters);
   const int stepsPerLetter = c.allowed == 2 ? 2 : 1;
   const std::string letters = "bdefgh";
+  PressResult last = PressResult::Ignored;
   for (std::size_t i = 0; i < c.labels.size(); ++i) {
     SCOPED_TRACE(testing::Message() << "wrong letter " << i + 1);
     h.log.entries.clear();
-    h.game.PressLetter(letters[i]);
+    last = h.game.PressLetter(letters[i], InputSource::PhysicalKeyboard);
     EXPECT_EQ(h.view.failedLabels[c.labels[i]], letters[i]);
     EXPECT_EQ(h.log.Find("SetFailedLetter " + std::to_string(c.labels[i]) + " " + letters[i]),
               h.log.Find("SetChances") + 1);
@@ -160,13 +163,16 @@ TEST_P(WrongLetterTest, FillsLabelsAndBreaksTheFloor) {
     for (int piece = 1; piece <= 6; ++piece)
       EXPECT_EQ(h.view.floor[piece], piece <= broken);
   }
-  EXPECT_EQ(h.game.state.failedLetters, letters.substr(0, c.labels.size()));
-  EXPECT_EQ(h.view.failedDialogs, 1);
-  EXPECT_FALSE(h.game.state.wordInPlay);
+  EXPECT_EQ(h.game.state().failedLetters, letters.substr(0, c.labels.size()));
+  EXPECT_EQ(last, PressResult::Lost);
+  EXPECT_FALSE(h.game.state().wordInPlay);
 }
 
 INSTANTIATE_TEST_SUITE_P(Allowed, WrongLetterTest,
                          testing::Values(WrongLetterCase{5, {1, 2, 3, 4, 5, 5}, {4, 3, 2, 1, 0, 0}},
-                                         WrongLetterCase{2, {1, 3, 5}, {1, 0, 0}}));
+                                         WrongLetterCase{2, {1, 3, 5}, {1, 0, 0}}),
+                         [](const testing::TestParamInfo<WrongLetterCase>& info) {
+                           return std::to_string(info.param.allowed) + "Allowed";
+                         });
 
 }  // namespace

@@ -33,7 +33,10 @@ class TempDir {
   std::string Folder() const { return path_.string(); }
   // Writes the bytes as they are and returns the file's path.
   std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path file = path_ / name;
+    return WriteAt((path_ / name).string(), bytes);
+  }
+  static std::string WriteAt(const std::string& path, const std::string& bytes) {
+    const std::filesystem::path file = path;
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
     return file.string();
@@ -43,17 +46,6 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-// Makes a folder the current one for as long as it lives.
-class CurrentFolder {
- public:
-  explicit CurrentFolder(const std::string& folder) : saved_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~CurrentFolder() { std::filesystem::current_path(saved_); }
-
- private:
-  std::filesystem::path saved_;
-};
 
 // The bytes of a word-list file (code page 850): magic, theme, then word and hint
 // lines, every line ended by CR LF.

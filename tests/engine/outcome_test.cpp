@@ -1,4 +1,4 @@
-// Settling a finished word: counters, points, turns and the dialogs.
+// Settling a finished word: counters, points, turns and the next word.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,12 +13,23 @@ enum class Outcome { CleanSolve, SolveAfterFailure, Failure };
 // Ends the word in play ("casa" in every slot) as asked.
 void Finish(Harness& h, Outcome outcome) {
   if (outcome == Outcome::SolveAfterFailure) {
-    ASSERT_EQ(h.game.PressLetter('x'), PressResult::Wrong);
+    ASSERT_EQ(h.game.PressLetter('x', InputSource::PhysicalKeyboard), PressResult::Wrong);
   }
   if (outcome == Outcome::Failure) {
     h.FailWord("casa");
   } else {
     h.SolveWord();
+  }
+}
+
+std::string OutcomeName(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::CleanSolve:
+      return "CleanSolve";
+    case Outcome::SolveAfterFailure:
+      return "SolveAfterFailure";
+    default:
+      return "Failure";
   }
 }
 
@@ -35,14 +46,12 @@ TEST_P(OutcomeTest, CountsForThePlayerWhoseTurnItWasInTheModeOfTheWord) {
   for (int mode = 1; mode <= 6; ++mode) {
     SCOPED_TRACE(testing::Message() << "mode " << mode);
     Harness h;
-    PlayerTable& p = h.game.players;
+    PlayerTable& p = h.players();
     p.playerCount = 3;
     p.currentPlayer = 2;
     p.scores[2].points = 4;
     p.scores[0].points = 100;
     h.StartOnly("/c/a/s/a", mode);
-    int shownPlayer = 0;
-    h.view.onSolvedDialog = h.view.onFailedDialog = [&] { shownPlayer = p.currentPlayer; };
     Finish(h, c.outcome);
     EXPECT_EQ(p.scores[2].points, 4 + c.points);
     EXPECT_EQ(p.scores[0].points, 100 + c.points);
@@ -59,69 +68,77 @@ TEST_P(OutcomeTest, CountsForThePlayerWhoseTurnItWasInTheModeOfTheWord) {
     EXPECT_EQ(r.solvedTotal, c.solved ? 1 : 0);
     EXPECT_EQ(r.failedTotal, c.solved ? 0 : 1);
     EXPECT_EQ(p.records[0].solvedTotal + p.records[2].solvedTotal, 0);
-    EXPECT_EQ(p.currentPlayer, 3);
-    if (c.outcome != Outcome::CleanSolve) {
-      EXPECT_EQ(shownPlayer, 3);  // the turn passed before the dialog opened
-    }
-    EXPECT_FALSE(h.game.state.wordInPlay);
+    EXPECT_EQ(p.currentPlayer, 3);  // the turn has passed before any dialog opens
+    EXPECT_FALSE(h.game.state().wordInPlay);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, OutcomeTest,
                          testing::Values(OutcomeCase{Outcome::CleanSolve, 10, true},
                                          OutcomeCase{Outcome::SolveAfterFailure, 5, true},
-                                         OutcomeCase{Outcome::Failure, -3, false}));
+                                         OutcomeCase{Outcome::Failure, -3, false}),
+                         [](const testing::TestParamInfo<OutcomeCase>& info) {
+                           return OutcomeName(info.param.outcome);
+                         });
 
 TEST(OutcomeTest, CleanSolveLeavesTheDialogToTheExitAnimation) {
   Harness h;
   h.StartOnly("casa", kHideFewLetters);
   h.log.entries.clear();
-  h.SolveWord();
-  EXPECT_TRUE(h.game.state.exitAnimationPending);
-  EXPECT_EQ(h.view.solvedDialogs, 0);
+  EXPECT_EQ(h.SolveWord(), PressResult::SolvedClean);
+  EXPECT_TRUE(h.game.state().exitAnimationPending);
   EXPECT_EQ(h.log.Count("ShowSolvedWord"), 1);
   EXPECT_LT(h.log.Find("SetPointsText 10 / 10"), h.log.Find("ShowSolvedWord"));
+  h.game.ExitAnimationDone();
+  EXPECT_FALSE(h.game.state().exitAnimationPending);
 }
 
-TEST(OutcomeTest, SolveAfterFailureOpensTheDialogThenClearsTheFloor) {
-  Harness h;
-  h.StartOnly("casa", kHideFewLetters);
-  std::vector<bool> floorInDialog;
-  h.view.onSolvedDialog = [&] { floorInDialog.assign(h.view.floor.begin(), h.view.floor.end()); };
-  h.game.PressLetter('x');
-  h.log.entries.clear();
-  h.SolveWord();
-  EXPECT_FALSE(h.game.state.exitAnimationPending);
-  EXPECT_EQ(h.view.solvedDialogs, 1);
-  EXPECT_EQ(h.log.Count("ShowSolvedWord"), 0);  // the word stays where it is
-  EXPECT_EQ(h.view.wordText, "c a s a ");
-  ASSERT_EQ(floorInDialog.size(), 7u);
-  EXPECT_TRUE(floorInDialog[1]);  // still broken while the dialog is open
-  EXPECT_LT(h.log.Find("ShowSolvedDialog"), h.log.Find("HideBrokenFloor"));
-  for (int piece = 1; piece <= 6; ++piece)
-    EXPECT_FALSE(h.view.floor[piece]);
+// The dialog of a finished word opens after the press has returned; the next
+// word waits for its answer.
+TEST(OutcomeTest, TheNextWordWaitsForTheDialogsAnswer) {
+  for (Outcome outcome : {Outcome::SolveAfterFailure, Outcome::Failure}) {
+    SCOPED_TRACE(OutcomeName(outcome));
+    Harness h;
+    h.StartOnly("casa", kHideFewLetters);
+    h.log.entries.clear();
+    Finish(h, outcome);
+    EXPECT_FALSE(h.game.state().exitAnimationPending);
+    EXPECT_EQ(h.log.Count("ShowSolvedWord"), 0);  // the word stays where it is
+    EXPECT_EQ(h.log.Count("SetWordText"), 0);
+    EXPECT_EQ(h.log.Count("HideBrokenFloor"), 0);
+    EXPECT_TRUE(h.view.floor[1]);
+    EXPECT_EQ(h.game.PressLetter('c', InputSource::PhysicalKeyboard), PressResult::Ignored);
+
+    h.log.entries.clear();
+    h.game.ContinueAfterOutcome();
+    EXPECT_LT(h.log.Find("HideBrokenFloor"), h.log.Find("SetWordText"));
+    for (int piece = 1; piece <= 6; ++piece)
+      EXPECT_FALSE(h.view.floor[piece]);
+    EXPECT_TRUE(h.game.state().wordInPlay);
+    EXPECT_EQ(h.view.wordText, "c . s . ");
+  }
 }
 
 TEST(OutcomeTest, TurnGoesRoundTheGroupAndNextWordShowsTheNextPlayer) {
   Harness h;
-  PlayerTable& p = h.game.players;
+  PlayerTable& p = h.players();
   p.playerCount = 3;
   p.records[1].name = "Ana";
   p.records[2].name = "Luis";
   p.records[2].solvedTotal = 7;
-  h.view.onSolvedDialog = h.view.onFailedDialog = [&] { h.game.StartWord(); };
   h.StartOnly("casa", kHideFewLetters);
   std::vector<int> turns = {p.currentPlayer};
   const Outcome outcomes[] = {Outcome::Failure, Outcome::SolveAfterFailure, Outcome::CleanSolve};
   for (Outcome outcome : outcomes) {
     Finish(h, outcome);
     turns.push_back(p.currentPlayer);
+    if (outcome == Outcome::CleanSolve)
+      h.game.ExitAnimationDone();
+    h.game.ContinueAfterOutcome();
     if (outcome == Outcome::SolveAfterFailure) {
       EXPECT_EQ(h.view.playerName, "Luis");
       EXPECT_EQ(h.view.solvedCounter, 7);
     }
-    if (outcome == Outcome::CleanSolve)
-      h.game.StartWord();
   }
   EXPECT_EQ(turns, (std::vector<int>{1, 2, 3, 1}));
   EXPECT_EQ(h.view.playerName, "Sin nombre");
@@ -130,13 +147,14 @@ TEST(OutcomeTest, TurnGoesRoundTheGroupAndNextWordShowsTheNextPlayer) {
 
 TEST(OutcomeTest, OnePlayerShowsTheSamePointsAsTheGroup) {
   Harness h;
-  h.view.onFailedDialog = [&] { h.game.StartWord(); };
   h.StartOnly("casa", kHideFewLetters);
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 3; ++i) {
     Finish(h, Outcome::Failure);
-  EXPECT_EQ(h.game.players.currentPlayer, 1);
+    h.game.ContinueAfterOutcome();
+  }
+  EXPECT_EQ(h.players().currentPlayer, 1);
   EXPECT_EQ(h.view.pointsText, "-9 / -9");
-  EXPECT_EQ(h.game.players.records[0].failed[kHideFewLetters - 1], 3);
+  EXPECT_EQ(h.players().records[0].failed[kHideFewLetters - 1], 3);
 }
 
 TEST(OutcomeTest, CountersStartAgainAtOnePast32700) {
@@ -145,8 +163,7 @@ TEST(OutcomeTest, CountersStartAgainAtOnePast32700) {
     EXPECT_EQ(BumpCounter(before), after);
 
   Harness h;
-  h.view.onFailedDialog = [&] { h.game.StartWord(); };
-  PlayerRecord& r = h.game.players.records[0];
+  PlayerRecord& r = h.players().records[0];
   r.solvedTotal = 32700;
   r.solved[kHideAllButEnds - 1] = 32699;
   r.failedTotal = 32699;
@@ -163,7 +180,7 @@ TEST(OutcomeTest, CountersStartAgainAtOnePast32700) {
 
 TEST(OutcomeTest, PreviousAndNextStopAtTheEnds) {
   Harness h;
-  PlayerTable& p = h.game.players;
+  PlayerTable& p = h.players();
   p.playerCount = 3;
   p.records[1].name = "Ana";
   p.records[1].solvedTotal = 4;

@@ -61,8 +61,8 @@ TEST(LoadReportingTest, EachFailureHasItsMessage) {
     EXPECT_EQ(h.prompter.messages[0].caption, row.caption);
     EXPECT_EQ(h.log.entries.front(), "SetBusyCursor 1");
     EXPECT_EQ(h.log.Find("SetBusyCursor 0"), h.log.Find("Stop") - 1);  // restored first
-    EXPECT_TRUE(h.game.words.loaded);
-    EXPECT_EQ(h.game.words.slots[1].rawWord, "ca/sa");
+    EXPECT_TRUE(h.game.words().loaded);
+    EXPECT_EQ(h.game.words().slots[1].rawWord, "ca/sa");
     EXPECT_TRUE(h.view.themes.empty());
   }
   // A folder opens on some systems and fails at its first read on others.
@@ -77,20 +77,20 @@ TEST(LoadReportingTest, EachFailureHasItsMessage) {
 TEST(LoadReportingTest, ThemeIsCollectedWhenNotEmpty) {
   TempDir dir;
   Harness h;
-  h.game.currentTheme = "Antes";
+  GameTestAccess::Theme(h.game) = "Antes";
   EXPECT_TRUE(h.game.LoadWordFileReporting(dir.Write("a.lma", NumberedList(10, ""))));
   EXPECT_TRUE(h.view.themes.empty());
-  EXPECT_EQ(h.game.currentTheme, "Antes");
+  EXPECT_EQ(h.game.currentTheme(), "Antes");
   EXPECT_TRUE(h.game.LoadWordFileReporting(dir.Write("b.lma", NumberedList(10, "Frutas ricas"))));
   EXPECT_EQ(h.view.themes, std::vector<std::string>{"Frutas ricas"});
-  EXPECT_EQ(h.game.currentTheme, "Frutas ricas");
+  EXPECT_EQ(h.game.currentTheme(), "Frutas ricas");
   EXPECT_TRUE(h.prompter.messages.empty());
 }
 
-// The start-up runs in the program's folder: "ejemplo" and the lists are relative to it.
+// The start-up reads "ejemplo" and relative list names in the game folder.
 struct StartupTest : testing::Test {
+  StartupTest() { h.game.SetGameFolder(dir.Folder()); }
   TempDir dir;
-  CurrentFolder inDir{dir.Folder()};
   Harness h;
   std::string panList, defList;  // empty: that configuration file cannot be read
   Game::ConfigReader reader = [this](const std::string& file, std::string& listPath) {
@@ -106,12 +106,12 @@ TEST_F(StartupTest, ConfigListIsPlayedInModeFour) {
   panList = dir.Write("archivos/frutas.lma", NumberedList(12, "Frutas"));
   dir.Write("ejemplo", NumberedList(10, "Ejemplo"));
   EXPECT_TRUE(h.game.LoadStartupWordList(reader));
-  EXPECT_EQ(h.game.words.theme, "Frutas");
-  EXPECT_EQ(h.game.words.wordCount, 12);
+  EXPECT_EQ(h.game.words().theme, "Frutas");
+  EXPECT_EQ(h.game.words().wordCount, 12);
   EXPECT_EQ(h.view.themeTooltip, panList);
-  EXPECT_EQ(h.game.currentTheme, "Frutas");
-  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
-  EXPECT_TRUE(h.game.state.wordInPlay);
+  EXPECT_EQ(h.game.currentTheme(), "Frutas");
+  EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
+  EXPECT_TRUE(h.game.state().wordInPlay);
   EXPECT_TRUE(h.prompter.messages.empty());
 }
 
@@ -119,24 +119,37 @@ TEST_F(StartupTest, MissingConfigListFallsBackToEjemplo) {
   panList = dir.Path("archivos/borrada.lma");
   dir.Write("ejemplo", NumberedList(10, "Ejemplo"));
   EXPECT_TRUE(h.game.LoadStartupWordList(reader));
-  EXPECT_EQ(h.game.words.theme, "Ejemplo");
-  EXPECT_EQ(h.game.words.listPath, panList);  // kept as the configuration gave it
+  EXPECT_EQ(h.game.words().theme, "Ejemplo");
+  EXPECT_EQ(h.game.words().listPath, panList);  // kept as the configuration gave it
   EXPECT_EQ(h.log.Count("SetThemeTooltip"), 0);
   EXPECT_TRUE(h.prompter.messages.empty());
-  EXPECT_TRUE(h.game.state.wordInPlay);
+  EXPECT_TRUE(h.game.state().wordInPlay);
 }
 
 TEST_F(StartupTest, DefaultConfigAndNoConfig) {
   defList = dir.Write("lista.lma", NumberedList(10, "Por defecto"));
   dir.Write("ejemplo", NumberedList(10, "Ejemplo"));
   EXPECT_TRUE(h.game.LoadStartupWordList(reader));
-  EXPECT_EQ(h.game.words.theme, "Por defecto");
+  EXPECT_EQ(h.game.words().theme, "Por defecto");
 
   defList.clear();
   Harness other;
+  other.game.SetGameFolder(dir.Folder());
   EXPECT_TRUE(other.game.LoadStartupWordList(reader));
-  EXPECT_EQ(other.game.words.theme, "Ejemplo");
-  EXPECT_EQ(other.game.words.listPath, "ejemplo");
+  EXPECT_EQ(other.game.words().theme, "Ejemplo");
+  EXPECT_EQ(other.game.words().listPath, "ejemplo");
+}
+
+// A teacher's folder may have a name Windows-1252 cannot write.
+TEST(StartupFolderTest, GameFolderWithAnyNameIsRead) {
+  TempDir dir;
+  const std::string folder = dir.Path("Классы 🐻");
+  Harness h;
+  h.game.SetGameFolder(folder);
+  TempDir::WriteAt(folder + "/ejemplo", NumberedList(10, "Ejemplo"));
+  EXPECT_TRUE(h.game.LoadStartupWordList([](const std::string&, std::string&) { return false; }));
+  EXPECT_EQ(h.game.words().theme, "Ejemplo");
+  EXPECT_TRUE(h.prompter.messages.empty());
 }
 
 TEST_F(StartupTest, NoEjemploEndsTheProgram) {
@@ -144,21 +157,22 @@ TEST_F(StartupTest, NoEjemploEndsTheProgram) {
   EXPECT_EQ(Texts(h.prompter),
             (std::vector<std::string>{"Stop:" + kCannotOpen, "Plain:" + kNoListFound}));
   EXPECT_TRUE(h.view.ending);
-  EXPECT_FALSE(h.game.state.wordInPlay);
+  EXPECT_FALSE(h.game.state().wordInPlay);
 }
 
 TEST_F(StartupTest, FewerThanTenWordsEndTheProgram) {
   std::string tenWithSlash = NumberedList(9, "T") + "/\r\npista\r\n";
   for (const std::string& list : {NumberedList(9, "T"), tenWithSlash}) {
     Harness run;
+    run.game.SetGameFolder(dir.Folder());
     dir.Write("ejemplo", list);
     EXPECT_FALSE(run.game.LoadStartupWordList(reader));
     EXPECT_EQ(Texts(run.prompter),
               (std::vector<std::string>{"Stop:" + kFewWords, "Plain:" + kNoValidList}));
     EXPECT_EQ(run.prompter.messages[0].caption, "Lurimba");
     EXPECT_TRUE(run.view.ending);
-    EXPECT_FALSE(run.game.words.loaded);
-    EXPECT_FALSE(run.game.state.wordInPlay);
+    EXPECT_FALSE(run.game.words().loaded);
+    EXPECT_FALSE(run.game.state().wordInPlay);
   }
 }
 
@@ -168,10 +182,10 @@ TEST_F(StartupTest, OneLetterWordIsKeptButNeverPlayed) {
     pairs.emplace_back(k == 4 ? "x" : "ca/sa", "");
   dir.Write("ejemplo", ListBytes("T", pairs));
   EXPECT_TRUE(h.game.LoadStartupWordList(reader));
-  EXPECT_EQ(h.game.words.wordCount, 10);
+  EXPECT_EQ(h.game.words().wordCount, 10);
   for (int i = 0; i < 30; ++i) {
     h.game.StartWord();
-    EXPECT_NE(h.game.state.currentWord, 4);
+    EXPECT_NE(h.game.state().currentWord, 4);
   }
   EXPECT_TRUE(h.prompter.messages.empty());
 }
@@ -186,7 +200,7 @@ struct CommandTest : testing::Test {
     h.UseWords(Repeat("/ca/sa"), "Viejo");
     h.randoms = {5};
     h.game.StartWordInMode(mode);
-    h.game.state.helpContext = 777;  // as a window might have left it
+    h.game.SetHelpContext(777);  // as a window might have left it
     word = h.view.wordText;
     h.log.entries.clear();
   }
@@ -196,8 +210,9 @@ TEST_F(CommandTest, DialogStartsInTheListFolder) {
   Play(kHideFewLetters);
   h.prompter.files = {std::nullopt};
   int contextInDialog = 0;
-  h.prompter.onAsk = [&] { contextInDialog = h.game.state.helpContext; };
-  h.game.ReadWordFileCommand("/juego/");
+  h.prompter.onAsk = [&] { contextInDialog = h.game.state().helpContext; };
+  h.game.SetGameFolder("/juego/");
+  h.game.ReadWordFileCommand();
   ASSERT_EQ(h.prompter.requests.size(), 1u);
   const OpenFileRequest& r = h.prompter.requests[0];
   EXPECT_EQ(r.title, "Leer palabras de archivo");
@@ -205,21 +220,22 @@ TEST_F(CommandTest, DialogStartsInTheListFolder) {
   EXPECT_EQ(r.filters, (std::vector<std::string>{"Archivo de palabras (*.lma)", "Todos (*.*)",
                                                  "Archivo de teclado (*.tec)"}));
   EXPECT_EQ(contextInDialog, 506);
-  EXPECT_EQ(h.game.state.helpContext, 777);
+  EXPECT_EQ(h.game.state().helpContext, 777);
 }
 
 TEST_F(CommandTest, WrongTypeThenCancelKeepsTheOldListAndWord) {
   Play(kHideFewLetters);
   h.prompter.files = {dir.Write("malo.lma", "LURIMBA\r\n"), std::nullopt};
-  h.game.ReadWordFileCommand(dir.Folder());
+  h.game.SetGameFolder(dir.Folder());
+  h.game.ReadWordFileCommand();
   EXPECT_EQ(Texts(h.prompter), std::vector<std::string>{"Stop:" + kWrongType});
   EXPECT_EQ(h.prompter.requests.size(), 2u);
-  EXPECT_TRUE(h.game.words.loaded);
-  EXPECT_EQ(h.game.words.theme, "Viejo");
+  EXPECT_TRUE(h.game.words().loaded);
+  EXPECT_EQ(h.game.words().theme, "Viejo");
   EXPECT_EQ(h.log.Count("SetWordText"), 0);
   EXPECT_EQ(h.view.wordText, word);
-  EXPECT_TRUE(h.game.state.wordInPlay);
-  EXPECT_EQ(h.game.state.helpContext, 777);
+  EXPECT_TRUE(h.game.state().wordInPlay);
+  EXPECT_EQ(h.game.state().helpContext, 777);
 }
 
 TEST_F(CommandTest, RejectedListBringsTheDialogBackUntilAValidOne) {
@@ -232,19 +248,20 @@ TEST_F(CommandTest, RejectedListBringsTheDialogBackUntilAValidOne) {
   h.prompter.files = {dir.Write("nueve.lma", NumberedList(9)), std::nullopt, badWords, std::nullopt,
                       good};
   std::vector<int> contexts;
-  h.prompter.onAsk = [&] { contexts.push_back(h.game.state.helpContext); };
-  h.game.ReadWordFileCommand(dir.Folder());
+  h.prompter.onAsk = [&] { contexts.push_back(h.game.state().helpContext); };
+  h.game.SetGameFolder(dir.Folder());
+  h.game.ReadWordFileCommand();
   EXPECT_EQ(Texts(h.prompter),
             (std::vector<std::string>{"Stop:" + kFewWords, "Stop:" + BadWords(badWords)}));
   EXPECT_EQ(contexts, std::vector<int>(5, 506));
-  EXPECT_TRUE(h.game.words.loaded);
-  EXPECT_EQ(h.game.words.theme, "Nueva");
-  EXPECT_EQ(h.game.words.wordCount, 11);
-  EXPECT_EQ(h.game.words.listPath, good);
+  EXPECT_TRUE(h.game.words().loaded);
+  EXPECT_EQ(h.game.words().theme, "Nueva");
+  EXPECT_EQ(h.game.words().wordCount, 11);
+  EXPECT_EQ(h.game.words().listPath, good);
   EXPECT_EQ(h.view.themeTooltip, good);
   EXPECT_EQ(h.view.themes, (std::vector<std::string>{"Tema", "T", "Nueva"}));
-  EXPECT_TRUE(h.game.state.wordInPlay);
-  EXPECT_EQ(h.game.words.slots[h.game.state.currentWord].word.substr(0, 7), "palabra");
+  EXPECT_TRUE(h.game.state().wordInPlay);
+  EXPECT_EQ(h.game.words().slots[h.game.state().currentWord].word.substr(0, 7), "palabra");
 }
 
 TEST_F(CommandTest, ListWithoutMarksLeavesModeSix) {
@@ -253,23 +270,25 @@ TEST_F(CommandTest, ListWithoutMarksLeavesModeSix) {
   for (int k = 1; k <= 10; ++k)
     plain.emplace_back("perro" + std::to_string(k), "");
   h.prompter.files = {dir.Write("sin.lma", ListBytes("Sin marcas", plain))};
-  h.game.ReadWordFileCommand(dir.Folder());
+  h.game.SetGameFolder(dir.Folder());
+  h.game.ReadWordFileCommand();
   EXPECT_EQ(Texts(h.prompter), std::vector<std::string>{"Stop:" + kNoMarksLoaded});
-  EXPECT_EQ(h.game.state.hideMode, kHideFewLetters);
-  EXPECT_EQ(h.view.modeChecked, kHideFewLetters);
-  EXPECT_LT(h.log.Find("Stop"), h.log.Find("SetModeChecked 4"));
-  EXPECT_TRUE(h.game.state.wordInPlay);
-  EXPECT_EQ(h.game.state.helpContext, 777);
+  EXPECT_EQ(h.settings().hideMode, kHideFewLetters);
+  EXPECT_EQ(h.view.shown.hideMode, kHideFewLetters);
+  EXPECT_LT(h.log.Find("Stop"), h.log.Find("ShowSettings 4"));
+  EXPECT_TRUE(h.game.state().wordInPlay);
+  EXPECT_EQ(h.game.state().helpContext, 777);
 }
 
 TEST_F(CommandTest, NewListStartsAFreshDrawInTheCurrentMode) {
   Play(kHideAllButEnds);
-  ASSERT_EQ(h.game.state.currentWord, 5);
+  ASSERT_EQ(h.game.state().currentWord, 5);
   h.prompter.files = {dir.Write("nueva.lma", NumberedList(10, "Nueva"))};
   h.randoms = {5};
-  h.game.ReadWordFileCommand(dir.Folder());
-  EXPECT_EQ(h.game.state.hideMode, kHideAllButEnds);
-  EXPECT_EQ(h.game.state.currentWord, 5);
+  h.game.SetGameFolder(dir.Folder());
+  h.game.ReadWordFileCommand();
+  EXPECT_EQ(h.settings().hideMode, kHideAllButEnds);
+  EXPECT_EQ(h.game.state().currentWord, 5);
   EXPECT_EQ(h.view.hintText, "Pista: pista 5");
   EXPECT_EQ(h.view.themeText, "Tema: Nueva");
   EXPECT_EQ(h.view.wordText, "p . . . . . . 5 ");
