@@ -1,5 +1,5 @@
 // Message boxes and the open-file dialog, as the engine asks for them.
-// All text is Windows-1252.
+// All text is Windows-1252; paths are UTF-8.
 #pragma once
 
 #include <optional>

@@ -50,13 +50,13 @@ void QtDialogs::Beep() {
 }
 
 std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request) {
-  const QFileInfo start(ToQt(request.pattern));
+  const QFileInfo start(QString::fromStdString(request.pattern));
   QFileDialog dialog(owner_, ToQt(request.title), start.path(), FilterList(request));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
-  return PathFromQt(dialog.selectedFiles().first());
+  return dialog.selectedFiles().first().toStdString();
 }
 
 std::optional<QFont> QtDialogs::AskFont(const QFont& initial) {

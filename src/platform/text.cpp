@@ -19,7 +19,3 @@ std::string FromQt(const QString& text) {
   }
   return ansi;
 }
-
-std::string PathFromQt(const QString& path) {
-  return Utf8ToAnsi(path.toStdString());
-}

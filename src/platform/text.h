@@ -7,5 +7,3 @@
 QString ToQt(const std::string& ansi);
 // Characters Windows-1252 cannot hold are dropped.
 std::string FromQt(const QString& text);
-// For paths: characters Windows-1252 cannot hold become '?'.
-std::string PathFromQt(const QString& path);

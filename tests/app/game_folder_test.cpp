@@ -21,29 +21,24 @@ class GameFolderTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(program.isValid());
     ASSERT_TRUE(home.isValid());
-    previous = QDir::currentPath();
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
   }
-  void TearDown() override {
-    QDir::setCurrent(previous);
-    qunsetenv("XDG_DATA_HOME");
-  }
+  void TearDown() override { qunsetenv("XDG_DATA_HOME"); }
   QTemporaryDir program;
   QTemporaryDir home;
-  QString previous;
 };
 
 }  // namespace
 
 TEST_F(GameFolderTest, PlaysFromTheFolderBesideTheProgramWhenItHoldsTheGame) {
   Touch(program.path() + "/data/ejemplo");
-  const QString chosen = ChooseGameFolder(program.path());
-  EXPECT_EQ(chosen, QDir(program.path() + "/data").canonicalPath());
-  EXPECT_EQ(QDir::currentPath(), chosen);
-  EXPECT_EQ(StartDirectory(), chosen);
-  QDir::setCurrent(home.path());
-  RestoreStartDirectory();
-  EXPECT_EQ(QDir::currentPath(), chosen);
+  const QString before = QDir::currentPath();
+  const GameFolder chosen = ChooseGameFolder(program.path());
+  EXPECT_EQ(chosen.Path(), QDir(program.path() + "/data").canonicalPath());
+  // Relative names are found in the game folder; the process's folder is left alone.
+  EXPECT_EQ(chosen.File("archivos/a.lma"), chosen.Path() + "/archivos/a.lma");
+  EXPECT_EQ(chosen.File("/tmp/b.lma"), "/tmp/b.lma");
+  EXPECT_EQ(QDir::currentPath(), before);
 }
 
 TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) {
@@ -65,8 +60,7 @@ TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) 
 }
 
 TEST_F(GameFolderTest, WithoutAnyGameDataTheUserFolderIsUsed) {
-  const QString chosen = ChooseGameFolder(program.path());
-  EXPECT_EQ(chosen, home.path() + "/lurimba");
-  EXPECT_TRUE(QDir(chosen).exists());
-  EXPECT_EQ(QDir::currentPath(), chosen);
+  const GameFolder chosen = ChooseGameFolder(program.path());
+  EXPECT_EQ(chosen.Path(), home.path() + "/lurimba");
+  EXPECT_TRUE(QDir(chosen.Path()).exists());
 }

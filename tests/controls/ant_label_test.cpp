@@ -115,7 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"EDP", true, State::Disabled, 1, 0}, StateCase{"DE", true, State::Disabled, 1, 0},
         StateCase{"EDN", true, State::Normal, 1, 0},  // enabled again: Normal
         StateCase{"EDNL", true, State::Normal, 1, 1},
-        StateCase{"EDNPR", true, State::Selected, 1, 0}));
+        StateCase{"EDNPR", true, State::Selected, 1, 0}),
+    [](const ::testing::TestParamInfo<StateCase>& info) {
+      const std::string events = *info.param.events ? info.param.events : "Nothing";
+      return events + (info.param.active ? "_Active_" : "_Inactive_") + std::to_string(info.index);
+    });
 
 // --- drawing ----------------------------------------------------------------
 

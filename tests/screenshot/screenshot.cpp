@@ -60,11 +60,9 @@ int main(int argc, char* argv[]) {
   const QString prefix = QString("%1x%2-")
                              .arg(QGuiApplication::primaryScreen()->size().width())
                              .arg(QGuiApplication::primaryScreen()->size().height());
-  SetStartDirectory(QDir::currentPath());
-
   QtDialogs dialogs;
   QtSoundPlayer sound;
-  Program program(dialogs, sound);
+  Program program(GameFolder(QDir::currentPath()), dialogs, sound);
   dialogs.SetOwner(program.Form_juego.get());
   TForm_juego& main = *program.Form_juego;
   main.showMaximized();
@@ -123,7 +121,7 @@ int main(int argc, char* argv[]) {
     Save(prefix + "7-word-failed");
     program.Form_Error->Seguir()->click();
   });
-  for (int wrong = 0; wrong < 6 && game.state.wordInPlay; ++wrong) {
+  for (int wrong = 0; wrong < 6 && game.state().wordInPlay; ++wrong) {
     main.FormKeyPress(WrongLetter(game, wrong));
   }
   Settle();

@@ -69,7 +69,7 @@ TEST_F(KeyboardTest, MayusTwiceReturnsEveryCaptionAndTheKeyToWhereTheyWere) {
   const auto design = Captions(keyboard());
   EXPECT_EQ(design[14], QString::fromUtf8("ñ"));
   QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
-  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(keyboard().UpperCase());
   EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
   EXPECT_TRUE(CapsLockEmulation::UpperCase());
   const auto upper = Captions(keyboard());
@@ -87,24 +87,24 @@ TEST_F(KeyboardTest, CapsLockKeyFlipsTheCaseAndTypedLettersFollowIt) {
   while (LettersToFind().size() < 2)
     game().StartWord();
   QTest::keyClick(&main(), Qt::Key_CapsLock);
-  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(keyboard().UpperCase());
   EXPECT_EQ(keyboard().Key(2)->text(), "B");
   EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
 
   // Typed letters arrive in the keyboard's case; Shift turns them the other way.
-  const std::string pressedBefore = game().state.pressedLetters;
+  const std::string pressedBefore = game().state().pressedLetters;
   QTest::keyClick(&main(), Qt::Key_Q, Qt::NoModifier, -1);
   QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_W, 'w', Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_K, 'K', Qt::ShiftModifier);
-  const std::string pressed = game().state.pressedLetters.substr(pressedBefore.size());
+  const std::string pressed = game().state().pressedLetters.substr(pressedBefore.size());
   EXPECT_NE(pressed.find('W'), std::string::npos) << pressed;
   EXPECT_NE(pressed.find('k'), std::string::npos) << pressed;
   EXPECT_EQ(pressed.find('w'), std::string::npos) << pressed;
 
   QTest::keyClick(&main(), Qt::Key_CapsLock);
-  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  EXPECT_FALSE(keyboard().UpperCase());
   QTest::sendKeyEvent(QTest::Click, &main(), Qt::Key_Z, 'Z', Qt::NoModifier);
-  EXPECT_NE(game().state.pressedLetters.find('z'), std::string::npos);
+  EXPECT_NE(game().state().pressedLetters.find('z'), std::string::npos);
 }
 
 TEST_F(KeyboardTest, ColouredVowelsFollowTheCase) {
@@ -137,12 +137,13 @@ TEST_F(KeyboardTest, EditedKeysKeepTheirCharacterAndFollowTheCase) {
   EXPECT_EQ(keyboard().Key(2)->text(), "7");
 
   // The ampersand key gives "&" to the game; the empty key gives nothing.
-  game().state.countRepeatedLetters = true;
-  const std::size_t before = game().state.pressedLetters.size();
+  if (!game().settings().countRepeatedLetters)
+    main().ui()->M_Notenerencuentalasyapulsadas->trigger();
+  const std::size_t before = game().state().pressedLetters.size();
   QTest::mouseClick(keyboard().Key(3), Qt::LeftButton);
   QTest::mouseClick(keyboard().Key(4), Qt::LeftButton);
-  const std::string pressed = game().state.pressedLetters.substr(before);
-  EXPECT_EQ(pressed, game().state.wordInPlay ? "&" : "");
+  const std::string pressed = game().state().pressedLetters.substr(before);
+  EXPECT_EQ(pressed, game().state().wordInPlay ? "&" : "");
 }
 
 TEST_F(KeyboardTest, TheFiveBasicVowelsRefuseToBeEdited) {
@@ -171,9 +172,9 @@ TEST_F(KeyboardTest, SavedInUpperCaseReadsBackInUpperCase) {
 
   QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
   EditKey(15, "x");
-  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  EXPECT_FALSE(keyboard().UpperCase());
   Read("prueba.tec");
-  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(keyboard().UpperCase());
   EXPECT_TRUE(main().ui()->SpeedButton_may->isChecked());
   EXPECT_TRUE(CapsLockEmulation::UpperCase());
   EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("Ç"));
@@ -187,7 +188,7 @@ TEST_F(KeyboardTest, TheFilesCaseWinsWhenRead) {
   SaveAs("minusculas");
   QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton);
   Read("minusculas.tec");
-  EXPECT_FALSE(keyboard().keyboardUpperCase);
+  EXPECT_FALSE(keyboard().UpperCase());
   EXPECT_EQ(keyboard().Key(15)->text(), QString::fromUtf8("ç"));
 }
 
@@ -247,7 +248,7 @@ TEST_F(KeyboardTest, TecladoDefIsReadAtStartUpAndItsAbsenceIsSilent) {
     QFile::copy(QString(DATA_DIR) + "/teclados/mayusculas.tec", folder.path() + "/teclado.def");
   }
   StartUp();
-  EXPECT_TRUE(keyboard().keyboardUpperCase);
+  EXPECT_TRUE(keyboard().UpperCase());
   EXPECT_EQ(keyboard().Key(1)->text(), "A");
   EXPECT_EQ(main().ui()->Panel_teclas->font().family(), "Arial");
   EXPECT_TRUE(dialogs.messages.empty());
@@ -256,21 +257,21 @@ TEST_F(KeyboardTest, TecladoDefIsReadAtStartUpAndItsAbsenceIsSilent) {
 TEST_F(KeyboardTest, NamesAreTypedInCapitalsAndTheKeyboardComesBackAfterwards) {
   TForm_jugadores& players = *program->Form_jugadores;
   bool capitalsWhileOpen = false;
-  WhileModal(
-      [&] { main().Timer_juegoTimer(); },
-      [&] {
-        capitalsWhileOpen = keyboard().keyboardUpperCase && keyboard().Key(2)->text() == "B" &&
-                            CapsLockEmulation::UpperCase();
-        QTest::keyClicks(players.NameField(1), "ana");
-        players.NameField(1)->setFocus();
-        QTest::sendKeyEvent(QTest::Click, players.NameField(1), Qt::Key_B, 'b', Qt::NoModifier);
-        EXPECT_EQ(players.NameField(1)->text(), "ANAB");
-        players.findChild<QPushButton*>("Button_jugar")->click();
-      });
+  WhileModal([&] { main().Timer_juegoTimer(); },
+             [&] {
+               capitalsWhileOpen = keyboard().UpperCase() && keyboard().Key(2)->text() == "B" &&
+                                   CapsLockEmulation::UpperCase();
+               QTest::keyClicks(players.NameField(1), "ana");
+               players.NameField(1)->setFocus();
+               QTest::sendKeyEvent(QTest::Click, players.NameField(1), Qt::Key_B, 'b',
+                                   Qt::NoModifier);
+               EXPECT_EQ(players.NameField(1)->text(), "ANAB");
+               players.findChild<QPushButton*>("Button_jugar")->click();
+             });
   EXPECT_TRUE(capitalsWhileOpen);
-  EXPECT_FALSE(keyboard().keyboardUpperCase);  // "teclado.def" is the design keyboard
+  EXPECT_FALSE(keyboard().UpperCase());  // "teclado.def" is the design keyboard
   EXPECT_EQ(keyboard().Key(2)->text(), "b");
-  EXPECT_EQ(game().players.records[0].name, "ANAB");
+  EXPECT_EQ(game().players().records[0].name, "ANAB");
 }
 
 TEST_F(KeyboardTest, ColourAndFontOfTheKeyboardFromItsMenu) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "charset.h"
+#include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
 
 void ScriptedDialogs::Stop(const std::string& text, const std::string& caption) {
@@ -71,9 +72,7 @@ void CopyFolder(const QString& from, const QString& to) {
 void WindowTest::SetUp() {
   ASSERT_TRUE(folder.isValid());
   CopyFolder(DATA_DIR, folder.path());
-  previousDirectory = QDir::currentPath();
-  QDir::setCurrent(folder.path());
-  program = std::make_unique<Program>(dialogs, sound);
+  program = std::make_unique<Program>(GameFolder(folder.path()), dialogs, sound);
   dialogs.messages.clear();
 }
 
@@ -84,7 +83,6 @@ void WindowTest::TearDown() {
     QCoreApplication::exec();
   }
   program.reset();
-  QDir::setCurrent(previousDirectory);
 }
 
 void WindowTest::StartUp(const std::vector<QString>& names) {
@@ -115,6 +113,12 @@ void WindowTest::WhileModal(const std::function<void()>& action,
   answerTimer.start(0);
   action();
   EXPECT_TRUE(answered) << "no modal window opened";
+}
+
+QWidget* WindowTest::FocusedChild() {
+  QWidget* key = main().ui()->Button_a;
+  key->setFocus();
+  return key;
 }
 
 void WindowTest::WriteList(const QString& name, const std::vector<std::string>& lines) {

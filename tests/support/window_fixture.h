@@ -63,12 +63,14 @@ class WindowTest : public ::testing::Test {
   char WrongLetter(int which = 0) { return ::WrongLetter(game(), which); }
   // Runs `action` while a modal window opened by it is answered by `answer`.
   void WhileModal(const std::function<void()>& action, const std::function<void()>& answer);
+  // A key of the on-screen keyboard holding the focus, as after start-up: keys
+  // typed on the real keyboard pass through it on their way to the window.
+  QWidget* FocusedChild();
   // Writes a word list into the game folder.
   void WriteList(const QString& name, const std::vector<std::string>& lines);
 
   bool timersStartedOnShow = false;
   QTemporaryDir folder;
-  QString previousDirectory;
   ScriptedDialogs dialogs;
   RecordingSound sound;
   std::unique_ptr<Program> program;
