@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "settings/on_screen_keyboard.h"
+
 Program::Program(Dialogs& dialogs, SoundPlayer& sound)
     : Form_juego(std::make_unique<TForm_juego>(dialogs, sound)),
       Form_inicio(new TForm_inicio(Form_juego.get())),
@@ -7,13 +9,26 @@ Program::Program(Dialogs& dialogs, SoundPlayer& sound)
       Form_Acierto(new TForm_Acierto(*Form_juego)),
       Form_Error(new TForm_Error(*Form_juego)),
       Form_Resultados(new TForm_Resultados(Form_juego.get())),
-      Form_op_fin(new TForm_op_fin(Form_juego.get())),
-      Form_puntos(new TForm_puntos(Form_juego.get())),
+      Form_op_fin(new TForm_op_fin(
+          Form_juego.get(), dialogs,
+          [this] {
+            // Names are typed in capitals while the players window is open.
+            OnScreenKeyboard& keyboard = Form_juego->keyboard();
+            const bool upperCase = keyboard.keyboardUpperCase;
+            keyboard.SetUpperCase(true);
+            const bool newGame = Form_jugadores->exec() == QDialog::Accepted;
+            if (!Form_juego->ProgramEnding())
+              keyboard.SetUpperCase(upperCase);
+            return newGame;
+          },
+          [this] { Form_puntos->exec(); })),
+      Form_puntos(new TForm_puntos(Form_juego.get(), Form_juego->game().players, dialogs)),
       Form_charboton(new TForm_charboton(Form_juego.get())),
       Form_dibujof(new TForm_dibujof(Form_juego.get())),
       Form_puzle(new TForm_puzle(Form_juego.get())),
       Form_teclado(new TForm_teclado(Form_juego.get())),
-      Form_directorio(new TForm_directorio(Form_juego.get())) {
+      Form_directorio(
+          new TForm_directorio(Form_juego.get(), dialogs, Form_puntos->scoreDirectory)) {
   Form_juego->SetWindows(Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
                          Form_teclado);
 }
