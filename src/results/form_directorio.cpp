@@ -61,7 +61,7 @@ TForm_directorio::TForm_directorio(QWidget* owner, Dialogs& dialogs, QString& sc
   ui_->setupUi(this);
   setFixedSize(size());
   folders_ = new FolderModel(this);
-  folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
+  folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
   folders_->setReadOnly(true);
   QTreeView* tree = ui_->DirectoryListBox;
   tree->setModel(folders_);

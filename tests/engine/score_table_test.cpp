@@ -160,13 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Join({{"ANA", 5, true}}, Empties(9))}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScoreTable, PlaceSaysWhereTheEntryWent) {
-  TopTenList list = Saved({{"A", 30}, {"B", 20}, {"C", 10}});
-  EXPECT_EQ(list.Place({"X", 20}), 3);
-  EXPECT_EQ(list.Place({"Y", 31}), 1);
-  EXPECT_EQ(list.Place({"Z", -1}), 0);
-}
-
 TEST(ScoreEntryRecord, GoldenBytes) {
   const std::string bytes = SerializeScoreEntry({Ansi("PEÑA"), 25});
   std::string expected(24, '\0');
