@@ -13,11 +13,13 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/game_menus.h"
 #include "controls/gif_image.h"
 #include "platform/caps_lock.h"
-#include "app/game_menus.h"
 #include "platform/text.h"
+#include "results/form_directorio.h"
 #include "results/form_jugadores.h"
+#include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
 #include "screens/form_inicio.h"
@@ -178,12 +180,14 @@ void TForm_juego::ConnectMenus() {
   connect(ui.M_Leerpalabrasdearchivo, &QAction::triggered, this,
           &TForm_juego::M_LeerpalabrasdearchivoClick);
   connect(ui.Terminarjuego1, &QAction::triggered, this, &TForm_juego::Terminarjuego1Click);
+  connect(ui.Opcionesdesalida1, &QAction::triggered, this, &TForm_juego::Opcionesdesalida1Click);
+  connect(ui.Directoriodepuntuaciones1, &QAction::triggered, this,
+          &TForm_juego::Directoriodepuntuaciones1Click);
   connect(ui.M_Autor, &QAction::triggered, this, &TForm_juego::M_AutorClick);
   connect(ui.M_Version, &QAction::triggered, this, &TForm_juego::M_VersionClick);
   connect(ui.M_Presentacion, &QAction::triggered, this, &TForm_juego::M_PresentacionClick);
-  connect(ui.M_Ayuda, &QAction::triggered, this, [this] {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder_.File("lurimba.chm")));
-  });
+  connect(ui.M_Ayuda, &QAction::triggered, this,
+          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder_.File("lurimba.chm"))); });
   connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this,
           [this] { QProcess::startDetached(folder_.File("docentix.exe"), {}); });
   connect(ui.Button_jugadoranterior, &QPushButton::clicked, this,
@@ -194,9 +198,9 @@ void TForm_juego::ConnectMenus() {
   ui.Directoriodepuntuaciones1->setVisible(false);
   ui.M_Introducirnombresjugadores->setVisible(false);
   for (QAction* later :
-       {ui.M_Introducirnombresjugadores, ui.Opcionesdesalida1, ui.M_Controlderesultados,
-        ui.M_Guardar_configuracion, ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo,
-        ui.Mp_Imagendefondo, ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
+       {ui.M_Introducirnombresjugadores, ui.M_Controlderesultados, ui.M_Guardar_configuracion,
+        ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo, ui.Mp_Imagendefondo,
+        ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
     later->setEnabled(false);
   }
 }
@@ -285,20 +289,21 @@ void TForm_juego::AdvanceChildFigure() {
 }
 
 // Names are typed in capitals: the keyboard is in upper case while the players window is open.
-void TForm_juego::AskWhoPlays() {
+bool TForm_juego::AskWhoPlays() {
   const bool upperCase = keyboard_->UpperCase();
   keyboard_->SetUpperCase(true);
   const PlayersAnswer answer = windows_.players->Ask();
   if (answer == PlayersAnswer::Quit)
     QuitProgram();
   if (programEnding_)
-    return;
+    return false;
   keyboard_->SetUpperCase(upperCase);
   if (answer != PlayersAnswer::Play)
-    return;
+    return false;
   const GroupEntry entry = windows_.players->Entry();
   game_.StartGroup(entry.names, entry.group, entry.today);
   SetPlayersLayout(game_.players().playerCount > 1);
+  return true;
 }
 
 void TForm_juego::StartupSequence() {
@@ -348,14 +353,23 @@ void TForm_juego::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  // Closing never ends the game by itself: the end-of-game options decide.
   event->ignore();
-  // Until the end-of-game options exist, closing asks whether to end the game.
-  if (dialogs_.Question(Ansi(kQuitQuestion), kCaption)) {
+  const EndOfGameChoice choice = windows_.endOptions->Ask();
+  if (choice == EndOfGameChoice::Quit)
     QuitProgram();
+  // QuitProgram's own close is refused while this one is under way: this one
+  // hides the window ("Terminar" in the players window may also have ended it).
+  if (programEnding_) {
+    event->accept();
     return;
   }
-  if (!programEnding_)
-    game_.StartWord();
+  game_.StartWord();
+}
+
+// The score folder: no menu shows this command.
+void TForm_juego::Directoriodepuntuaciones1Click() {
+  windows_.scoreFolder->ChooseScoreDirectory();
 }
 
 void TForm_juego::QuitProgram() {

@@ -24,7 +24,9 @@ class TForm_Acierto;
 class TForm_charboton;
 class TForm_Error;
 class TForm_inicio;
+class TForm_directorio;
 class TForm_jugadores;
+class TForm_op_fin;
 class TForm_teclado;
 class TGIFImage;
 
@@ -43,6 +45,8 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
     TForm_jugadores* players;
     TForm_charboton* keyEditor;
     TForm_teclado* keyboardChooser;
+    TForm_op_fin* endOptions;
+    TForm_directorio* scoreFolder;
   };
   void SetWindows(const Windows& windows);
 
@@ -55,6 +59,9 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   OnScreenKeyboard& keyboard() { return *keyboard_; }
   // One player: no current-player box; several: the box and the two player buttons.
   void SetPlayersLayout(bool severalPlayers);
+
+  // The players window, with the keyboard in capitals; true when a new group plays.
+  bool AskWhoPlays();
 
   // Timers and start-up.
   void Timer_juegoTimer();
@@ -94,6 +101,8 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   // Handlers.
   void FormKeyPress(char c);
   void Terminarjuego1Click();
+  void Opcionesdesalida1Click() { close(); }
+  void Directoriodepuntuaciones1Click();
   void M_AutorClick();
   void M_VersionClick();
   void M_LeerpalabrasdearchivoClick();
@@ -119,7 +128,6 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   void ShowWordLabels();
   void ApplyWordFont(const WordFont& font);
   void AdvanceChildFigure();
-  void AskWhoPlays();
   void PlayExitStep();
   QLabel* FloorPiece(int piece);
   QLabel* ExitFrame(int frame);
@@ -142,7 +150,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   bool startupDone_ = false;
   bool shownOnce_ = false;
   bool solvedDialogAfterExit_ = false;  // the solved dialog was opened by the exit animation
-  WordFont shownWordFont_;  // the design's font until one is chosen
+  WordFont shownWordFont_;              // the design's font until one is chosen
   int childStep_ = 0;
   int exitStep_ = 1;
 };

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "app/form_juego.h"
-#include "platform/text.h"
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
+#include "platform/text.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
 

@@ -7,12 +7,14 @@
 
 #include "controls/gif_image.h"
 #include "platform/text.h"
+#include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
 #include "screens/form_inicio.h"
 #include "support/window_fixture.h"
 #include "ui_form_acierto.h"
 #include "ui_form_juego.h"
+#include "ui_form_op_fin.h"
 
 namespace {
 
@@ -401,15 +403,30 @@ TEST_F(WindowTest, TerminarJuegoAsksBeforeEnding) {
             Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
 }
 
-TEST_F(WindowTest, ClosingTheWindowNeverEndsTheGameByItself) {
+// Closing the window (or "Opciones de salida...") opens the end-of-game options.
+TEST_F(WindowTest, ClosingTheWindowOpensTheEndOfGameOptions) {
   StartUp();
-  for (int tick = 0; tick < 40; ++tick)
-    main().Timer_juegoTimer();
-  dialogs.answers = {false};
-  EXPECT_FALSE(main().close());
-  EXPECT_TRUE(main().isVisible());
-  EXPECT_FALSE(main().ProgramEnding());
-  EXPECT_EQ(game().state().elapsedSeconds, 0);  // a new word
+  TForm_op_fin& options = *program->Form_op_fin;
+  for (QAction* how : {static_cast<QAction*>(nullptr), main().ui()->Opcionesdesalida1}) {
+    for (int tick = 0; tick < 40; ++tick)
+      main().Timer_juegoTimer();
+    bool closed = false;
+    WhileModal([&] { how ? how->trigger() : void(closed = main().close()); },
+               [&] {
+                 EXPECT_TRUE(options.isVisible());
+                 QTest::mouseClick(options.ui()->Label_continuar, Qt::LeftButton);
+               });
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(main().ProgramEnding());
+    EXPECT_EQ(game().state().elapsedSeconds, 0);  // a new word
+  }
+  // "Terminar  el juego", confirmed, ends the program.
+  dialogs.answers = {true};
+  WhileModal([&] { main().close(); },
+             [&] { QTest::mouseClick(options.ui()->Label_terminar, Qt::LeftButton); });
+  EXPECT_TRUE(main().ProgramEnding());
+  EXPECT_FALSE(main().isVisible());
 }
 
 TEST_F(WindowTest, AuthorAndInformationPage) {

@@ -1,0 +1,161 @@
+#include "results/form_directorio.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QShowEvent>
+#include <QStorageInfo>
+
+#include "charset.h"
+#include "platform/game_folder.h"
+#include "platform/prompter_qt.h"
+#include "platform/save_file.h"
+#include "platform/text.h"
+#include "ui_form_directorio.h"
+
+namespace {
+
+const char* const kDirectoryFile = "directorio.txt";
+const char* const kWriteFailed =
+    "\nError.\n\nNO se ha podido guardar el archivo de configuración.\n";
+constexpr int kNameColumn = 0;
+constexpr int kDateColumn = 3;
+
+// Folders only, in two columns with Spanish headings: the name and the date.
+class FolderModel : public QFileSystemModel {
+ public:
+  using QFileSystemModel::QFileSystemModel;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+      if (section == kNameColumn)
+        return QString::fromUtf8("Carpeta");
+      if (section == kDateColumn)
+        return QString::fromUtf8("Modificada");
+    }
+    return QFileSystemModel::headerData(section, orientation, role);
+  }
+};
+
+// The mount point that holds `folder`: the longest root that is a prefix of it.
+int DriveOf(const QStringList& roots, const QString& folder) {
+  int best = -1;
+  for (int i = 0; i < roots.size(); ++i) {
+    const QString root = roots[i].endsWith('/') ? roots[i] : roots[i] + '/';
+    const bool holds = folder == roots[i] || (folder + '/').startsWith(root);
+    if (holds && (best < 0 || roots[i].size() > roots[best].size()))
+      best = i;
+  }
+  return best;
+}
+
+}  // namespace
+
+// The file keeps the folder in Windows-1252; a character it cannot hold becomes "?".
+std::string DirectoryFileText(const QString& scoreDirectory) {
+  return Utf8ToAnsi(scoreDirectory.toStdString()).substr(0, kDirectoryTextLimit);
+}
+
+TForm_directorio::TForm_directorio(QWidget* owner, const GameFolder& folder, Dialogs& dialogs,
+                                   QString& scoreDirectory)
+    : QDialog(owner),
+      ui_(std::make_unique<Ui::TForm_directorio>()),
+      folder_(folder),
+      dialogs_(dialogs),
+      scoreDirectory_(scoreDirectory) {
+  ui_->setupUi(this);
+  setFixedSize(size());
+  folders_ = new FolderModel(this);
+  folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+  folders_->setReadOnly(true);
+  QTreeView* tree = ui_->DirectoryListBox;
+  tree->setModel(folders_);
+  tree->hideColumn(1);  // size
+  tree->hideColumn(2);  // kind
+  tree->setColumnWidth(kNameColumn, 250);
+  FillDrives();
+  connect(ui_->DriveComboBox, &QComboBox::activated, this, &TForm_directorio::DriveComboBoxChange);
+  connect(ui_->BitBtn_aceptar, &QPushButton::clicked, this, &TForm_directorio::BitBtn_aceptarClick);
+  connect(ui_->BitBtn_cancelar, &QPushButton::clicked, this,
+          &TForm_directorio::BitBtn_cancelarClick);
+  // Until a folder is chosen the list shows the game folder.
+  ShowFolder(folder_.Path());
+}
+
+TForm_directorio::~TForm_directorio() = default;
+
+// The mounted volumes stand for the drives: their mount points, as they are.
+void TForm_directorio::FillDrives() {
+  QStringList roots;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
+      roots << volume.rootPath();
+  }
+  if (!roots.contains("/"))
+    roots << "/";
+  roots.sort();
+  ui_->DriveComboBox->clear();
+  ui_->DriveComboBox->addItems(roots);
+}
+
+void TForm_directorio::DriveComboBoxChange(int index) {
+  if (index < 0)
+    return;
+  const QString root = ui_->DriveComboBox->itemText(index);
+  folders_->setRootPath(root);
+  ui_->DirectoryListBox->setRootIndex(folders_->index(root));
+  ui_->DirectoryListBox->setCurrentIndex(folders_->index(root));
+}
+
+void TForm_directorio::ShowFolder(const QString& folder) {
+  const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+  QStringList roots;
+  for (int i = 0; i < ui_->DriveComboBox->count(); ++i)
+    roots << ui_->DriveComboBox->itemText(i);
+  const int drive = DriveOf(roots, clean);
+  if (drive >= 0) {
+    ui_->DriveComboBox->setCurrentIndex(drive);
+    folders_->setRootPath(roots[drive]);
+    ui_->DirectoryListBox->setRootIndex(folders_->index(roots[drive]));
+  }
+  const QModelIndex at = folders_->index(clean);
+  if (!at.isValid())
+    return;
+  ui_->DirectoryListBox->setCurrentIndex(at);
+  ui_->DirectoryListBox->expand(at);
+  ui_->DirectoryListBox->scrollTo(at);
+}
+
+QString TForm_directorio::CurrentFolder() const {
+  const QModelIndex at = ui_->DirectoryListBox->currentIndex();
+  return at.isValid() ? folders_->filePath(at) : QString();
+}
+
+// Only the program's own show moves the list; an empty folder keeps what it shows.
+void TForm_directorio::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous() && !scoreDirectory_.isEmpty())
+    ShowFolder(scoreDirectory_);
+}
+
+void TForm_directorio::BitBtn_aceptarClick() {
+  const QString folder = CurrentFolder();
+  if (!folder.isEmpty())
+    scoreDirectory_ = folder.endsWith('/') ? folder : folder + '/';
+  accept();
+}
+
+void TForm_directorio::BitBtn_cancelarClick() {
+  reject();
+}
+
+void TForm_directorio::ChooseScoreDirectory() {
+  exec();
+  WriteDirectoryFile();
+}
+
+// Written every time, even after "Cancelar"; the program never reads it back.
+void TForm_directorio::WriteDirectoryFile() {
+  const std::string text = DirectoryFileText(scoreDirectory_);
+  if (!SaveWhole(folder_.File(kDirectoryFile),
+                 QByteArray(text.data(), static_cast<qsizetype>(text.size()))))
+    dialogs_.Plain(Ansi(kWriteFailed));
+}

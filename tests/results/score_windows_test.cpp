@@ -1,0 +1,543 @@
+// The end of a game: the options window, the ten best scores and the score folder.
+#include <QComboBox>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <functional>
+
+#include "platform/game_folder.h"
+#include "results/form_directorio.h"
+#include "results/form_op_fin.h"
+#include "results/form_puntos.h"
+#include "score_table.h"
+#include "settings/on_screen_keyboard.h"
+#include "support/window_fixture.h"
+#include "ui_form_directorio.h"
+#include "ui_form_jugadores.h"
+#include "ui_form_op_fin.h"
+#include "ui_form_puntos.h"
+
+namespace {
+
+// Runs `action`, which opens a modal window, while `answer` works inside it.
+void RunModal(const std::function<void()>& action, const std::function<void()>& answer) {
+  bool answered = false;
+  QTimer::singleShot(0, [&] {
+    answered = true;
+    answer();
+  });
+  action();
+  EXPECT_TRUE(answered) << "no modal window opened";
+}
+
+// Calls `seen` with every event `target` receives.
+class EventSpy : public QObject {
+ public:
+  EventSpy(QObject* target, std::function<void(QEvent*)> seen) : seen_(std::move(seen)) {
+    target->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    seen_(event);
+    return false;
+  }
+
+ private:
+  std::function<void(QEvent*)> seen_;
+};
+
+void Click(QWidget* widget) {
+  QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// A points file entry as bytes: the name in code page 850, then the points.
+std::string RawEntry(const std::string& oemName, int points) {
+  std::string bytes(24, '\0');
+  bytes.replace(0, oemName.size(), oemName);
+  for (int i = 0; i < 4; ++i)
+    bytes[20 + i] = static_cast<char>((static_cast<unsigned>(points) >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+QColor TextColour(const QWidget* widget, QPalette::ColorRole role = QPalette::WindowText) {
+  return widget->palette().color(role);
+}
+
+std::string SavedList(const std::vector<std::pair<std::string, int>>& scores) {
+  TopTenList list;
+  for (std::size_t i = 0; i < scores.size(); ++i)
+    list.places[i].entry = {scores[i].first, scores[i].second};
+  return SerializePointsFile(list);
+}
+
+}  // namespace
+
+// The points window and the score folder, on their own, in a fresh game folder.
+class ScoreWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+  void Play(const std::string& group, const std::vector<std::pair<std::string, int>>& scores) {
+    players.playerCount = static_cast<int>(scores.size());
+    players.scores[0] = {group, 0};
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+      players.scores[i + 1] = {scores[i].first, scores[i].second};
+      players.scores[0].points += scores[i].second;
+    }
+  }
+  QString PointsFile() const { return folder.filePath("puntos.plm"); }
+  QString Shown(int place) const { return points.NameLabel(place)->text(); }
+  QString ShownPoints(int place) const { return points.PointsLabel(place)->text(); }
+  bool ShownAsNew(int place) const {
+    const QLabel* name = points.NameLabel(place);
+    return name->font().bold() && name->font().underline() && TextColour(name) == Qt::red &&
+           TextColour(points.PointsLabel(place)) == Qt::red;
+  }
+  bool ShownAsOld(int place) const {
+    const QLabel* name = points.NameLabel(place);
+    return !name->font().bold() && !name->font().underline() && TextColour(name) == Qt::black &&
+           TextColour(points.PointsLabel(place)) == Qt::blue;
+  }
+  // The program's own show, as the options window's button gives it.
+  void ShowPoints() {
+    points.hide();
+    points.show();
+  }
+
+  QTemporaryDir folder;
+  ScriptedDialogs dialogs;
+  PlayerTable players;
+  QWidget owner;
+  TForm_puntos points{&owner, GameFolder(folder.path()), players, dialogs};
+  TForm_directorio directory{&owner, GameFolder(folder.path()), dialogs, points.scoreDirectory};
+};
+
+TEST_F(ScoreWindows, PointsWindowKeepsItsDesign) {
+  EXPECT_EQ(points.windowTitle(), "Control de puntuaciones");
+  EXPECT_EQ(points.palette().color(QPalette::Window), QColor(166, 210, 255));  // 16765606
+  Ui::TForm_puntos& ui = *points.ui();
+  for (QLabel* heading : {ui.Label1, ui.Label2}) {
+    EXPECT_EQ(heading->text(), "Los  10  mejores");
+    EXPECT_EQ(heading->font().family(), "Arial");
+    EXPECT_TRUE(heading->font().bold() && heading->font().underline());
+  }
+  EXPECT_EQ(TextColour(ui.Label1), QColor(0, 0, 128));
+  EXPECT_EQ(TextColour(ui.Label2), Qt::white);
+  EXPECT_EQ(ui.Label2->pos() - ui.Label1->pos(), QPoint(1, 1));
+  EXPECT_EQ(ui.Label44->text(), "Nombres de jugadores/as: ");
+  EXPECT_EQ(ui.Label45->text(), "Puntos: ");
+  EXPECT_EQ(ui.BitBtn_guardar->text(), "Guardar lista");
+  EXPECT_EQ(ui.BitBtn_cerrar->text(), "Cerrar");
+  EXPECT_EQ(TextColour(ui.BitBtn_cerrar, QPalette::ButtonText), Qt::red);
+  EXPECT_FALSE(points.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListAndIsSaved) {
+  Play("G", {{"ANA", 25}});
+  ShowPoints();
+  EXPECT_EQ(Shown(1), "ANA");
+  EXPECT_EQ(ShownPoints(1), "25");
+  EXPECT_TRUE(ShownAsNew(1));
+  for (int place = 2; place <= 10; ++place) {
+    EXPECT_EQ(Shown(place), "");
+    EXPECT_EQ(ShownPoints(place), "0");
+    EXPECT_TRUE(ShownAsOld(place)) << place;
+  }
+  ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+  Click(points.ui()->BitBtn_guardar);
+  EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
+  EXPECT_EQ(ReadAll(PointsFile()).size(), 240);
+  EXPECT_TRUE(dialogs.messages.empty());
+  Click(points.ui()->BitBtn_cerrar);
+  EXPECT_FALSE(points.isVisible());
+}
+
+TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
+  // A short file written elsewhere: two whole entries and two bytes more.
+  const std::string saved = RawEntry(
+                                "PE\xA5"
+                                "A",
+                                60) +
+                            RawEntry("PEPA", 20) + "xx";
+  WriteAll(PointsFile(), saved);
+  Play("G", {{"ANA", 20}});
+  ShowPoints();
+  EXPECT_EQ(Shown(1), QString::fromUtf8("PEÑA"));
+  EXPECT_EQ((QStringList{Shown(2), Shown(3), Shown(4)}), (QStringList{"PEPA", "ANA", ""}));
+  EXPECT_TRUE(ShownAsNew(3));
+
+  // Not saved: the next showing is the same list.
+  Click(points.ui()->BitBtn_cerrar);
+  ShowPoints();
+  EXPECT_EQ((QStringList{Shown(2), Shown(3), Shown(4)}), (QStringList{"PEPA", "ANA", ""}));
+
+  // Saved: the player goes in again, below the saved copy with the same points.
+  Click(points.ui()->BitBtn_guardar);
+  Click(points.ui()->BitBtn_cerrar);
+  ShowPoints();
+  EXPECT_EQ((QStringList{Shown(3), Shown(4), Shown(5)}), (QStringList{"ANA", "ANA", ""}));
+  EXPECT_TRUE(ShownAsOld(3));
+  EXPECT_TRUE(ShownAsNew(4));
+  const QByteArray file = ReadAll(PointsFile());
+  ASSERT_EQ(file.size(), 240);
+  EXPECT_EQ(file.left(5), QByteArray("PE\xA5"
+                                     "A\0",
+                                     5));
+}
+
+TEST_F(ScoreWindows, RestoringTheMinimisedWindowKeepsTheList) {
+  Play("G", {{"ANA", 20}});
+  ShowPoints();
+  Click(points.ui()->BitBtn_guardar);  // now in the file: a new reading would place ANA again
+  int shows = 0;
+  int spontaneous = 0;
+  EventSpy spy(&points, [&](QEvent* event) {
+    if (event->type() == QEvent::Show) {
+      ++shows;
+      spontaneous += event->spontaneous() ? 1 : 0;
+    }
+  });
+  points.showMinimized();
+  QTest::qWait(20);
+  points.showNormal();
+  QTest::qWait(20);
+  ASSERT_GE(shows, 1);  // the window system showed it again
+  EXPECT_EQ(spontaneous, shows);
+  EXPECT_EQ(Shown(2), "");
+  EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
+}
+
+TEST_F(ScoreWindows, PointsFileFromTheScoreFolder) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("puntos"));
+  WriteAll(folder.filePath("puntos/puntos.plm"), SavedList({{"LEJOS", 99}}));
+  WriteAll(PointsFile(), SavedList({{"CERCA", 99}}));
+  points.scoreDirectory = folder.filePath("puntos") + "/";
+  Play("G", {{"ANA", 1}});
+  ShowPoints();
+  EXPECT_EQ(Shown(1), "LEJOS");
+  Click(points.ui()->BitBtn_guardar);
+  EXPECT_EQ(ReadAll(folder.filePath("puntos/puntos.plm")).mid(24, 3), "ANA");
+  EXPECT_EQ(ReadAll(PointsFile()).left(5), "CERCA");
+}
+
+struct FailedSave {
+  const char* name;
+  std::function<QString(const QTemporaryDir&)> prepare;  // gives the score folder
+};
+
+class SavingFails : public ScoreWindows, public ::testing::WithParamInterface<FailedSave> {};
+
+TEST_P(SavingFails, SaysSoAndLeavesTheOldFileWhole) {
+  const std::string old = SavedList({{"ANTES", 70}, {"TAMBIEN", 50}});
+  WriteAll(PointsFile(), old);
+  points.scoreDirectory = GetParam().prepare(folder);
+  Play("G", {{"ANA", 80}});
+  ShowPoints();
+  ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+  Click(points.ui()->BitBtn_guardar);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "plain");
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Error.\n\nNo se ha podido grabar el archivo de puntuaciones.");
+  EXPECT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+  EXPECT_EQ(ReadAll(PointsFile()), QByteArray(old.data(), static_cast<qsizetype>(old.size())));
+}
+
+INSTANTIATE_TEST_SUITE_P(ScoreWindows, SavingFails,
+                         ::testing::Values(FailedSave{"FolderMissing",
+                                                      [](const QTemporaryDir& folder) {
+                                                        return folder.filePath("no/existe") + "/";
+                                                      }},
+                                           FailedSave{"FileIsALink",
+                                                      [](const QTemporaryDir& folder) {
+                                                        QDir(folder.path()).mkdir("enlace");
+                                                        QFile::link(
+                                                            folder.filePath("puntos.plm"),
+                                                            folder.filePath("enlace/puntos.plm"));
+                                                        return folder.filePath("enlace") + "/";
+                                                      }}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScoreWindows, PointsWindowIgnoresEscAndCloseRequests) {
+  Play("G", {{"ANA", 0}});  // never placed: nothing to save
+  ShowPoints();
+  EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
+  points.ui()->BitBtn_guardar->setFocus();
+  QTest::keyClick(points.ui()->BitBtn_guardar, Qt::Key_Escape);
+  points.close();
+  EXPECT_TRUE(points.isVisible());
+  Click(points.ui()->BitBtn_cerrar);
+  EXPECT_FALSE(points.isVisible());
+}
+
+// The score folder.
+
+TEST_F(ScoreWindows, DirectoryWindowKeepsItsDesign) {
+  Ui::TForm_directorio& ui = *directory.ui();
+  EXPECT_EQ(directory.windowTitle(), "Directorio para guardar puntuaciones");
+  EXPECT_EQ(ui.Label1->text(), "Selecciona unidad de disco:");
+  EXPECT_EQ(ui.Label2->text(), "Selecciona directorio:");
+  EXPECT_EQ(ui.BitBtn_aceptar->text(), "Aceptar");
+  EXPECT_EQ(ui.BitBtn_cancelar->text(), "Cancelar");
+  EXPECT_EQ(TextColour(ui.BitBtn_aceptar, QPalette::ButtonText), Qt::blue);
+  EXPECT_EQ(TextColour(ui.BitBtn_cancelar, QPalette::ButtonText), Qt::red);
+  // Every mounted volume is a drive, the root among them.
+  QStringList drives;
+  for (int i = 0; i < ui.DriveComboBox->count(); ++i)
+    drives << ui.DriveComboBox->itemText(i);
+  EXPECT_TRUE(drives.contains("/"));
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady()) {
+      EXPECT_TRUE(drives.contains(volume.rootPath())) << volume.rootPath().toStdString();
+    }
+  }
+  // A tree of folders, two columns of it.
+  int shownColumns = 0;
+  for (int c = 0; c < ui.DirectoryListBox->model()->columnCount(); ++c)
+    shownColumns += ui.DirectoryListBox->isColumnHidden(c) ? 0 : 1;
+  EXPECT_EQ(shownColumns, 2);
+  // At first it shows the game folder.
+  EXPECT_EQ(directory.CurrentFolder(), folder.path());
+}
+
+TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
+  ASSERT_TRUE(QDir(folder.path()).mkpath("clase/notas"));
+  const QString chosen = folder.filePath("clase/notas");
+  RunModal([&] { directory.ChooseScoreDirectory(); },
+           [&] {
+             directory.ShowFolder(chosen);
+             Click(directory.ui()->BitBtn_aceptar);
+           });
+  EXPECT_EQ(points.scoreDirectory, chosen + "/");
+  EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
+
+  // Shown again, the list starts at the chosen folder; "Cancelar" keeps it and still writes.
+  QFile::remove(folder.filePath("directorio.txt"));
+  RunModal([&] { directory.ChooseScoreDirectory(); },
+           [&] {
+             EXPECT_EQ(directory.CurrentFolder(), chosen);
+             directory.ShowFolder(folder.path());
+             Click(directory.ui()->BitBtn_cancelar);
+           });
+  EXPECT_EQ(points.scoreDirectory, chosen + "/");
+  EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ScoreWindows, ChoosingADriveShowsItsFolders) {
+  QComboBox* drives = directory.ui()->DriveComboBox;
+  const int root = drives->findText("/");
+  ASSERT_GE(root, 0);
+  drives->setFocus();
+  drives->setCurrentIndex(root == 0 ? 1 : 0);
+  QTest::keyClick(drives, Qt::Key_Home);
+  EXPECT_EQ(drives->currentIndex(), 0);
+  EXPECT_EQ(directory.CurrentFolder(), drives->itemText(0));
+  // The folder list's root is the drive.
+  auto* model = static_cast<QFileSystemModel*>(directory.ui()->DirectoryListBox->model());
+  EXPECT_EQ(model->filePath(directory.ui()->DirectoryListBox->rootIndex()), drives->itemText(0));
+}
+
+TEST_F(ScoreWindows, TheCloseBoxCancelsAndTheFileIsWrittenEmpty) {
+  RunModal([&] { directory.ChooseScoreDirectory(); }, [&] { directory.close(); });
+  EXPECT_EQ(points.scoreDirectory, "");
+  QFile written(folder.filePath("directorio.txt"));
+  EXPECT_TRUE(written.exists());
+  EXPECT_EQ(written.size(), 0);
+}
+
+TEST_F(ScoreWindows, AFailedWriteOfTheFolderFileIsReported) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("directorio.txt"));  // a folder stands in the way
+  RunModal([&] { directory.ChooseScoreDirectory(); },
+           [&] { Click(directory.ui()->BitBtn_aceptar); });
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "plain");
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\nError.\n\nNO se ha podido guardar el archivo de configuración.\n"));
+}
+
+TEST(DirectoryFile, KeepsTheFirst297CharactersInWindows1252) {
+  const QString longFolder = "/" + QString(400, QChar('a')) + "/";
+  EXPECT_EQ(DirectoryFileText(longFolder), "/" + std::string(296, 'a'));
+  EXPECT_EQ(DirectoryFileText(QString::fromUtf8("/home/año/")), Ansi("/home/año/"));
+  EXPECT_EQ(DirectoryFileText(""), "");
+}
+
+// The options window, on its own: what each label does.
+
+class OptionsWindow : public ScoreWindows {
+ protected:
+  EndOfGameChoice Ask(const std::function<void()>& inside) {
+    EndOfGameChoice choice{};
+    RunModal([&] { choice = options.Ask(); }, inside);
+    return choice;
+  }
+
+  std::deque<bool> playersAnswers;  // what the players window ends with: true for "Jugar"
+  int playersShown = 0;
+  int pointsShown = 0;
+  TForm_op_fin options{&owner, dialogs,
+                       [this] {
+                         ++playersShown;
+                         const bool newGame = !playersAnswers.empty() && playersAnswers.front();
+                         if (!playersAnswers.empty())
+                           playersAnswers.pop_front();
+                         return newGame;
+                       },
+                       [this] {
+                         ++pointsShown;
+                         RunModal([&] { points.exec(); },
+                                  [&] { Click(points.ui()->BitBtn_cerrar); });
+                       }};
+};
+
+TEST_F(OptionsWindow, KeepsItsDesign) {
+  Ui::TForm_op_fin& ui = *options.ui();
+  EXPECT_EQ(options.windowTitle(), "Opciones de salida");
+  EXPECT_EQ(options.palette().color(QPalette::Window), QColor(255, 162, 117));  // 7709439
+  EXPECT_EQ(ui.Label_continuar->text(), "Continuar  el juego");
+  EXPECT_EQ(ui.Label_juegonuevo->text(), "Iniciar  nuevo  juego");
+  EXPECT_EQ(ui.Label_terminar->text(), "Terminar  el juego");
+  EXPECT_EQ(ui.Button_verpuntos->text(), "Los  10  mejores...");
+  EXPECT_EQ(TextColour(ui.Label_terminar), Qt::red);
+  int top = -1;
+  for (QLabel* label : {ui.Label_continuar, ui.Label_juegonuevo, ui.Label_terminar}) {
+    EXPECT_EQ(label->font().family(), "Arial");
+    EXPECT_TRUE(label->font().bold() && label->font().italic());
+    EXPECT_EQ(label->cursor().shape(), Qt::BitmapCursor);  // the hand
+    EXPECT_FALSE(label->cursor().pixmap().isNull());
+    EXPECT_GT(label->y(), top);  // top to bottom
+    top = label->y();
+  }
+  EXPECT_GT(ui.Button_verpuntos->y(), top);
+  EXPECT_FALSE(options.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(OptionsWindow, ContinuarCloses) {
+  EXPECT_EQ(Ask([&] { Click(options.ui()->Label_continuar); }), EndOfGameChoice::Continue);
+  EXPECT_FALSE(options.isVisible());
+}
+
+TEST_F(OptionsWindow, ANewGameClosesOnlyWhenThePlayersWindowSaysJugar) {
+  playersAnswers = {false, true};
+  const EndOfGameChoice choice = Ask([&] {
+    Click(options.ui()->Label_juegonuevo);  // the players window is closed: nothing happens
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(playersShown, 1);
+    Click(options.ui()->Label_juegonuevo);
+  });
+  EXPECT_EQ(choice, EndOfGameChoice::NewGame);
+  EXPECT_EQ(playersShown, 2);
+  EXPECT_FALSE(options.isVisible());
+}
+
+TEST_F(OptionsWindow, TerminarAsksFirst) {
+  dialogs.answers = {false, true};
+  const EndOfGameChoice choice = Ask([&] {
+    Click(options.ui()->Label_terminar);  // No
+    EXPECT_TRUE(options.isVisible());
+    Click(options.ui()->Label_terminar);  // Yes
+  });
+  EXPECT_EQ(choice, EndOfGameChoice::Quit);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const ShownMessage& message : dialogs.messages) {
+    EXPECT_EQ(message.kind, "question");
+    EXPECT_EQ(message.caption, "Lurimba");
+    EXPECT_EQ(message.text,
+              Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
+  }
+}
+
+TEST_F(OptionsWindow, TheTenBestOpenFromTheButtonAndTheOptionsStayOpen) {
+  Play("G", {{"ANA", 25}});
+  Ask([&] {
+    options.ui()->Button_verpuntos->setFocus();
+    QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Space);
+    EXPECT_EQ(pointsShown, 1);
+    EXPECT_EQ(Shown(1), "ANA");
+    EXPECT_TRUE(options.isVisible());
+    Click(options.ui()->Label_continuar);
+  });
+}
+
+TEST_F(OptionsWindow, OnlyTheLabelsClose) {
+  Ask([&] {
+    options.ui()->Button_verpuntos->setFocus();
+    QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
+    options.close();
+    EXPECT_TRUE(options.isVisible());
+    QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
+    EXPECT_TRUE(options.isVisible());
+    Click(options.ui()->Label_continuar);
+  });
+  EXPECT_EQ(playersShown + pointsShown, 0);
+}
+
+// Through the program: the real players window.
+
+TEST_F(WindowTest, NewGameFromTheOptionsTypesNamesInCapitals) {
+  StartUp({"ANA", "LUIS"});
+  TForm_op_fin& options = *program->Form_op_fin;
+  TForm_jugadores& playersWindow = *program->Form_jugadores;
+  OnScreenKeyboard& keyboard = main().keyboard();
+  ASSERT_FALSE(keyboard.UpperCase());
+  EndOfGameChoice choice{};
+  WhileModal([&] { choice = options.Ask(); },
+             [&] {
+               // Closed with its close box: the options stay.
+               WhileModal([&] { Click(options.ui()->Label_juegonuevo); },
+                          [&] {
+                            EXPECT_TRUE(keyboard.UpperCase());
+                            playersWindow.close();
+                          });
+               EXPECT_TRUE(options.isVisible());
+               EXPECT_FALSE(keyboard.UpperCase());
+               EXPECT_EQ(game().players().records[0].name, "ANA");
+               // "Jugar": a new game, and the options close.
+               WhileModal([&] { Click(options.ui()->Label_juegonuevo); },
+                          [&] {
+                            playersWindow.NameField(1)->setText("PEPA");
+                            playersWindow.ui()->Button_jugar->click();
+                          });
+             });
+  EXPECT_EQ(choice, EndOfGameChoice::NewGame);
+  EXPECT_FALSE(options.isVisible());
+  EXPECT_EQ(game().players().playerCount, 1);
+  EXPECT_EQ(game().players().records[0].name, "PEPA");
+  EXPECT_FALSE(keyboard.UpperCase());
+}
+
+TEST_F(WindowTest, TheOptionsShowTheProgramsPlayersInTheTenBest) {
+  StartUp({"ANA", "LUIS"});
+  for (char c : LettersToFind())  // a clean solve: 10 points for ANA and for the group
+    main().FormKeyPress(c);
+  TForm_puntos& points = *program->Form_puntos;
+  WhileModal([&] { program->Form_op_fin->Ask(); },
+             [&] {
+               WhileModal([&] { Click(program->Form_op_fin->ui()->Button_verpuntos); },
+                          [&] {
+                            EXPECT_EQ(points.NameLabel(1)->text(),
+                                      QString::fromUtf8("Grupo sin nombre"));
+                            EXPECT_EQ(points.NameLabel(2)->text(), "ANA");
+                            Click(points.ui()->BitBtn_cerrar);
+                          });
+               Click(program->Form_op_fin->ui()->Label_continuar);
+             });
+  EXPECT_EQ(program->Form_directorio->CurrentFolder(), folder.path());
+}
