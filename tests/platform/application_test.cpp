@@ -74,3 +74,29 @@ TEST_F(EscapedException, IsShownInThePlainMessageAndTheProgramGoesOn) {
   QCoreApplication::exec();
   EXPECT_TRUE(looped);
 }
+
+TEST_F(EscapedException, ReachesThePlayerInTheFrameworksOwnBoxInSpanish) {
+  QtDialogs boxes;
+  application()->ShowExceptionsWith(&boxes);
+  QWidget window;
+  auto* button = new QPushButton("Jugar", &window);
+  QObject::connect(button, &QPushButton::clicked, [] { throw std::out_of_range("vector"); });
+  window.show();
+  QString title, text, buttons;
+  QMessageBox::Icon icon = QMessageBox::Critical;
+  WhileOpen([&] { QTest::mouseClick(button, Qt::LeftButton); },
+            [&](QWidget* modal) {
+              auto* box = qobject_cast<QMessageBox*>(modal);
+              ASSERT_NE(box, nullptr);
+              title = box->windowTitle();
+              text = box->text();
+              icon = box->icon();
+              for (QAbstractButton* b : box->buttons())
+                buttons += b->text().remove('&');
+              QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+            });
+  EXPECT_EQ(title.toStdString(), "Lurimba");
+  EXPECT_EQ(text.toStdString(), "vector");
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_EQ(buttons.toStdString(), "Aceptar");
+}
