@@ -4,6 +4,7 @@
 #include <QProxyStyle>
 
 #include "app/program.h"
+#include "platform/application.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
@@ -24,7 +25,7 @@ class HintStyle : public QProxyStyle {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   QApplication::setApplicationName("Lurimba");
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
   QtSoundPlayer sound;
   Program program(folder, dialogs, sound);
   dialogs.SetOwner(program.Form_juego.get());
+  app.ShowExceptionsWith(&dialogs);
   program.Form_juego->showMaximized();
   return QApplication::exec();
 }

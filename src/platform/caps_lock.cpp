@@ -54,8 +54,12 @@ bool CapsLockEmulation::eventFilter(QObject* watched, QEvent* event) {
   if (!widget)
     return false;
   if (key->key() == Qt::Key_CapsLock) {
+    // The key goes to the focused child first and, unhandled, on up to the main
+    // window; this filter sees it at every step. It flips the case once, at the
+    // first, and the key goes no further.
     if (event->type() == QEvent::KeyPress && widget->window() == mainWindow && onCapsLockKey) {
       onCapsLockKey();
+      return true;
     }
     return false;
   }
@@ -65,7 +69,9 @@ bool CapsLockEmulation::eventFilter(QObject* watched, QEvent* event) {
   const QString wanted = InKeyboardCase(text, key->modifiers() & Qt::ShiftModifier);
   if (wanted == text)
     return false;
-  // Deliver the letter in the keyboard's case instead of the one typed.
+  // Deliver the letter in the keyboard's case instead of the one typed; the
+  // replacement passes up on its own, unfiltered, and the typed one stops here,
+  // so the letter is rewritten and delivered once.
   QKeyEvent changed(key->type(), key->key(), key->modifiers(), wanted, key->isAutoRepeat(),
                     static_cast<ushort>(key->count()));
   resending = true;

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -23,6 +24,27 @@ QString FilterList(const OpenFileRequest& request) {
   for (const std::string& filter : request.filters)
     filters << ToQt(filter);
   return filters.join(";;");
+}
+
+// "Todos (*.*)" means every file, as it always has for the program's users; Qt
+// reads "*.*" as names with a dot and would hide "ejemplo". The text stays as
+// shown; while it is the chosen filter, the list shows every file.
+bool MeansEveryFile(const QString& filter) {
+  return filter.endsWith("(*.*)");
+}
+
+void ListEveryFileForStarDotStar(QFileDialog& dialog) {
+  auto apply = [&dialog] {
+    // The filter chosen now, not the one that queued this: the choice may have moved on.
+    if (!MeansEveryFile(dialog.selectedNameFilter()))
+      return;
+    if (auto* model = dialog.findChild<QFileSystemModel*>())
+      model->setNameFilters({"*"});
+  };
+  // Queued: Qt sets the chosen filter's patterns on the list when the choice is
+  // made; this runs after it.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, apply, Qt::QueuedConnection);
+  apply();
 }
 
 }  // namespace
@@ -54,6 +76,9 @@ std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request
   QFileDialog dialog(owner_, ToQt(request.title), start.path(), FilterList(request));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly);
+  // Qt's own dialog, whose list the filters above can reach, on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  ListEveryFileForStarDotStar(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return dialog.selectedFiles().first().toStdString();

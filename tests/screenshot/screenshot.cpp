@@ -37,6 +37,16 @@ void Save(const QString& name) {
   }
 }
 
+// The main window alone, even while a dialog stands in front of it.
+void SaveWindow(QWidget& window, const QString& name) {
+  Settle();
+  const QString path = outputFolder + "/" + name + ".png";
+  if (!window.grab().save(path)) {
+    ++failures;
+    qWarning("could not save %s", qPrintable(path));
+  }
+}
+
 // Runs `action` once `window` is on screen (modal windows block their opener).
 void WhenVisible(QWidget* window, const std::function<void()>& action) {
   auto* poll = new QTimer;
@@ -116,13 +126,23 @@ int main(int argc, char* argv[]) {
   Save(prefix + "6-word-solved");
   program.Form_Acierto->Seguir()->click();
 
-  // A lost word.
+  // A lost word: the floor breaks piece by piece under the child.
   WhenVisible(program.Form_Error, [&] {
+    SaveWindow(main, prefix + "floor-6-breaks");
     Save(prefix + "7-word-failed");
     program.Form_Error->Seguir()->click();
   });
+  // The child comes back into the room at the next steps of the game timer.
+  for (int tick = 0;
+       tick < 12 && !main.ui()->Image_nigno1->isVisible() && !main.ui()->Image_nigno2->isVisible();
+       ++tick)
+    main.Timer_juegoTimer();
   for (int wrong = 0; wrong < 6 && game.state().wordInPlay; ++wrong) {
     main.FormKeyPress(WrongLetter(game, wrong));
+    if (wrong == 0)
+      SaveWindow(main, prefix + "floor-1-break");
+    if (wrong == 2)
+      SaveWindow(main, prefix + "floor-3-breaks");
   }
   Settle();
 

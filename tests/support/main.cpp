@@ -1,12 +1,13 @@
 // Window tests run on Qt's offscreen platform, with no display.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "platform/application.h"
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  // The program's own application: Qt's texts in Spanish, escaped exceptions shown.
+  Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 // The introduction: the castle at night behind the story, and its three
-// animations: candles and a bat (each tiled over white) and the keep's tower
+// animations: candles and a bat (each the size of its box) and the keep's tower
 // with its pennant, laid over the picture.
 #include <array>
 #include <cmath>
@@ -45,7 +45,12 @@ struct Candle {
   QColor wax;
 };
 
-constexpr QSize kCandleTile{82, 80};
+// The picture is exactly the size of its box in the introduction (246x160 at
+// (-15,350)), so the tiling control shows it once. The window shows its rows
+// 0..115 only, and the story's last lines pass over rows 0..44 right of x 75:
+// the candles stand low in the left corner, clear of the text.
+constexpr QSize kCandleTile{246, 160};
+constexpr QPoint kCandlesAt{18, 34};
 const std::array<Candle, 3> kCandles{{{22, 46, 11, QColor(252, 238, 214)},
                                       {41, 30, 13, QColor(250, 196, 206)},
                                       {60, 52, 11, QColor(190, 216, 248)}}};
@@ -97,6 +102,7 @@ QImage candleImage(const std::array<FlameShape, 3>& flames) {
   QImage image = transparentImage(kCandleTile.width(), kCandleTile.height());
   QPainter p(&image);
   prepare(p);
+  p.translate(kCandlesAt);
   drawTray(p);
   for (std::size_t i = 0; i < kCandles.size(); ++i) {
     drawCandle(p, kCandles[i]);
@@ -118,7 +124,7 @@ void makeCandles(Output& out) {
       {{{14, 8, 0}, {12, 7.5, 0}, {13, 8, 0.5}}},
   }};
   const std::array<int, 7> delays{8, 11, 9, 12, 10, 13, 9};
-  const QRect flames(10, 6, 62, 48);
+  const QRect flames = QRect(10, 6, 62, 48).translated(kCandlesAt);
   std::vector<GifFrame> frames;
   frames.push_back({candleImage(steps[0]), QPoint(0, 0), delays[0], Disposal::Keep});
   for (std::size_t i = 1; i < steps.size(); ++i) {
@@ -131,13 +137,17 @@ void makeCandles(Output& out) {
 
 // ---- Bat: comes out from behind the moon, loops and hides again. ----
 
-constexpr QSize kBatTile{84, 80};
+// Exactly the size of its box (251x160 at (55,400)), of which the window shows
+// rows 0..65: the moon sits between the candles and the "Seguir" button.
+constexpr QSize kBatTile{251, 160};
+constexpr QPoint kMoonAt{120, 0};
 const QPointF kMoonCentre(56, 26);
 
 QImage moonImage(qreal batT, bool withBat) {
   QImage image = transparentImage(kBatTile.width(), kBatTile.height());
   QPainter p(&image);
   prepare(p);
+  p.translate(kMoonAt);
   for (const auto& [c, s] : {std::pair{QPointF(14, 14), 3.5}, std::pair{QPointF(24, 66), 3.0},
                              std::pair{QPointF(74, 62), 3.5}, std::pair{QPointF(36, 32), 2.5}}) {
     drawTwinkle(p, c, s);

@@ -14,21 +14,29 @@ inline constexpr QSize kRoomSize{640, 200};
 inline constexpr int kVisibleBottom = 190;
 // Calm dark strip where the game writes its title.
 inline constexpr int kCeilingHeight = 25;
-// Where the back wall meets the floor.
-inline constexpr int kWallFloorY = 166;
+// Where the back wall meets the floor: high enough that the floor the child
+// stands on is seen whole above the word panel.
+inline constexpr int kWallFloorY = 148;
 
-// The six breakable slabs under the child.
+// The six breakable slabs, one row under and beside the child, as deep as the
+// floor shows: large enough to be seen from the back of a classroom.
 inline constexpr int kSlabCount = 6;
-inline constexpr int kSlabLeft = 15;
-inline constexpr int kSlabWidth = 30;
-inline constexpr int kSlabTop = 172;
+inline constexpr int kSlabLeft = 6;
+inline constexpr int kSlabWidth = 42;
+inline constexpr int kSlabTop = 150;
 inline constexpr int kSlabBottom = 190;  // exclusive
+inline constexpr QRect slabPlace(int place) {
+  return QRect(kSlabLeft + place * kSlabWidth, kSlabTop, kSlabWidth, kSlabBottom - kSlabTop);
+}
+// The slab the n-th mistake breaks (0-based): the breaks come from the far end
+// towards the child, and the last one opens under the child's feet.
+inline constexpr int kBreakOrder[kSlabCount] = {5, 4, 3, 0, 2, 1};
 inline constexpr QRect slabRect(int index) {
-  return QRect(kSlabLeft + index * kSlabWidth, kSlabTop, kSlabWidth, kSlabBottom - kSlabTop);
+  return slabPlace(kBreakOrder[index]);
 }
 
 // The arched doorway on the right (inside of the stone frame).
-inline constexpr QRect kDoorOpening{566, 52, 60, 114};
+inline constexpr QRect kDoorOpening{566, 42, 60, 106};
 inline constexpr int kDoorFrameWidth = 7;
 
 // The child picture: 80x135, soles on image row 125.

@@ -60,11 +60,11 @@ void drawSideShade(QPainter& p) {
   QLinearGradient left(0, 0, 40, 0);
   left.setColorAt(0, QColor(40, 24, 20, 70));
   left.setColorAt(1, QColor(40, 24, 20, 0));
-  p.fillRect(QRectF(0, 28, 40, 138), left);
+  p.fillRect(QRectF(0, 28, 40, layout::kWallFloorY - 28), left);
   QLinearGradient right(640, 0, 600, 0);
   right.setColorAt(0, QColor(40, 24, 20, 70));
   right.setColorAt(1, QColor(40, 24, 20, 0));
-  p.fillRect(QRectF(600, 28, 40, 138), right);
+  p.fillRect(QRectF(600, 28, 40, layout::kWallFloorY - 28), right);
 }
 
 void drawTorchGlow(QPainter& p) {
@@ -163,33 +163,33 @@ void drawFlagstoneRow(QPainter& p, qreal top, qreal bottom, qreal from, qreal to
 
 void drawSlabs(QPainter& p) {
   for (int i = 0; i < layout::kSlabCount; ++i) {
-    const QRectF r = QRectF(layout::slabRect(i)).adjusted(0.75, 0.75, -0.75, -0.75);
+    const QRectF r = QRectF(layout::slabPlace(i)).adjusted(1, 1, -1, -1);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, kSlab.lighter(106));
-    g.setColorAt(1, kSlab.darker(108));
-    p.setPen(QPen(kSlabLine, 1.5));
+    g.setColorAt(0, kSlab.lighter(108));
+    g.setColorAt(1, kSlab.darker(110));
+    p.setPen(QPen(kSlabLine, 2.0));
     p.setBrush(g);
-    p.drawRoundedRect(r, 2.5, 2.5);
-    p.setPen(QPen(QColor(255, 246, 226, 170), 1.0));
-    p.drawLine(QPointF(r.left() + 2.5, r.top() + 1.8), QPointF(r.right() - 2.5, r.top() + 1.8));
-    // A couple of tiny speckles so the slabs read as stone.
+    p.drawRoundedRect(r, 3.5, 3.5);
+    p.setPen(QPen(QColor(255, 246, 226, 180), 1.5));
+    p.drawLine(QPointF(r.left() + 3.5, r.top() + 2.5), QPointF(r.right() - 3.5, r.top() + 2.5));
+    // A few speckles so the slabs read as stone.
     p.setPen(Qt::NoPen);
     p.setBrush(kSlab.darker(118));
-    p.drawEllipse(QPointF(r.left() + 8 + (i * 7) % 13, r.top() + 9 + (i % 3) * 2), 1.2, 0.9);
-    p.drawEllipse(QPointF(r.right() - 6 - (i * 5) % 9, r.top() + 6 + (i % 2) * 4), 1.0, 0.8);
+    p.drawEllipse(QPointF(r.left() + 9 + (i * 7) % 15, r.top() + 12 + (i % 3) * 5), 1.6, 1.2);
+    p.drawEllipse(QPointF(r.right() - 8 - (i * 5) % 11, r.top() + 8 + (i % 2) * 14), 1.4, 1.0);
+    p.drawEllipse(QPointF(r.center().x() + (i % 2 ? 4 : -5), r.bottom() - 7), 1.2, 0.9);
   }
 }
 
 void drawFloor(QPainter& p) {
   Rng rng(0x51AB5);
   const int wallY = layout::kWallFloorY;
+  const int slabsRight = layout::kSlabLeft + layout::kSlabCount * layout::kSlabWidth;
+  const int middle = (layout::kSlabTop + layout::kSlabBottom) / 2;
   p.fillRect(QRectF(0, wallY, 640, 200 - wallY), kFloorLine);
-  drawFlagstoneRow(p, wallY, layout::kSlabTop, -20, 640, rng, kFloorStone.darker(112));
-  drawFlagstoneRow(p, layout::kSlabTop, layout::kSlabBottom, -25, layout::kSlabLeft, rng,
-                   kFloorStone);
-  drawFlagstoneRow(p, layout::kSlabTop, layout::kSlabBottom,
-                   layout::kSlabLeft + layout::kSlabCount * layout::kSlabWidth, 640, rng,
-                   kFloorStone);
+  drawFlagstoneRow(p, wallY, layout::kSlabBottom, -25, layout::kSlabLeft, rng, kFloorStone);
+  drawFlagstoneRow(p, wallY, middle, slabsRight, 640, rng, kFloorStone.darker(112));
+  drawFlagstoneRow(p, middle, layout::kSlabBottom, slabsRight - 20, 640, rng, kFloorStone);
   drawFlagstoneRow(p, layout::kSlabBottom, 205, -10, 640, rng, kFloorStone.darker(110));
   QLinearGradient shadow(0, wallY, 0, wallY + 6);
   shadow.setColorAt(0, QColor(40, 24, 20, 110));

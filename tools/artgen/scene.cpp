@@ -52,57 +52,31 @@ QImage renderStandingChild(const ChildPose& pose, bool shadow = true) {
   return image;
 }
 
-// A crack that wanders from the impact point to the edge of the slab.
+// A crack that wanders from the hole's rim towards the edge of the slab.
 QPainterPath crackRay(QPointF from, qreal angleDeg, const QRectF& slab, Rng& rng) {
   QPainterPath path(from);
   QPointF pt = from;
   qreal angle = angleDeg;
-  for (int i = 0; i < 6 && slab.contains(pt); ++i) {
-    angle += rng.uniform(-28, 28);
-    const qreal len = rng.uniform(4, 7);
+  for (int i = 0; i < 4 && slab.contains(pt); ++i) {
+    angle += rng.uniform(-25, 25);
+    const qreal len = rng.uniform(3, 5);
     const qreal rad = qDegreesToRadians(angle);
-    pt += QPointF(len * std::cos(rad), len * 0.7 * std::sin(rad));
+    pt += QPointF(len * std::cos(rad), len * 0.8 * std::sin(rad));
     path.lineTo(pt);
   }
   return path;
 }
 
-void drawCrackedSlab(QPainter& p, const QRectF& slab, int damage) {
-  Rng rng(0xC4AC0 + static_cast<unsigned>(damage) * 977);
-  const QPointF impact(slab.center().x() + rng.uniform(-5, 5),
-                       slab.center().y() + rng.uniform(-2, 2));
-  p.save();
-  p.setClipRect(slab.adjusted(1.2, 1.2, -1.2, -1.2));
-  // A sunken, darker patch around the impact.
-  QRadialGradient dent(impact, 6 + damage);
-  dent.setColorAt(0, QColor(70, 44, 30, 150));
-  dent.setColorAt(1, QColor(70, 44, 30, 0));
-  p.setPen(Qt::NoPen);
-  p.setBrush(dent);
-  p.drawEllipse(impact, 6.0 + damage, 6.0 + damage);
-  const int rays = 3 + damage;
-  for (int i = 0; i < rays; ++i) {
-    const qreal angle = i * 360.0 / rays + rng.uniform(-20, 20);
-    const QPainterPath ray = crackRay(impact, angle, slab.adjusted(-3, -3, 3, 3), rng);
-    p.save();
-    p.translate(0.8, 0.8);
-    strokeLine(p, ray, 1.0, kSlab.lighter(115));
-    p.restore();
-    strokeLine(p, ray, 1.6, kCrack);
-  }
-  p.restore();
-}
-
 QPainterPath jaggedHole(const QRectF& r, Rng& rng) {
   QPainterPath hole;
-  const int perSide = 5;
+  const int perSide = 6;
   const std::array<QPointF, 4> corners{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
   for (int side = 0; side < 4; ++side) {
     const QPointF a = corners[static_cast<std::size_t>(side)];
     const QPointF b = corners[static_cast<std::size_t>((side + 1) % 4)];
     for (int i = 0; i < perSide; ++i) {
       const QPointF pt = a + (b - a) * (static_cast<qreal>(i) / perSide) +
-                         QPointF(rng.uniform(-1.8, 1.8), rng.uniform(-1.5, 1.5));
+                         QPointF(rng.uniform(-3.0, 3.0), rng.uniform(-2.6, 2.6));
       if (side == 0 && i == 0) {
         hole.moveTo(pt);
       } else {
@@ -114,45 +88,84 @@ QPainterPath jaggedHole(const QRectF& r, Rng& rng) {
   return hole;
 }
 
-void drawHoleSlab(QPainter& p, const QRectF& slab) {
-  Rng rng(0x401E);
-  const QRectF inner = slab.adjusted(3.5, 2.5, -3.5, -1.0);
+// A broken piece of slab: a lumpy polygon around `centre`, turned by `angle`.
+QPainterPath stonePath(QPointF centre, qreal size, qreal angle, Rng& rng) {
+  QPainterPath stone;
+  const int corners = 6;
+  for (int i = 0; i < corners; ++i) {
+    const qreal a = qDegreesToRadians(angle + i * 360.0 / corners + rng.uniform(-12, 12));
+    const qreal r = size * rng.uniform(0.7, 1.0);
+    const QPointF pt = centre + QPointF(r * std::cos(a), r * 0.75 * std::sin(a));
+    if (i == 0) {
+      stone.moveTo(pt);
+    } else {
+      stone.lineTo(pt);
+    }
+  }
+  stone.closeSubpath();
+  return stone;
+}
+
+// Stones tumbling into the dark: the deeper, the smaller and darker; the
+// first one trails two short streaks to show the fall.
+void drawFallingStones(QPainter& p, const QRectF& gap, Rng& rng) {
+  struct Fall {
+    qreal x, y, size, shade;
+  };
+  const std::array<Fall, 3> falls{
+      {{0.34, 0.42, 8.0, 100}, {0.70, 0.66, 5.5, 135}, {0.46, 0.88, 3.5, 175}}};
+  for (std::size_t i = 0; i < falls.size(); ++i) {
+    const Fall& f = falls[i];
+    const QPointF c(gap.left() + gap.width() * f.x + rng.uniform(-2, 2),
+                    gap.top() + gap.height() * f.y);
+    if (i == 0) {
+      for (const qreal dx : {-f.size * 0.45, f.size * 0.3}) {
+        QPainterPath streak(c + QPointF(dx, -f.size * 0.8 - 2));
+        streak.lineTo(c + QPointF(dx, -f.size * 0.8 - 6));
+        strokeLine(p, streak, 1.0, QColor(240, 220, 190, 110));
+      }
+    }
+    const QColor face = kSlab.darker(static_cast<int>(f.shade));
+    fillOutlined(p, stonePath(c, f.size, rng.uniform(0, 60), rng), face, 1.3);
+    // The lit top of the stone.
+    QPainterPath lit(c + QPointF(-f.size * 0.45, -f.size * 0.3));
+    lit.lineTo(c + QPointF(f.size * 0.3, -f.size * 0.45));
+    strokeLine(p, lit, 1.2, face.lighter(125));
+  }
+}
+
+// A slab broken through: a dark gap with jagged edges, stones falling into it
+// and cracks running out into what is left of the slab.
+void drawBrokenSlab(QPainter& p, const QRectF& slab, unsigned seed) {
+  Rng rng(seed);
+  const QRectF inner = slab.adjusted(6, 5, -6, -4);
   const QPainterPath hole = jaggedHole(inner, rng);
   QLinearGradient depth(inner.topLeft(), inner.bottomLeft());
   depth.setColorAt(0, kHoleSide);
-  depth.setColorAt(0.3, kHoleDeep.lighter(130));
-  depth.setColorAt(1, kHoleDeep);
-  fillOutlined(p, hole, Qt::black, 0);
+  depth.setColorAt(0.25, kHoleDeep);
+  depth.setColorAt(1, QColor(8, 4, 4));
   p.save();
   p.setClipPath(hole);
-  p.fillRect(inner.adjusted(-3, -3, 3, 3), depth);
+  p.fillRect(inner.adjusted(-4, -4, 4, 4), depth);
+  drawFallingStones(p, inner, rng);
   p.restore();
-  strokeLine(p, hole, 1.6, kCrack);
-  // Little broken bits lying on the rim.
-  p.setPen(QPen(kCrack, 1.0));
-  p.setBrush(kSlab.darker(110));
-  for (const QPointF& c :
-       {slab.topLeft() + QPointF(6, 2.5), slab.topRight() + QPointF(-9, 2.0),
-        slab.bottomLeft() + QPointF(4.0, -6), slab.topRight() + QPointF(-3.5, 9)}) {
-    QPainterPath chip;
-    chip.moveTo(c + QPointF(-2, 1.2));
-    chip.lineTo(c + QPointF(0.5, -1.6));
-    chip.lineTo(c + QPointF(2.2, 1.0));
-    chip.closeSubpath();
-    p.drawPath(chip);
+  strokeLine(p, hole, 2.2, kCrack);
+  p.save();
+  p.setClipRect(slab.adjusted(1.5, 1.5, -1.5, -1.5));
+  for (const QPointF& from : {inner.topLeft(), inner.topRight(), inner.bottomRight(),
+                              inner.bottomLeft(), QPointF(inner.center().x(), inner.top())}) {
+    const qreal angle =
+        qRadiansToDegrees(std::atan2(from.y() - inner.center().y(), from.x() - inner.center().x()));
+    strokeLine(p, crackRay(from, angle, slab, rng), 1.5, kCrack);
   }
+  p.restore();
 }
 
 QImage renderBrokenSlab(int index) {
   QImage image = transparentImage(layout::kRoomSize.width(), layout::kRoomSize.height());
   QPainter p(&image);
   prepare(p);
-  const QRectF slab(layout::slabRect(index));
-  if (index == layout::kSlabCount - 1) {
-    drawHoleSlab(p, slab);
-  } else {
-    drawCrackedSlab(p, slab, index + 1);
-  }
+  drawBrokenSlab(p, QRectF(layout::slabRect(index)), 0x401E + static_cast<unsigned>(index) * 977);
   return image;
 }
 
@@ -171,7 +184,7 @@ constexpr std::array<ExitStep, 8> kExitSteps{{{100, 175, 0, false, 0.0},
                                               {388, 175, 0, false, 0.35},
                                               {460, 175, 1, false, 0.8},
                                               {538, 175, 2, false, 1.0},
-                                              {603, 168, 1, true, 1.0}}};
+                                              {603, 150, 1, true, 1.0}}};
 
 void drawOpenDoor(QPainter& p, qreal open) {
   const QRectF opening(layout::kDoorOpening);
