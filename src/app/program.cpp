@@ -10,7 +10,7 @@ Program::Program(Dialogs& dialogs, SoundPlayer& sound)
       Form_op_fin(new TForm_op_fin(Form_juego.get())),
       Form_puntos(new TForm_puntos(Form_juego.get())),
       Form_charboton(new TForm_charboton(Form_juego.get())),
-      Form_dibujof(new TForm_dibujof(Form_juego.get())),
+      Form_dibujof(new TForm_dibujof(Form_juego.get(), dialogs)),
       Form_puzle(new TForm_puzle(Form_juego.get())),
       Form_teclado(new TForm_teclado(Form_juego.get())),
       Form_directorio(new TForm_directorio(Form_juego.get())) {
