@@ -222,7 +222,7 @@ class Player {
     if (++drawingRecords_ > kWmfMaxDrawingRecords)
       return false;
     Draw(record);
-    return true;
+    return !overBudget_;
   }
 
  private:
@@ -245,6 +245,17 @@ class Player {
       default:
         return false;
     }
+  }
+
+  // Counts the pixels a shape covers against the budget of the whole file;
+  // false, and nothing more is drawn, once the budget is spent.
+  bool Spend(const QRectF& logical) {
+    const QRectF covered =
+        painter_.transform().mapRect(logical).intersected(QRectF(QPointF(0, 0), size_));
+    paintedPixels_ += covered.isEmpty() ? 0.0 : covered.width() * covered.height();
+    overBudget_ = overBudget_ ||
+                  paintedPixels_ > kWmfMaxPaintedScreens * size_.width() * double(size_.height());
+    return !overBudget_;
   }
 
   int Param(const Record& record, qsizetype index) const {
@@ -339,28 +350,35 @@ class Player {
       case kLineTo:
         if (record.words >= 2) {
           const QPointF to(Param(record, 1), Param(record, 0));
-          painter_.drawLine(position_, to);
+          if (Spend(QRectF(position_, to).normalized()))
+            painter_.drawLine(position_, to);
           position_ = to;
         }
         break;
       case kPolygon:
-        if (record.words >= 1)
-          painter_.drawPolygon(Points(record, 1, Param(record, 0)), fillRule_);
+        if (record.words >= 1) {
+          const QPolygonF points = Points(record, 1, Param(record, 0));
+          if (Spend(points.boundingRect()))
+            painter_.drawPolygon(points, fillRule_);
+        }
         break;
       case kPolyline:
-        if (record.words >= 1)
-          painter_.drawPolyline(Points(record, 1, Param(record, 0)));
+        if (record.words >= 1) {
+          const QPolygonF points = Points(record, 1, Param(record, 0));
+          if (Spend(points.boundingRect()))
+            painter_.drawPolyline(points);
+        }
         break;
       case kRectangle:
-        if (record.words >= 4)
+        if (record.words >= 4 && Spend(Box(record, 0)))
           painter_.drawRect(Box(record, 0));
         break;
       case kEllipse:
-        if (record.words >= 4)
+        if (record.words >= 4 && Spend(Box(record, 0)))
           painter_.drawEllipse(Box(record, 0));
         break;
       case kRoundRect:
-        if (record.words >= 6) {
+        if (record.words >= 6 && Spend(Box(record, 2))) {
           const double height = std::abs(Param(record, 0)) / 2.0;
           const double width = std::abs(Param(record, 1)) / 2.0;
           painter_.drawRoundedRect(Box(record, 2), width, height, Qt::AbsoluteSize);
@@ -392,7 +410,8 @@ class Player {
       path.closeSubpath();
       next += 2 * count;
     }
-    painter_.drawPath(path);
+    if (Spend(path.boundingRect()))
+      painter_.drawPath(path);
   }
 
   const QByteArray& bytes_;
@@ -404,6 +423,8 @@ class Player {
   Qt::FillRule fillRule_ = Qt::OddEvenFill;
   QPointF position_;
   int drawingRecords_ = 0;
+  double paintedPixels_ = 0;
+  bool overBudget_ = false;
 };
 
 }  // namespace

@@ -13,8 +13,11 @@
 // The largest picture a metafile may ask for.
 inline constexpr int kWmfMaxSide = 4096;
 inline constexpr qint64 kWmfMaxPixels = 4096LL * 3072;
-// Records that draw; a file with more is refused (it would take too long to show).
+// What drawing a file may cost, so that no file takes long to show: the
+// records that draw, and the pixels their shapes cover, counted in whole
+// pictures. A file that asks for more is refused.
 inline constexpr int kWmfMaxDrawingRecords = 100000;
+inline constexpr int kWmfMaxPaintedScreens = 64;
 
 // True when the bytes begin like a Windows metafile (with or without the
 // placeable header that gives its size).
@@ -28,5 +31,6 @@ std::optional<QSize> WmfPictureSize(const QByteArray& bytes);
 
 // The picture drawn on white, or a null image when the bytes are not a whole
 // Windows metafile: a bad header, a size refused by WmfPictureSize, a record
-// that runs past the end of the data or no end-of-file record.
+// that runs past the end of the data, no end-of-file record, or more drawing
+// than the limits above allow.
 QImage ReadWmf(const QByteArray& bytes);

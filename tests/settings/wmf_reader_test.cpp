@@ -237,6 +237,18 @@ TEST(WmfReaderTest, AnAbsurdSizeIsRefusedBeforeAnythingIsDrawn) {
   EXPECT_TRUE(ReadWmf(bytes).isNull());
 }
 
+TEST(WmfReaderTest, AFileThatPaintsThePictureOverTooManyTimesIsRefused) {
+  // Each rectangle covers the whole picture (and more: only the picture counts).
+  const auto covering = [](int times) {
+    WmfBuilder builder;
+    for (int i = 0; i < times; ++i)
+      builder.Rect(-50, -50, 150, 150);
+    return builder.Placeable(100, 100);
+  };
+  EXPECT_FALSE(ReadWmf(covering(kWmfMaxPaintedScreens)).isNull());
+  EXPECT_TRUE(ReadWmf(covering(kWmfMaxPaintedScreens + 1)).isNull());
+}
+
 TEST(WmfReaderTest, PolygonCountsThatDoNotFitTheirRecordDrawNothing) {
   // A polygon that claims 1000 points but holds two, and a polypolygon likewise.
   const QByteArray bytes = WmfBuilder()
