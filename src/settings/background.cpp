@@ -141,6 +141,7 @@ void Background::Mp_ColordefondoClick() {
 }
 
 void Background::Mp_ImagendefondoClick() {
+  RestoreStartDirectory();  // the chooser starts in "fondos" of the game folder
   const BackgroundMode remembered = settings_.backgroundMode;
   settings_.backgroundMode = BackgroundMode::Picture;
   const std::optional<ChosenBackground> chosen = chooser_.Choose(BackgroundKind::Picture);
@@ -153,6 +154,7 @@ void Background::Mp_ImagendefondoClick() {
 }
 
 void Background::Mp_TexturaparafondoClick() {
+  RestoreStartDirectory();
   const BackgroundMode remembered = settings_.backgroundMode;
   settings_.backgroundMode = BackgroundMode::Texture;
   const std::optional<ChosenBackground> chosen = chooser_.Choose(BackgroundKind::Texture);
