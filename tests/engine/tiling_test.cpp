@@ -39,6 +39,10 @@ struct CoverCase {
   int tileWidth, tileHeight, screenWidth, screenHeight;
 };
 
+void PrintTo(const CoverCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class TilingCoverTest : public ::testing::TestWithParam<CoverCase> {};
 
 // Every pixel of the screen lies under some tile, whatever the sizes.

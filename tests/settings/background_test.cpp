@@ -286,6 +286,10 @@ struct BadTexture {
   QByteArray bytes;  // empty name: the file is deleted
 };
 
+void PrintTo(const BadTexture& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class BackgroundBadTextureTest : public BackgroundTest,
                                  public ::testing::WithParamInterface<BadTexture> {};
 

@@ -194,6 +194,10 @@ struct RefusedCase {
   QByteArray bytes;
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class WmfRefusedTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(WmfRefusedTest, GivesNoPicture) {
