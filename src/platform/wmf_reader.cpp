@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <vector>
 
 namespace {
@@ -103,7 +104,9 @@ struct Record {
 // runs past the end of the data or the data ends without an end-of-file record.
 template <typename Visit>
 bool ForEachRecord(const QByteArray& bytes, qsizetype at, Visit visit) {
-  while (at + kRecordHeaderBytes <= bytes.size()) {
+  for (int count = 0; at + kRecordHeaderBytes <= bytes.size(); ++count) {
+    if (count > kWmfMaxRecords)
+      return false;
     const std::uint32_t sizeWords = U32(bytes, at);
     Record record;
     record.function = U16(bytes, at + 4);
@@ -159,6 +162,8 @@ class Player {
  public:
   Player(const QByteArray& bytes, const Header& header, QSize size, QPainter& painter)
       : bytes_(bytes), size_(size), painter_(painter), objects_(header.objectCount) {
+    for (int slot = 0; slot < header.objectCount; ++slot)
+      freeSlots_.insert(freeSlots_.end(), slot);
     if (header.placeable) {
       windowOrigin_ = header.frame.topLeft();
       windowExtent_ = header.frame.size();
@@ -207,8 +212,8 @@ class Player {
           Select(static_cast<std::uint16_t>(Param(record, 0)));
         return true;
       case kDeleteObject:
-        if (record.words >= 1 && static_cast<std::uint16_t>(Param(record, 0)) < objects_.size())
-          objects_[static_cast<std::uint16_t>(Param(record, 0))] = std::nullopt;
+        if (record.words >= 1)
+          DeleteObject(static_cast<std::uint16_t>(Param(record, 0)));
         return true;
       case kMoveTo:
         if (record.words >= 2)
@@ -309,12 +314,17 @@ class Player {
 
   // A new object takes the first free slot; with none free it is lost.
   void AddObject(const Object& object) {
-    for (auto& slot : objects_) {
-      if (!slot) {
-        slot = object;
-        return;
-      }
-    }
+    if (freeSlots_.empty())
+      return;
+    objects_[*freeSlots_.begin()] = object;
+    freeSlots_.erase(freeSlots_.begin());
+  }
+
+  void DeleteObject(std::size_t index) {
+    if (index >= objects_.size() || !objects_[index])
+      return;
+    objects_[index] = std::nullopt;
+    freeSlots_.insert(static_cast<int>(index));
   }
 
   void Select(std::size_t index) {
@@ -418,6 +428,7 @@ class Player {
   QSize size_;
   QPainter& painter_;
   std::vector<std::optional<Object>> objects_;
+  std::set<int> freeSlots_;  // the lowest is taken first
   QPoint windowOrigin_;
   QSize windowExtent_;
   Qt::FillRule fillRule_ = Qt::OddEvenFill;

@@ -13,9 +13,10 @@
 // The largest picture a metafile may ask for.
 inline constexpr int kWmfMaxSide = 4096;
 inline constexpr qint64 kWmfMaxPixels = 4096LL * 3072;
-// What drawing a file may cost, so that no file takes long to show: the
-// records that draw, and the pixels their shapes cover, counted in whole
+// What drawing a file may cost, so that no file takes long to show: its
+// records, the records that draw, and the pixels their shapes cover, counted in whole
 // pictures. A file that asks for more is refused.
+inline constexpr int kWmfMaxRecords = 1000000;
 inline constexpr int kWmfMaxDrawingRecords = 100000;
 inline constexpr int kWmfMaxPaintedScreens = 64;
 

@@ -241,6 +241,32 @@ TEST(WmfReaderTest, AnAbsurdSizeIsRefusedBeforeAnythingIsDrawn) {
   EXPECT_TRUE(ReadWmf(bytes).isNull());
 }
 
+TEST(WmfReaderTest, AnObjectMadeWithTheTableFullIsLost) {
+  // Room for two objects: the third brush (blue) has no slot, and slot 1 stays the pen.
+  const QByteArray bytes = WmfBuilder()
+                               .Brush(kRed)
+                               .NullPen()
+                               .Brush(kBlue)
+                               .Select(0)
+                               .Select(1)
+                               .Select(2)
+                               .Rect(0, 0, 20, 20)
+                               .Placeable(20, 20, 96, 2);
+  const QImage image = ReadWmf(bytes);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(QColor(image.pixel(10, 10)), QColor(Qt::red));
+}
+
+TEST(WmfReaderTest, AFileWithTooManyRecordsIsRefused) {
+  WmfBuilder builder;
+  for (int i = 0; i < kWmfMaxRecords; ++i)
+    builder.Record(0x0102, {});  // background mode, without its parameter
+  EXPECT_FALSE(ReadWmf(builder.Placeable(10, 10)).isNull());
+  builder.Record(0x0102, {});
+  builder.Record(0x0102, {});
+  EXPECT_TRUE(ReadWmf(builder.Placeable(10, 10)).isNull());
+}
+
 TEST(WmfReaderTest, AFileThatPaintsThePictureOverTooManyTimesIsRefused) {
   // Each rectangle covers the whole picture (and more: only the picture counts).
   const auto covering = [](int times) {
