@@ -31,21 +31,24 @@ test: build
 
 screenshot: build
 	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot \
-		lurimba-results-screenshot -j$$(nproc)
+		lurimba-results-screenshot lurimba-background-screenshot -j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
 	for size in 800x600 1024x768; do \
 		rm -rf $(BUILD)/screenshot-folder && cp -r data $(BUILD)/screenshot-folder && \
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
 			../tests/lurimba-screenshot ../screenshots) || exit 1; \
+		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
+			../tests/lurimba-background-screenshot ../screenshots) || exit 1; \
 	done
 	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tests/lurimba-intro-screenshot ../screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-results-screenshot $(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) --target lurimba-artgen lurimba-keyboardgen -j$$(nproc)
+	cmake --build $(BUILD) --target lurimba-artgen lurimba-wmfgen lurimba-keyboardgen -j$$(nproc)
 	$(BUILD)/tools/artgen/lurimba-artgen $(CURDIR)
+	$(BUILD)/tools/lurimba-wmfgen $(CURDIR)/data
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
 

@@ -23,6 +23,7 @@
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
 #include "screens/form_inicio.h"
+#include "settings/background.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
 
@@ -76,6 +77,11 @@ TForm_juego::~TForm_juego() = default;
 void TForm_juego::SetWindows(const Windows& windows) {
   windows_ = windows;
   keyboard_->SetEditors(windows.keyEditor, windows.keyboardChooser);
+  // The picture control owns the background; the background owns its three commands.
+  background_ =
+      new Background(ui_->Image_fondopantalla, ui_->Image_fondopantalla_tmp,
+                     {ui_->Mp_Colordefondo, ui_->Mp_Imagendefondo, ui_->Mp_Texturaparafondo},
+                     *windows.backgroundChooser, game_, dialogs_);
   // The solved dialog opened by the exit animation does not block the timer
   // that opened it: the game goes on when the player answers it.
   connect(windows.solved, &QDialog::finished, this, [this] {

@@ -16,12 +16,14 @@
 namespace Ui {
 class TForm_juego;
 }
+class Background;
 class GameMenus;
 class QLabel;
 class QMenu;
 class OnScreenKeyboard;
 class TForm_Acierto;
 class TForm_charboton;
+class TForm_dibujof;
 class TForm_Error;
 class TForm_inicio;
 class TForm_directorio;
@@ -47,6 +49,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
     TForm_teclado* keyboardChooser;
     TForm_op_fin* endOptions;
     TForm_directorio* scoreFolder;
+    TForm_dibujof* backgroundChooser;
   };
   void SetWindows(const Windows& windows);
 
@@ -57,6 +60,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   int ExitStep() const { return exitStep_; }
   bool StartupDone() const { return startupDone_; }
   OnScreenKeyboard& keyboard() { return *keyboard_; }
+  Background& background() { return *background_; }
   // One player: no current-player box; several: the box and the two player buttons.
   void SetPlayersLayout(bool severalPlayers);
 
@@ -142,6 +146,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
   Game game_;
   GameMenus* menus_ = nullptr;
   OnScreenKeyboard* keyboard_ = nullptr;
+  Background* background_ = nullptr;
   Windows windows_{};
   QMenu* popupPantalla_ = nullptr;
   QMenu* popupTeclado_ = nullptr;

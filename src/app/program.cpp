@@ -13,11 +13,11 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
       Form_puntos(
           new TForm_puntos(Form_juego.get(), folder, Form_juego->game().players(), dialogs)),
       Form_charboton(new TForm_charboton(Form_juego.get())),
-      Form_dibujof(new TForm_dibujof(Form_juego.get())),
+      Form_dibujof(new TForm_dibujof(Form_juego.get(), folder, dialogs)),
       Form_puzle(new TForm_puzle(Form_juego.get())),
       Form_teclado(new TForm_teclado(Form_juego.get(), folder)),
       Form_directorio(
           new TForm_directorio(Form_juego.get(), folder, dialogs, Form_puntos->scoreDirectory)) {
   Form_juego->SetWindows({Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
-                          Form_teclado, Form_op_fin, Form_directorio});
+                          Form_teclado, Form_op_fin, Form_directorio, Form_dibujof});
 }

@@ -217,7 +217,12 @@ void Game::SetWordFont(const WordFont& font) {
   view_.ShowSettings(settings_);
 }
 
-void Game::StartGroup(const std::array<std::string, kMaxPlayers>& names,
-                      const std::string& group, const LocalDate& today) {
+void Game::SetBackground(BackgroundMode mode, const std::string& file) {
+  settings_.backgroundMode = mode;
+  settings_.backgroundFile = file;
+}
+
+void Game::StartGroup(const std::array<std::string, kMaxPlayers>& names, const std::string& group,
+                      const LocalDate& today) {
   ::StartGroup(players_, names, group, today);
 }

@@ -62,6 +62,9 @@ class Game {
   void SetViewOption(bool ViewOptions::*option, bool on);
   void SetKeyboardUpperCase(bool upper);
   void SetWordFont(const WordFont& font);
+  // The look of the screen, as the background commands and the configuration set it.
+  void SetWindowColour(std::uint32_t colour) { settings_.windowColour = colour; }
+  void SetBackground(BackgroundMode mode, const std::string& file);
   void SetHelpContext(int context) { state_.helpContext = context; }
 
   // Judging one letter given by a key, a coloured vowel or the real keyboard.

@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
-#include <QFile>
-#include <QMouseEvent>
 
 #include "charset.h"
 #include "game.h"

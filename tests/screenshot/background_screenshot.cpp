@@ -1,0 +1,115 @@
+// Saves the background chooser and the backgrounds as PNG files into the folder
+// given as the only argument: the picture and texture choosers with their
+// previews, the main window on a picture and on a texture, and the two
+// backgrounds alone at 1024x768. Run it under a display server from a fresh
+// copy of the game folder.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/program.h"
+#include "platform/game_folder.h"
+#include "platform/prompter_qt.h"
+#include "platform/sound_player_qt.h"
+#include "settings/background.h"
+#include "settings/form_dibujof.h"
+#include "ui_form_dibujof.h"
+#include "ui_form_juego.h"
+#include "ui_form_jugadores.h"
+
+namespace {
+
+QString outputFolder;
+int failures = 0;
+
+void Settle(int ms = 300) {
+  QTest::qWait(ms);
+}
+
+void Check(bool saved, const QString& path) {
+  if (!saved) {
+    ++failures;
+    qWarning("could not save %s", qPrintable(path));
+  }
+}
+
+void SaveScreen(const QString& name) {
+  Settle();
+  const QString path = outputFolder + "/" + name + ".png";
+  Check(QGuiApplication::primaryScreen()->grabWindow(0).save(path), path);
+}
+
+void SaveWidget(QWidget& widget, const QString& name) {
+  Settle();
+  const QString path = outputFolder + "/" + name + ".png";
+  Check(widget.grab().save(path), path);
+}
+
+// Runs `action` once `window` is on screen (modal windows block their opener).
+void WhenVisible(QWidget* window, const std::function<void()>& action) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [=] {
+    if (!window->isVisible())
+      return;
+    poll->stop();
+    poll->deleteLater();
+    action();
+  });
+  poll->start(50);
+}
+
+// Picks `file` in the chooser's list, as a click would, and saves the chooser.
+void ChooseAndSave(TForm_dibujof& chooser, const QString& file, const QString& shot) {
+  WhenVisible(&chooser, [&chooser, file, shot] {
+    const auto items = chooser.ui()->FileListBox->findItems(file, Qt::MatchExactly);
+    if (items.isEmpty()) {
+      ++failures;
+      qWarning("no %s in the chooser", qPrintable(file));
+      chooser.reject();
+      return;
+    }
+    chooser.ui()->FileListBox->setCurrentItem(items.first());
+    SaveWidget(chooser, shot);
+    chooser.ui()->Button_aceptar->click();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2)
+    return 2;
+  outputFolder = QDir(argv[1]).absolutePath();
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  const QString prefix = QString("%1x%2-").arg(screen.width()).arg(screen.height());
+  QtDialogs dialogs;
+  QtSoundPlayer sound;
+  Program program(GameFolder(QDir::currentPath()), dialogs, sound);
+  dialogs.SetOwner(program.Form_juego.get());
+  TForm_juego& main = *program.Form_juego;
+  Ui::TForm_juego& ui = *main.ui();
+  main.showMaximized();
+  main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  Settle(500);
+  main.Timer_juego.stop();
+  main.Timer_icono.stop();
+  WhenVisible(program.Form_jugadores, [&] {
+    TForm_jugadores& players = *program.Form_jugadores;
+    players.NameField(1)->setText("ANA");
+    players.ui()->Button_jugar->click();
+  });
+  main.Timer_juegoTimer();
+
+  ChooseAndSave(*program.Form_dibujof, "colinas.wmf", prefix + "b3-picture-chooser");
+  ui.Mp_Imagendefondo->trigger();
+  SaveScreen(prefix + "b4-main-on-picture");
+  ChooseAndSave(*program.Form_dibujof, "madera.bmp", prefix + "b5-texture-chooser");
+  ui.Mp_Texturaparafondo->trigger();
+  SaveScreen(prefix + "b6-main-on-texture");
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,348 @@
+// The background of the main window: the three commands, the chooser driven
+// with clicks, and what is kept when a file cannot be read.
+#include "settings/background.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "platform/background_picture.h"
+#include "platform/game_folder.h"
+#include "settings/form_dibujof.h"
+#include "support/window_fixture.h"
+#include "ui_form_dibujof.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+const char* const kPreviewError = "Error en archivo de imagen. No se puede previsualizar.";
+const char* const kAcceptError = "Error en archivo de imagen.";
+const char* const kTextureError = "Error en archivo de textura para fondo.";
+
+class BackgroundTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    background = &main().background();
+    background->SetScreenSize([] { return QSize(800, 600); });
+  }
+
+  TForm_dibujof& chooser() { return *program->Form_dibujof; }
+  Ui::TForm_dibujof& chooserUi() { return *chooser().ui(); }
+  QLabel& image() { return *main().ui()->Image_fondopantalla; }
+  QString InFolder(const QString& relative) { return folder.path() + "/" + relative; }
+
+  QStringList Files() {
+    QStringList names;
+    for (int row = 0; row < chooserUi().FileListBox->count(); ++row)
+      names << chooserUi().FileListBox->item(row)->text();
+    return names;
+  }
+  void ClickFile(const QString& name) {
+    QListWidget& list = *chooserUi().FileListBox;
+    const auto items = list.findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString() << " is not in the list";
+    list.scrollToItem(items.first());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(items.first()).center());
+  }
+  void DoubleClickFolder(const QString& name) {
+    QTreeWidget& tree = *chooserUi().DirectoryListBox;
+    const auto items = tree.findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1) << name.toStdString() << " is not in the folder list";
+    tree.scrollToItem(items.first());
+    // As the window system sends it: a press and a release, then the double click.
+    const QPoint at = tree.visualItemRect(items.first()).center();
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+  }
+  void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  // Runs a command while the chooser is answered by `answer`.
+  void Command(QAction* command, const std::function<void()>& answer) {
+    WhileModal([&] { command->trigger(); }, answer);
+  }
+  // Accepts `file` of the folder the chooser opens in.
+  void Choose(QAction* command, const QString& file) {
+    Command(command, [&] {
+      ClickFile(file);
+      Click(chooserUi().Button_aceptar);
+    });
+  }
+  void ShowMain() {
+    main().show();
+    main().Timer_juego.stop();  // no players window: the tests need none
+    main().Timer_icono.stop();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+  }
+  QAction* pictureCommand() { return main().ui()->Mp_Imagendefondo; }
+  QAction* textureCommand() { return main().ui()->Mp_Texturaparafondo; }
+
+  void WriteFile(const QString& relative, const QByteArray& bytes) {
+    QFile file(InFolder(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  std::vector<std::string> Messages() {
+    std::vector<std::string> texts;
+    for (const ShownMessage& message : dialogs.messages) {
+      EXPECT_EQ(message.kind, "plain");
+      texts.push_back(message.text);
+    }
+    return texts;
+  }
+
+  const Settings& settings() { return game().settings(); }
+  Background* background = nullptr;
+};
+
+// The first widget drawn in the picture's parent, that is the one behind all others.
+QWidget* Lowest(QWidget& parent) {
+  for (QObject* child : parent.children()) {
+    if (auto* widget = qobject_cast<QWidget*>(child))
+      return widget;
+  }
+  return nullptr;
+}
+
+TEST_F(BackgroundTest, APictureChosenWithClicksIsStretchedBehindEverything) {
+  Command(pictureCommand(), [&] {
+    EXPECT_EQ(chooser().windowTitle(), "Imagen para fondo");
+    EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture) << "the chooser's mode";
+    EXPECT_EQ(chooser().Folder(), InFolder("fondos"));
+    EXPECT_EQ(Files(), QStringList({"bosque.bmp", "castillo.bmp", "cielo.bmp", "colinas.wmf",
+                                    "mar.bmp", "noche.bmp", "pradera.bmp"}));
+    EXPECT_FALSE(chooserUi().DriveComboBox->isEnabled());
+    EXPECT_EQ(chooserUi().DriveComboBox->currentText(), "/");
+    ClickFile("colinas.wmf");
+    EXPECT_TRUE(chooserUi().Image1->hasScaledContents());
+    EXPECT_EQ(chooserUi().Image1->pixmap().size(), QSize(1024, 768));
+    Click(chooserUi().Button_aceptar);
+  });
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_FALSE(chooser().isVisible());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture);
+  EXPECT_EQ(settings().backgroundFile, InFolder("fondos/colinas.wmf").toStdString());
+  EXPECT_TRUE(chooser().pictureChosen());
+  EXPECT_FALSE(image().isHidden());
+  EXPECT_TRUE(image().hasScaledContents());
+  EXPECT_EQ(image().pixmap().size(), QSize(1024, 768));
+  EXPECT_EQ(Lowest(*main().ui()->Panel_juego), &image());
+}
+
+TEST_F(BackgroundTest, ThePictureCoversTheWholeAreaAsTheWindowChangesSize) {
+  ShowMain();
+  ASSERT_TRUE(background->ApplyPicture("fondos/colinas.wmf"));
+  QWidget& area = *main().ui()->Panel_juego;
+  EXPECT_EQ(image().geometry(), area.rect());
+  main().resize(main().width() + 150, main().height() + 100);
+  QApplication::processEvents();
+  EXPECT_GT(area.width(), 800);
+  EXPECT_EQ(image().geometry(), area.rect());
+}
+
+TEST_F(BackgroundTest, ATextureChosenWithClicksIsRepeatedFromTheTopLeftCorner) {
+  WriteFile("texturas/dibujo.wmf", QByteArray());  // pictures only: not offered for textures
+  Command(textureCommand(), [&] {
+    EXPECT_EQ(chooser().windowTitle(), "Textura para fondo");
+    EXPECT_EQ(chooser().Folder(), InFolder("texturas"));
+    EXPECT_FALSE(Files().contains("dibujo.wmf"));
+    EXPECT_TRUE(Files().contains("ladrillo.bmp"));
+    ClickFile("ladrillo.bmp");
+    EXPECT_FALSE(chooserUi().Image1->hasScaledContents()) << "shown at its own size";
+    Click(chooserUi().Button_aceptar);
+  });
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Texture);
+  EXPECT_EQ(settings().backgroundFile, InFolder("texturas/ladrillo.bmp").toStdString());
+  EXPECT_TRUE(chooser().textureChosen());
+  EXPECT_FALSE(image().isHidden());
+  EXPECT_FALSE(image().hasScaledContents());
+  const QImage tile = LoadBackgroundPicture(InFolder("texturas/ladrillo.bmp"));
+  const QImage canvas = image().pixmap().toImage();
+  ASSERT_GE(canvas.width(), 800);
+  ASSERT_GE(canvas.height(), 600);
+  for (const QPoint at : {QPoint(0, 0), QPoint(127, 127), QPoint(130, 5), QPoint(300, 260),
+                          QPoint(799, 599), QPoint(640, 595)}) {
+    EXPECT_EQ(canvas.pixel(at), tile.pixel(at.x() % tile.width(), at.y() % tile.height()))
+        << at.x() << ", " << at.y();
+  }
+}
+
+TEST_F(BackgroundTest, CancellingAfterBrowsingKeepsTheModeAndTheStartDirectory) {
+  ASSERT_TRUE(background->ApplyTexture("texturas/arena.bmp"));
+  const qint64 shown = image().pixmap().cacheKey();
+  Command(pictureCommand(), [&] {
+    DoubleClickFolder(QFileInfo(folder.path()).fileName());
+    EXPECT_EQ(chooser().Folder(), folder.path());
+    DoubleClickFolder("archivos");
+    EXPECT_EQ(chooser().Folder(), InFolder("archivos"));
+    Click(chooserUi().Button_cancelar);
+  });
+  EXPECT_FALSE(chooser().isVisible());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Texture);
+  EXPECT_EQ(settings().backgroundFile, "texturas/arena.bmp");
+  EXPECT_EQ(image().pixmap().cacheKey(), shown);
+}
+
+TEST_F(BackgroundTest, TheChooserGoesBackToItsFolderUntilOneIsAccepted) {
+  Choose(pictureCommand(), "cielo.bmp");
+  // Textures have not been chosen yet: "texturas"; browse elsewhere and cancel.
+  Command(textureCommand(), [&] {
+    EXPECT_EQ(chooser().Folder(), InFolder("texturas"));
+    DoubleClickFolder(QFileInfo(folder.path()).fileName());
+    DoubleClickFolder("teclados");
+    Click(chooserUi().Button_cancelar);
+  });
+  // A picture was accepted: the picture chooser opens where the list was left.
+  Command(pictureCommand(), [&] {
+    EXPECT_EQ(chooser().Folder(), InFolder("teclados"));
+    Click(chooserUi().Button_cancelar);
+  });
+  Command(textureCommand(), [&] {
+    EXPECT_EQ(chooser().Folder(), InFolder("texturas"));
+    Click(chooserUi().Button_cancelar);
+  });
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(BackgroundTest, AceptarWithNothingSelectedLeavesTheChooserOpen) {
+  Command(pictureCommand(), [&] {
+    Click(chooserUi().Button_aceptar);
+    EXPECT_TRUE(chooser().isVisible());
+    Click(chooserUi().Button_cancelar);
+  });
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Colour);
+  EXPECT_TRUE(image().isHidden());
+}
+
+TEST_F(BackgroundTest, AnUnreadablePreviewIsSaidAndThePreviewKeepsWhatItShowed) {
+  WriteFile("fondos/roto.bmp", "BM not really a bitmap");
+  Command(pictureCommand(), [&] {
+    ClickFile("mar.bmp");
+    const qint64 preview = chooserUi().Image1->pixmap().cacheKey();
+    ClickFile("roto.bmp");
+    EXPECT_EQ(Messages(), std::vector<std::string>{kPreviewError});
+    EXPECT_EQ(chooserUi().Image1->pixmap().cacheKey(), preview);
+    EXPECT_TRUE(chooser().isVisible());
+    Click(chooserUi().Button_cancelar);
+  });
+}
+
+TEST_F(BackgroundTest, AnUnreadablePictureClosesTheChooserAndIsNotRecorded) {
+  ASSERT_TRUE(background->ApplyTexture("texturas/agua.bmp"));
+  const qint64 shown = image().pixmap().cacheKey();
+  WriteFile("fondos/roto.bmp", "BM not really a bitmap");
+  Choose(pictureCommand(), "roto.bmp");
+  EXPECT_EQ(Messages(), (std::vector<std::string>{kPreviewError, kAcceptError}));
+  EXPECT_FALSE(chooser().isVisible());
+  EXPECT_FALSE(chooser().pictureChosen());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Texture);
+  EXPECT_EQ(settings().backgroundFile, "texturas/agua.bmp");
+  EXPECT_EQ(image().pixmap().cacheKey(), shown);
+  EXPECT_FALSE(image().isHidden());
+}
+
+TEST_F(BackgroundTest, AnUnreadableTextureKeepsTheChooserOpenAndTheBackgroundWhole) {
+  ASSERT_TRUE(background->ApplyPicture("fondos/noche.bmp"));
+  const qint64 shown = image().pixmap().cacheKey();
+  // Without width: refused like a damaged file.
+  WriteFile("texturas/plana.bmp", QByteArray());
+  Command(textureCommand(), [&] {
+    ClickFile("plana.bmp");
+    Click(chooserUi().Button_aceptar);
+    EXPECT_TRUE(chooser().isVisible());
+    EXPECT_EQ(image().pixmap().cacheKey(), shown);
+    EXPECT_FALSE(image().isHidden());
+    Click(chooserUi().Button_cancelar);
+  });
+  EXPECT_EQ(Messages(), (std::vector<std::string>{kPreviewError, kAcceptError}));
+  EXPECT_FALSE(chooser().textureChosen());
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture);
+  EXPECT_EQ(settings().backgroundFile, "fondos/noche.bmp");
+  EXPECT_EQ(image().pixmap().cacheKey(), shown);
+}
+
+struct BadTexture {
+  const char* name;
+  QByteArray bytes;  // empty name: the file is deleted
+};
+
+void PrintTo(const BadTexture& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class BackgroundBadTextureTest : public BackgroundTest,
+                                 public ::testing::WithParamInterface<BadTexture> {};
+
+TEST_P(BackgroundBadTextureTest, GivesItsMessageAndAPlainBackground) {
+  const QString path = InFolder("texturas/mia.bmp");
+  ASSERT_TRUE(QFile::copy(InFolder("texturas/papel.bmp"), path));
+  ASSERT_TRUE(background->ApplyTexture(path));
+  ASSERT_TRUE(QFile::remove(path));
+  if (!GetParam().bytes.isNull())
+    WriteFile("texturas/mia.bmp", GetParam().bytes);
+  EXPECT_FALSE(background->ApplyTexture(path));
+  EXPECT_EQ(Messages(), std::vector<std::string>{kTextureError});
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Colour);
+  EXPECT_TRUE(image().isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BackgroundBadTextureTest,
+                         ::testing::Values(BadTexture{"Deleted", QByteArray()},
+                                           BadTexture{"Damaged", QByteArray("BM\x10\x00garbage")},
+                                           BadTexture{"Empty", QByteArray("")}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BackgroundTest, APictureThatCannotBeReadChangesNothingAndSaysNothing) {
+  ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
+  EXPECT_FALSE(background->ApplyPicture("fondos/no-existe.bmp"));
+  EXPECT_TRUE(Messages().empty()) << "each caller says it in its own words";
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture);
+  EXPECT_EQ(settings().backgroundFile, "fondos/mar.bmp");
+  EXPECT_FALSE(image().isHidden());
+}
+
+TEST_F(BackgroundTest, AColourHidesThePictureAndCancellingTheColourChangesNothing) {
+  ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
+  main().ui()->Mp_Colordefondo->trigger();  // no colour given: cancelled
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture);
+  EXPECT_FALSE(image().isHidden());
+
+  dialogs.colours.push_back(QColor(10, 20, 30));
+  main().ui()->Mp_Colordefondo->trigger();
+  EXPECT_EQ(settings().backgroundMode, BackgroundMode::Colour);
+  EXPECT_EQ(settings().windowColour, 0x001E140Au);
+  EXPECT_TRUE(image().isHidden());
+  EXPECT_EQ(main().ui()->Panel_juego->palette().color(QPalette::Window), QColor(10, 20, 30));
+  EXPECT_EQ(main().palette().color(QPalette::Window), QColor(10, 20, 30));
+}
+
+TEST_F(BackgroundTest, ARightPressOnThePictureOpensTheBackgroundMenu) {
+  ShowMain();
+  ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
+  // A point of the area where only the picture lies.
+  QWidget& area = *main().ui()->Panel_juego;
+  QPoint free(-1, -1);
+  for (int y = area.height() - 5; y > 0 && free.x() < 0; y -= 10) {
+    for (int x = area.width() - 5; x > 0; x -= 10) {
+      if (area.childAt(x, y) == nullptr && image().geometry().contains(x, y)) {
+        free = QPoint(x, y);
+        break;
+      }
+    }
+  }
+  ASSERT_GE(free.x(), 0);
+  QTest::mouseClick(main().windowHandle(), Qt::RightButton, {}, area.mapTo(&main(), free));
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup->objectName(), "PopupMenu_pantalla");
+  popup->close();
+}
+
+}  // namespace
