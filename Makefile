@@ -42,9 +42,10 @@ screenshot: build
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) --target lurimba-artgen lurimba-keyboardgen -j$$(nproc)
+	cmake --build $(BUILD) --target lurimba-artgen lurimba-keyboardgen lurimba-configgen -j$$(nproc)
 	$(BUILD)/tools/artgen/lurimba-artgen $(CURDIR)
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
+	$(BUILD)/lurimba-configgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
 
 clean:
