@@ -1,5 +1,17 @@
 #include "app/program.h"
 
+#include <QDir>
+
+namespace {
+
+// The puzzle's progress over the run, until the game's own state holds it.
+PuzzleState& RunPuzzleState() {
+  static PuzzleState state;
+  return state;
+}
+
+}  // namespace
+
 Program::Program(Dialogs& dialogs, SoundPlayer& sound)
     : Form_juego(std::make_unique<TForm_juego>(dialogs, sound)),
       Form_inicio(new TForm_inicio(Form_juego.get())),
@@ -11,7 +23,8 @@ Program::Program(Dialogs& dialogs, SoundPlayer& sound)
       Form_puntos(new TForm_puntos(Form_juego.get())),
       Form_charboton(new TForm_charboton(Form_juego.get())),
       Form_dibujof(new TForm_dibujof(Form_juego.get())),
-      Form_puzle(new TForm_puzle(Form_juego.get())),
+      Form_puzle(new TForm_puzle(Form_juego.get(), dialogs, sound, Form_juego->game().players,
+                                 RunPuzzleState(), QDir::currentPath())),
       Form_teclado(new TForm_teclado(Form_juego.get())),
       Form_directorio(new TForm_directorio(Form_juego.get())) {
   Form_juego->SetWindows(Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,

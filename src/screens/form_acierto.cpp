@@ -2,6 +2,7 @@
 
 #include "app/form_juego.h"
 #include "controls/gif_image.h"
+#include "screens/form_puzle.h"
 #include "ui_form_acierto.h"
 
 TForm_Acierto::TForm_Acierto(TForm_juego& main)
@@ -19,11 +20,19 @@ TForm_Acierto::~TForm_Acierto() = default;
 void TForm_Acierto::showEvent(QShowEvent* event) {
   FeedbackDialog::showEvent(event);
   cleanSolve_ = main_.game().state.exitAnimationPending;
-  // The picture puzzle is not part of the program yet: puzzles count as switched off.
-  const bool puzzlesEnabled = false;
+  const bool puzzlesEnabled = puzzle_ && puzzle_->PuzzlesEnabled();
   ShowText(SolvedText(cleanSolve_, puzzlesEnabled));
   if (cleanSolve_)
     main_.sound().Play(SoundId::Acierto, PlayMode::Loop);
+}
+
+void TForm_Acierto::SetPuzzle(TForm_puzle* puzzle) {
+  puzzle_ = puzzle;
+  connect(puzzle, &TForm_puzle::Completed, this, &TForm_Acierto::ShowPuzzleCompleted);
+}
+
+void TForm_Acierto::ShowPuzzleCompleted() {
+  ShowText(PuzzleCompletedText());
 }
 
 void TForm_Acierto::ApplyScene(int scene) {
@@ -47,5 +56,7 @@ void TForm_Acierto::Button1Click() {
   main_.ShowWordLabels();
   game.state.wordInPlay = true;
   main_.sound().Stop();
+  if (puzzle_)
+    puzzle_->Dismiss();
   accept();
 }
