@@ -230,14 +230,6 @@ TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn)
   EXPECT_EQ(settings.allowedFailures, 2);
 }
 
-TEST_F(ConfigFileTest, ATextureIsTiledAndRemembered) {
-  Write("config.pan", Config(3, InFolder("texturas/ladrillo.bmp")));
-  EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(look.texture, Path("texturas/ladrillo.bmp"));
-  EXPECT_EQ(settings.backgroundMode, BackgroundMode::Texture);
-  EXPECT_EQ(settings.backgroundFile, InFolder("texturas/ladrillo.bmp"));
-}
-
 class OtherModeTest : public ConfigFileTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(OtherModeTest, HidesTheBackgroundPicture) {
@@ -253,28 +245,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, OtherModeTest, ::testing::Values(1, 0, 4, -1),
                                   std::to_string(std::abs(info.param));
                          });
 
-TEST_F(ConfigFileTest, WithoutRevealingAllARepeatedLetterIsJudgedAgain) {
-  ScreenConfig stored = Config(1, "");
-  stored.revealAllOccurrences = 0;
-  stored.countRepeatedLetters = 0;
-  Write("config.pan", stored);
-  ASSERT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_FALSE(look.options.revealAllOccurrences);
-  EXPECT_TRUE(look.options.countRepeatedLetters);
-}
-
-TEST_F(ConfigFileTest, AFontWithoutANameKeepsTheNameButTakesStyleAndSize) {
-  ScreenConfig stored = Config(1, "");
-  stored.wordFontName = "";
-  stored.wordFontStyle = kFontUnderline;
-  stored.wordFontSize = 18;
-  Write("config.pan", stored);
-  ASSERT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(look.font.name, "Times New Roman");
-  EXPECT_EQ(look.font.style, kFontUnderline);
-  EXPECT_EQ(look.font.pointSize, 18);
-}
-
 // --- "Guardar configuración actual" ---
 
 TEST_F(ConfigFileTest, SavingAfterAPictureStartWritesThatPictureBack) {
@@ -284,6 +254,25 @@ TEST_F(ConfigFileTest, SavingAfterAPictureStartWritesThatPictureBack) {
   config.SaveScreenConfig(look.listPath);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(Read("config.pan"), read);
+}
+
+// What the next start reads is what was saved: a texture comes back with its file.
+TEST_F(ConfigFileTest, ASavedTextureSurvivesARestart) {
+  settings.backgroundMode = BackgroundMode::Texture;
+  settings.backgroundFile = InFolder("texturas/ladrillo.bmp");
+  settings.windowColour = 0x00102030;
+  config.SaveScreenConfig("ejemplo");
+  ASSERT_TRUE(dialogs.messages.empty());
+
+  Settings restarted;
+  FakeLook freshLook(dialogs);
+  ConfigFile reader(freshLook, restarted, dialogs);
+  ASSERT_TRUE(reader.ReadScreenConfig("config.pan"));
+  EXPECT_EQ(freshLook.texture, Path("texturas/ladrillo.bmp"));
+  EXPECT_EQ(restarted.backgroundMode, BackgroundMode::Texture);
+  EXPECT_EQ(restarted.backgroundFile, settings.backgroundFile);
+  EXPECT_EQ(restarted.windowColour, 0x00102030u);
+  EXPECT_EQ(freshLook.listPath, "ejemplo");
 }
 
 TEST_F(ConfigFileTest, SavesTheSettingsInTheGameFolderWhateverFolderIsCurrent) {
