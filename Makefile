@@ -46,10 +46,12 @@ screenshot: build
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) --target lurimba-artgen lurimba-wmfgen lurimba-keyboardgen -j$$(nproc)
+	cmake --build $(BUILD) --target lurimba-artgen lurimba-wmfgen lurimba-keyboardgen \
+		lurimba-configgen -j$$(nproc)
 	$(BUILD)/tools/artgen/lurimba-artgen $(CURDIR)
 	$(BUILD)/tools/lurimba-wmfgen $(CURDIR)/data
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
+	$(BUILD)/lurimba-configgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
 
 clean:

@@ -23,6 +23,7 @@
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
 #include "screens/form_inicio.h"
+#include "screens/form_puzle.h"
 #include "settings/background.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
@@ -82,6 +83,7 @@ void TForm_juego::SetWindows(const Windows& windows) {
       new Background(ui_->Image_fondopantalla, ui_->Image_fondopantalla_tmp,
                      {ui_->Mp_Colordefondo, ui_->Mp_Imagendefondo, ui_->Mp_Texturaparafondo},
                      *windows.backgroundChooser, game_, dialogs_);
+  connect(windows.puzzle, &TForm_puzle::Completed, this, [this] { game_.ShowPoints(); });
   // The solved dialog opened by the exit animation does not block the timer
   // that opened it: the game goes on when the player answers it.
   connect(windows.solved, &QDialog::finished, this, [this] {
@@ -190,6 +192,10 @@ void TForm_juego::ConnectMenus() {
   connect(ui.Directoriodepuntuaciones1, &QAction::triggered, this,
           &TForm_juego::Directoriodepuntuaciones1Click);
   connect(ui.M_Autor, &QAction::triggered, this, &TForm_juego::M_AutorClick);
+  connect(ui.M_Guardar_configuracion, &QAction::triggered, this,
+          &TForm_juego::M_Guardar_configuracionClick);
+  connect(ui.M_Ponerconfiguracionpordefecto, &QAction::triggered, this,
+          &TForm_juego::M_PonerconfiguracionpordefectoClick);
   connect(ui.M_Version, &QAction::triggered, this, &TForm_juego::M_VersionClick);
   connect(ui.M_Presentacion, &QAction::triggered, this, &TForm_juego::M_PresentacionClick);
   connect(ui.M_Ayuda, &QAction::triggered, this,
@@ -308,14 +314,16 @@ bool TForm_juego::AskWhoPlays() {
     return false;
   const GroupEntry entry = windows_.players->Entry();
   game_.StartGroup(entry.names, entry.group, entry.today);
+  game_.RestartPuzzles();
   SetPlayersLayout(game_.players().playerCount > 1);
   return true;
 }
 
 void TForm_juego::StartupSequence() {
-  // The configuration file is not read yet: the start-up finds none.
-  const auto noConfiguration = [](const std::string&, std::string&) { return false; };
-  if (!game_.LoadStartupWordList(noConfiguration))
+  const auto readConfig = [this](const std::string& file, std::string&) {
+    return ReadScreenConfig(QString::fromStdString(file));
+  };
+  if (!game_.LoadStartupWordList(readConfig))
     return;
   game_.SetViewOption(&ViewOptions::points, false);
   game_.ShowPoints();
@@ -338,8 +346,7 @@ void TForm_juego::PlayExitStep() {
     ui_->Image_nigno1->hide();
     ui_->Image_nigno2->hide();
     windows_.solved->SetSeguirVisible(false);
-    // The picture puzzle is not part of the program yet: puzzles count as switched off.
-    windows_.solved->Prepare(true, false);
+    windows_.solved->Prepare(true, game_.puzzle().Enabled());
     solvedDialogAfterExit_ = true;
     windows_.solved->open();
   } else if (exitStep_ <= kExitFrames) {
@@ -351,6 +358,7 @@ void TForm_juego::PlayExitStep() {
     windows_.solved->SetSeguirVisible(true);
     game_.ExitAnimationDone();
     ExitFrame(kExitFrames)->hide();
+    windows_.puzzle->Present();  // one more piece of the picture, while puzzles run
   }
 }
 
@@ -428,7 +436,7 @@ void TForm_juego::Press(char c, InputSource source) {
 // starts when the player has answered it.
 void TForm_juego::AfterPress(PressResult result) {
   if (result == PressResult::SolvedWithFailures) {
-    windows_.solved->Prepare(false, false);
+    windows_.solved->Prepare(false, game_.puzzle().Enabled());
     windows_.solved->exec();
     ContinueAfterDialog();
   } else if (result == PressResult::Lost) {
@@ -493,4 +501,60 @@ void TForm_juego::ApplyWordFont(const WordFont& wordFont) {
     letterFont.setFamily(font.family());
     FailedLetterLabel(i)->setFont(letterFont);
   }
+}
+
+// --- The configuration files ---
+
+// What was applied before a failure stays applied, as the file was read.
+bool TForm_juego::ReadScreenConfig(const QString& fileName) {
+  Settings read = game_.settings();
+  const bool done = ConfigFile(*this, read, dialogs_, folder_).ReadScreenConfig(fileName);
+  game_.ApplySettings(read);
+  return done;
+}
+
+void TForm_juego::M_Guardar_configuracionClick() {
+  Settings current = game_.settings();
+  ConfigFile(*this, current, dialogs_, folder_)
+      .SaveScreenConfig(QString::fromStdString(game_.words().listPath));
+}
+
+// A changed number of wrong letters takes effect at once, with a new word.
+void TForm_juego::M_PonerconfiguracionpordefectoClick() {
+  Settings read = game_.settings();
+  const bool done =
+      ConfigFile(*this, read, dialogs_, folder_).M_PonerconfiguracionpordefectoClick();
+  game_.ApplySettings(read);
+  if (done)
+    game_.StartWord();
+}
+
+void TForm_juego::SetWindowColour(std::uint32_t colour) {
+  background_->ApplyColour(colour);
+}
+
+bool TForm_juego::ShowBackgroundPicture(const QString& file) {
+  return background_->ApplyPicture(file);
+}
+
+bool TForm_juego::ApplyTexture(const QString& file) {
+  return background_->ApplyTexture(file);
+}
+
+void TForm_juego::HideBackground() {
+  background_->ApplyColour(game_.settings().windowColour);
+}
+
+void TForm_juego::SetListPath(const QString& path) {
+  game_.SetListPath(path.toStdString());
+}
+
+void TForm_juego::SetWordFont(const WordFont& font) {
+  game_.SetWordFont(font);
+}
+
+// With only the vowels judged, the coloured vowels show; their menu mark stays as it was.
+void TForm_juego::ShowGameOptions(const Settings& settings) {
+  if (settings.vowelsOnly)
+    ShowVowelOverlay(true);
 }

@@ -12,6 +12,7 @@
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "screens/room_view.h"
+#include "settings/config_file.h"
 
 namespace Ui {
 class TForm_juego;
@@ -29,10 +30,11 @@ class TForm_inicio;
 class TForm_directorio;
 class TForm_jugadores;
 class TForm_op_fin;
+class TForm_puzle;
 class TForm_teclado;
 class TGIFImage;
 
-class TForm_juego : public QMainWindow, public GameView, public RoomView {
+class TForm_juego : public QMainWindow, public GameView, public RoomView, public ScreenLook {
   Q_OBJECT
 
  public:
@@ -50,6 +52,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
     TForm_op_fin* endOptions;
     TForm_directorio* scoreFolder;
     TForm_dibujof* backgroundChooser;
+    TForm_puzle* puzzle;
   };
   void SetWindows(const Windows& windows);
 
@@ -101,6 +104,20 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView {
 
   // RoomView
   void ShowDecorationScene(const DecorationScene& scene) override;
+
+  // ScreenLook: what reading a configuration changes on the screen.
+  void SetWindowColour(std::uint32_t colour) override;
+  bool ShowBackgroundPicture(const QString& file) override;
+  bool ApplyTexture(const QString& file) override;
+  void HideBackground() override;
+  void SetListPath(const QString& path) override;
+  void SetWordFont(const WordFont& font) override;
+  void ShowGameOptions(const Settings& settings) override;
+
+  // The configuration files.
+  bool ReadScreenConfig(const QString& fileName);
+  void M_Guardar_configuracionClick();
+  void M_PonerconfiguracionpordefectoClick();
 
   // Handlers.
   void FormKeyPress(char c);

@@ -14,10 +14,15 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
           new TForm_puntos(Form_juego.get(), folder, Form_juego->game().players(), dialogs)),
       Form_charboton(new TForm_charboton(Form_juego.get())),
       Form_dibujof(new TForm_dibujof(Form_juego.get(), folder, dialogs)),
-      Form_puzle(new TForm_puzle(Form_juego.get())),
+      Form_puzle(
+          new TForm_puzle(Form_juego.get(),
+                          {[this]() -> const PuzzleState& { return Form_juego->game().puzzle(); },
+                           [this](PuzzleView& view) { Form_juego->game().AdvancePuzzle(view); }},
+                          folder.Path())),
       Form_teclado(new TForm_teclado(Form_juego.get(), folder)),
       Form_directorio(
           new TForm_directorio(Form_juego.get(), folder, dialogs, Form_puntos->scoreDirectory)) {
+  Form_Acierto->SetPuzzle(Form_puzle);
   Form_juego->SetWindows({Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
-                          Form_teclado, Form_op_fin, Form_directorio, Form_dibujof});
+                          Form_teclado, Form_op_fin, Form_directorio, Form_dibujof, Form_puzle});
 }

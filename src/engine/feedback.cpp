@@ -37,6 +37,10 @@ DialogText SolvedText(bool cleanSolve, bool puzzlesEnabled) {
   return {"¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar", DialogLayout::Long};
 }
 
+DialogText PuzzleCompletedText() {
+  return {"¡¡ BIEN !!\n\nHas completado\nun puzle\n¡Sigue así!", DialogLayout::Long};
+}
+
 DialogText FailedText(int& failureCount) {
   if (failureCount < kShortFailuresBeforeLong) {
     ++failureCount;

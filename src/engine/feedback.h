@@ -29,6 +29,9 @@ struct DialogText {
 // a solve after wrong letters.
 DialogText SolvedText(bool cleanSolve, bool puzzlesEnabled);
 
+// The word-solved dialog once a clean solve has completed a picture puzzle.
+DialogText PuzzleCompletedText();
+
 // The word-failed dialog: five short messages, then a long one, counted over
 // the whole run. Advances `failureCount`.
 DialogText FailedText(int& failureCount);

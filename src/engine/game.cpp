@@ -44,6 +44,7 @@ Game::Game(GameView& view, SoundPlayer& sound, Prompter& prompter)
     : view_(view), sound_(sound), prompter_(prompter) {
   players_.records[0].name = kNoName;
   players_.scores[1].name = kNoName;
+  ResetPuzzles(puzzle_);
 }
 
 void Game::SetRandomSource(std::function<int()> source) {
@@ -220,6 +221,11 @@ void Game::SetWordFont(const WordFont& font) {
 void Game::SetBackground(BackgroundMode mode, const std::string& file) {
   settings_.backgroundMode = mode;
   settings_.backgroundFile = file;
+}
+
+void Game::ApplySettings(const Settings& settings) {
+  settings_ = settings;
+  view_.ShowSettings(settings_);
 }
 
 void Game::StartGroup(const std::array<std::string, kMaxPlayers>& names, const std::string& group,

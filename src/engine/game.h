@@ -13,6 +13,7 @@
 #include "player_entry.h"
 #include "players.h"
 #include "prompter.h"
+#include "puzzle.h"
 #include "settings.h"
 #include "sound_player.h"
 #include "word_draw.h"
@@ -38,6 +39,7 @@ class Game {
   const PlayerTable& players() const { return players_; }
   const Settings& settings() const { return settings_; }
   const std::string& currentTheme() const { return currentTheme_; }  // recorded with results
+  const PuzzleState& puzzle() const { return puzzle_; }
 
   // The folder that relative file names are read from (UTF-8).
   void SetGameFolder(const std::string& folder) { gameFolder_ = folder; }
@@ -65,6 +67,10 @@ class Game {
   // The look of the screen, as the background commands and the configuration set it.
   void SetWindowColour(std::uint32_t colour) { settings_.windowColour = colour; }
   void SetBackground(BackgroundMode mode, const std::string& file);
+  // Every option at once, as a configuration file gives them.
+  void ApplySettings(const Settings& settings);
+  // The word list the next start opens (the configuration names it).
+  void SetListPath(const std::string& path) { words_.listPath = path; }
   void SetHelpContext(int context) { state_.helpContext = context; }
 
   // Judging one letter given by a key, a coloured vowel or the real keyboard.
@@ -73,6 +79,10 @@ class Game {
   void ExitAnimationDone();
   // "Seguir" of the solved or failed dialog: the next word.
   void ContinueAfterOutcome();
+
+  // The picture puzzle: one step after a clean solve; "Jugar" starts the pictures again.
+  void AdvancePuzzle(PuzzleView& view);
+  void RestartPuzzles() { ::RestartPuzzles(puzzle_); }
 
   // Players, turns and points.
   void StartGroup(const std::array<std::string, kMaxPlayers>& names, const std::string& group,
@@ -113,6 +123,7 @@ class Game {
   GameState state_;
   PlayerTable players_;
   Settings settings_;
+  PuzzleState puzzle_;
   WordDraw draw_;
   std::string currentTheme_;
   std::string gameFolder_;

@@ -38,6 +38,10 @@ void Game::WordFailed() {
   players_.PassTurn();
 }
 
+void Game::AdvancePuzzle(PuzzleView& view) {
+  ::AdvancePuzzle(puzzle_, view, sound_, prompter_, players_);
+}
+
 void Game::ExitAnimationDone() {
   state_.exitAnimationPending = false;
 }

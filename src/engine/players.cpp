@@ -31,6 +31,12 @@ void PlayerTable::AddPoints(int points) {
   CurrentScore().points += points;
 }
 
+void PlayerTable::AddPointsToEveryone(int points) {
+  scores[0].points += points;
+  for (int player = 1; player <= playerCount; ++player)
+    scores[player].points += points;
+}
+
 void PlayerTable::PassTurn() {
   currentPlayer = currentPlayer >= playerCount ? 1 : currentPlayer + 1;
 }

@@ -43,6 +43,8 @@ struct PlayerTable {
   void CountFailed(int mode);
   // Adds (or with a negative number takes away) points to the current player and the group.
   void AddPoints(int points);
+  // Adds points to the group and to every player of it (a completed puzzle).
+  void AddPointsToEveryone(int points);
   // The turn goes to the next player, from the last back to the first.
   void PassTurn();
   // By hand: one player back or forward, never past the first or the last.

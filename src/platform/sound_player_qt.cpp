@@ -2,24 +2,53 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
 
 constexpr std::array<const char*, 4> kSoundFiles = {
-    "qrc:/sounds/letracorrecta.wav", "qrc:/sounds/letrafallada.wav", "qrc:/sounds/sonidotecla.wav",
-    "qrc:/sounds/acierto.wav"};
+    ":/sounds/letracorrecta.wav", ":/sounds/letrafallada.wav", ":/sounds/sonidotecla.wav",
+    ":/sounds/acierto.wav"};
 
-// A synchronous sound (the key click, 40 ms) never holds the game longer than this.
-constexpr int kLongestWaitMs = 120;
+// A synchronous sound holds the game for its own length and this much more at most.
+constexpr int kWaitMarginMs = 80;
+
+std::uint32_t LittleEndian32(const QByteArray& bytes, qsizetype offset) {
+  std::uint32_t value = 0;
+  for (int i = 0; i < 4; ++i)
+    value |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[offset + i])) << (8 * i);
+  return value;
+}
 
 }  // namespace
+
+int WaveLengthMs(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return 0;
+  const QByteArray bytes = file.readAll();
+  if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    return 0;
+  std::uint32_t byteRate = 0;
+  for (qsizetype at = 12; at + 8 <= bytes.size();) {
+    const QByteArray id = bytes.mid(at, 4);
+    const std::uint32_t size = LittleEndian32(bytes, at + 4);
+    if (id == "fmt " && size >= 12 && at + 20 <= bytes.size())
+      byteRate = LittleEndian32(bytes, at + 16);
+    if (id == "data")
+      return byteRate ? static_cast<int>(std::uint64_t{size} * 1000 / byteRate) : 0;
+    at += 8 + size + (size & 1);
+  }
+  return 0;
+}
 
 QtSoundPlayer::QtSoundPlayer() {
   for (std::size_t i = 0; i < effects_.size(); ++i) {
     effects_[i] = new QSoundEffect(this);
-    effects_[i]->setSource(QUrl(kSoundFiles[i]));
+    effects_[i]->setSource(QUrl(QString("qrc") + kSoundFiles[i]));
+    lengthsMs_[i] = WaveLengthMs(kSoundFiles[i]);
   }
 }
 
@@ -44,7 +73,7 @@ void QtSoundPlayer::Play(SoundId id, PlayMode mode) {
     if (!effect.isPlaying())
       wait.quit();
   });
-  limit.start(kLongestWaitMs);
+  limit.start(lengthsMs_[static_cast<int>(id)] + kWaitMarginMs);
   wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

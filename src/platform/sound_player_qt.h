@@ -7,6 +7,9 @@
 
 #include "sound_player.h"
 
+// The length of a WAVE sound from its byte rate and the size of its data; 0 when unknown.
+int WaveLengthMs(const QString& path);
+
 class QtSoundPlayer : public QObject, public SoundPlayer {
  public:
   QtSoundPlayer();
@@ -17,5 +20,6 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
   QSoundEffect& Effect(SoundId id) { return *effects_[static_cast<int>(id)]; }
 
   std::array<QSoundEffect*, 4> effects_{};
+  std::array<int, 4> lengthsMs_{};  // how long a synchronous play may hold the game
   QSoundEffect* playing_ = nullptr;
 };

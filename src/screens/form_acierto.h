@@ -12,6 +12,7 @@ class Dialogs;
 class GameFolder;
 class RoomView;
 class SoundPlayer;
+class TForm_puzle;
 
 class TForm_Acierto : public FeedbackDialog {
   Q_OBJECT
@@ -23,6 +24,9 @@ class TForm_Acierto : public FeedbackDialog {
 
   Ui::TForm_Acierto* ui() { return ui_.get(); }
   int SuccessScene() const { return successScene_; }
+  // The puzzle window: "Seguir" closes it, and a completed puzzle rewrites the text.
+  void SetPuzzle(TForm_puzle* puzzle);
+  void ShowPuzzleCompleted();
 
   // Gets the dialog ready for the word just solved, before the program shows it:
   // the text, and the "acierto" tune after a clean solve.
@@ -36,6 +40,7 @@ class TForm_Acierto : public FeedbackDialog {
   std::unique_ptr<Ui::TForm_Acierto> ui_;
   SoundPlayer& sound_;
   RoomView& room_;
+  TForm_puzle* puzzle_ = nullptr;
   int successScene_ = 1;
   bool cleanSolve_ = false;
 };

@@ -153,8 +153,9 @@ TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
   EXPECT_FALSE(dialog.Seguir()->isVisibleTo(&dialog));
   EXPECT_TRUE(main().ui()->Image_salida1->isVisibleTo(&main()));
   EXPECT_FALSE(main().ui()->Image_nigno1->isVisibleTo(&main()));
-  EXPECT_EQ(dialog.Message()->text(), "¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar");
-  EXPECT_TRUE(dialog.Picture()->isVisibleTo(&dialog));
+  // The puzzle runs: the short text, the picture puzzle beside the dialog at the end.
+  EXPECT_EQ(dialog.Message()->text(), "¡¡ HURRA !!\nAcertaste sin errores y puedes pasar");
+  EXPECT_FALSE(dialog.Picture()->isVisibleTo(&dialog));
   EXPECT_EQ(sound.played.back(), std::make_pair(SoundId::Acierto, PlayMode::Loop));
 
   // Esc cannot close the dialog while the child is still walking out.
@@ -172,6 +173,7 @@ TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
   }
   main().Timer_iconoTimer();  // step 9
   EXPECT_TRUE(dialog.Seguir()->isVisibleTo(&dialog));
+  EXPECT_TRUE(program->Form_puzle->isVisible());
   EXPECT_FALSE(game().state().exitAnimationPending);
   EXPECT_FALSE(main().ui()->Image_salida8->isVisibleTo(&main()));
   EXPECT_EQ(main().ExitStep(), 1);

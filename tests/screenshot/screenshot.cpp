@@ -12,6 +12,8 @@
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
+#include "screens/form_acierto.h"
+#include "screens/form_puzle.h"
 #include "settings/form_charboton.h"
 #include "settings/on_screen_keyboard.h"
 #include "support/play.h"
@@ -75,6 +77,10 @@ int main(int argc, char* argv[]) {
   Program program(GameFolder(QDir::currentPath()), dialogs, sound);
   dialogs.SetOwner(program.Form_juego.get());
   TForm_juego& main = *program.Form_juego;
+  // The puzzle as the main window runs it: beside the solved dialog, the points shown.
+  program.Form_Acierto->SetPuzzle(program.Form_puzle);
+  QObject::connect(program.Form_puzle, &TForm_puzle::Completed,
+                   [&main] { main.game().ShowPoints(); });
   main.showMaximized();
   // Without a window manager nothing maximises the window: give it the whole screen.
   main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
@@ -124,6 +130,13 @@ int main(int argc, char* argv[]) {
   for (int step = 5; step <= 9; ++step)
     main.Timer_iconoTimer();
   Save(prefix + "6-word-solved");
+  // The end of the animation opens the puzzle: as three and then eight clean solves leave it.
+  for (int solve = 1; solve <= 3; ++solve)
+    program.Form_puzle->Present();
+  Save(prefix + "6a-puzzle-3-pieces");
+  for (int solve = 4; solve <= 8; ++solve)
+    program.Form_puzle->Present();
+  Save(prefix + "6b-puzzle-complete");
   program.Form_Acierto->Seguir()->click();
 
   // A lost word: the floor breaks piece by piece under the child.

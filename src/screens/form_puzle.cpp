@@ -1,0 +1,120 @@
+#include "screens/form_puzle.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "platform/prompter_qt.h"
+#include "platform/text.h"
+#include "ui_form_puzle.h"
+
+namespace {
+
+const QColor kWindowColour(0, 105, 210);
+const QPoint kBesideOwner(345, 10);
+
+}  // namespace
+
+TForm_puzle::TForm_puzle(QWidget* owner, PuzzleSteps steps, const QString& gameFolder)
+    : QDialog(owner),
+      ui_(std::make_unique<Ui::TForm_puzle>()),
+      steps_(std::move(steps)),
+      gameFolder_(gameFolder),
+      visible_(kPuzzleWidth, kPuzzleHeight, QImage::Format_RGB32) {
+  ui_->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setModal(false);
+  // The solved dialog keeps the focus, so that Esc still reaches its "Seguir".
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFixedSize(size());
+  if (owner)
+    move(owner->pos() + kBesideOwner);
+  visible_.fill(Qt::white);
+}
+
+TForm_puzle::~TForm_puzle() = default;
+
+const PuzzleState& TForm_puzle::state() const {
+  return steps_.state();
+}
+
+void TForm_puzle::Present() {
+  if (!state().Enabled())
+    return;
+  show();
+  AdvancePuzzle();
+}
+
+void TForm_puzle::AdvancePuzzle() {
+  steps_.advance(*this);
+}
+
+void TForm_puzle::Dismiss() {
+  hide();
+}
+
+// The window has no title-bar buttons: only "Seguir" of the solved dialog closes it.
+void TForm_puzle::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    return;
+  QDialog::keyPressEvent(event);
+}
+
+void TForm_puzle::closeEvent(QCloseEvent* event) {
+  event->ignore();
+}
+
+QString TForm_puzle::PicturePath(int number) const {
+  return gameFolder_ + "/" + QString::fromStdString(PuzzleFileName(number));
+}
+
+bool TForm_puzle::PictureExists(int number) {
+  return QFileInfo::exists(PicturePath(number));
+}
+
+bool TForm_puzle::LoadPicture(int number) {
+  original_ = QImage();
+  ui_->Image_original_oculta->clear();
+  const QString path = PicturePath(number);
+  QImage picture;
+  if (!QFileInfo(path).isFile() || !picture.load(path, "BMP") || picture.isNull())
+    return false;
+  original_ = picture.convertToFormat(QImage::Format_RGB32);
+  ui_->Image_original_oculta->setPixmap(QPixmap::fromImage(original_));
+  return true;
+}
+
+void TForm_puzle::SetNoticeText(const std::string& text) {
+  ui_->Label_aviso->setText(ToQt(text));
+}
+
+void TForm_puzle::ClearPieces() {
+  QPainter painter(&visible_);
+  painter.fillRect(visible_.rect(), Qt::white);
+  painter.setPen(kWindowColour);
+  painter.drawRect(0, 0, kPuzzleWidth - 1, kPuzzleHeight - 1);
+  painter.end();
+  ShowVisible();
+}
+
+// Pieces come from the picture's own pixels: of a picture of another size the
+// top-left 320x200 area shows, and what lies outside the picture stays white.
+void TForm_puzle::ShowPiece(const PieceRect& piece) {
+  const QRect area(piece.left, piece.top, piece.right - piece.left, piece.bottom - piece.top);
+  const QRect source = area & original_.rect();
+  if (!source.isEmpty()) {
+    QPainter painter(&visible_);
+    painter.drawImage(source.topLeft(), original_, source);
+  }
+  ShowVisible();
+}
+
+void TForm_puzle::ShowVisible() {
+  ui_->Image_visible_puzle->setPixmap(QPixmap::fromImage(visible_));
+  ui_->Image_visible_puzle->repaint();
+}
+
+void TForm_puzle::PuzzleCompleted() {
+  Q_EMIT Completed();
+}

@@ -1,0 +1,303 @@
+// The puzzle window: the pieces it shows, the reward, and how it sits beside
+// the word-solved dialog.
+#include <QCloseEvent>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "platform/sound_player_qt.h"
+#include "screens/form_acierto.h"
+#include "screens/form_puzle.h"
+#include "support/window_fixture.h"
+#include "ui_form_puzle.h"
+
+namespace {
+
+const QColor kOutline(0, 105, 210);
+
+// Every pixel a colour of its own, so a piece shown in the wrong place shows.
+QImage TestPicture(int width, int height) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 100 + 30));
+  return picture;
+}
+
+QRect Area(const PieceRect& p) {
+  return QRect(p.left, p.top, p.right - p.left, p.bottom - p.top);
+}
+
+bool SamePixels(const QImage& shown, const QImage& picture, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (shown.pixel(x, y) != picture.pixel(x, y))
+        return false;
+  return true;
+}
+
+bool White(const QImage& shown, const QRect& area) {
+  // The outline of the window's colour runs along the border; inside all is white.
+  const QRect inside = area.adjusted(1, 1, -1, -1);
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (shown.pixel(x, y) != qRgb(255, 255, 255))
+        return false;
+  return true;
+}
+
+class PuzzleWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    QDir(folder.path()).mkpath("puzles");
+    owner.move(30, 40);
+    players.playerCount = 3;
+  }
+
+  void SavePicture(int number, const QImage& picture) {
+    ASSERT_TRUE(picture.save(folder.path() + QString("/puzles/puzle%1.bmp").arg(number), "BMP"));
+  }
+  TForm_puzle& Window() {
+    if (!window) {
+      ResetPuzzles(state);  // as the game starts
+      const PuzzleSteps steps{
+          [this]() -> const PuzzleState& { return state; },
+          [this](PuzzleView& view) { AdvancePuzzle(state, view, sound, dialogs, players); }};
+      window = std::make_unique<TForm_puzle>(&owner, steps, folder.path());
+    }
+    return *window;
+  }
+  // Clean solves, each as the end of the exit animation runs it.
+  void CleanSolves(int count) {
+    for (int i = 0; i < count; ++i)
+      Window().Present();
+  }
+  QImage Shown() { return Window().ui()->Image_visible_puzle->pixmap().toImage(); }
+
+  QTemporaryDir folder;
+  QMainWindow owner;
+  ScriptedDialogs dialogs;
+  RecordingSound sound;
+  PlayerTable players;
+  PuzzleState state;
+  std::unique_ptr<TForm_puzle> window;
+};
+
+}  // namespace
+
+TEST_F(PuzzleWindowTest, KeepsItsDesign) {
+  state = PuzzleState{-1, 4, 3};
+  TForm_puzle& puzzle = Window();
+  EXPECT_EQ(state.puzzleState, 0) << "created without a picture";
+  EXPECT_EQ(state.puzzleNumber, 0);
+  EXPECT_EQ(puzzle.windowTitle(), "PUNTOS  EXTRA");
+  EXPECT_EQ(puzzle.size(), QSize(320, 267));
+  EXPECT_EQ(puzzle.pos(), QPoint(30 + 345, 40 + 10));
+  EXPECT_FALSE(puzzle.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(puzzle.isModal());
+  EXPECT_EQ(puzzle.ui()->Label_aviso2->text(), "20  puntos extra");
+  EXPECT_EQ(puzzle.ui()->Image_visible_puzle->toolTip(),
+            QString::fromUtf8("Cuando completes el dibujo, conseguirás puntos extra."));
+  EXPECT_TRUE(puzzle.ui()->Image_original_oculta->isHidden());
+  EXPECT_TRUE(puzzle.ui()->Label1->isHidden());
+  EXPECT_TRUE(puzzle.ui()->Label2->isHidden());
+}
+
+TEST_F(PuzzleWindowTest, ACleanSolveOpensTheWindowWithItsFirstPiece) {
+  const QImage picture = TestPicture(320, 200);
+  SavePicture(1, picture);
+  CleanSolves(1);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(Window().ui()->Label_aviso->text(), "Cuando completes el puzle");
+  const QImage shown = Shown();
+  EXPECT_TRUE(SamePixels(shown, picture, Area(PuzzlePiece(1))));
+  for (int order = 2; order <= kPuzzlePieces; ++order)
+    EXPECT_TRUE(White(shown, Area(PuzzlePiece(order)))) << "piece " << order;
+  EXPECT_EQ(sound.played,
+            (std::vector<std::pair<SoundId, PlayMode>>{{SoundId::LetraCorrecta, PlayMode::Sync},
+                                                       {SoundId::Acierto, PlayMode::Loop}}));
+}
+
+TEST_F(PuzzleWindowTest, ThreeSolvesShowThreePiecesOnAWhiteGroundWithItsOutline) {
+  const QImage picture = TestPicture(320, 200);
+  SavePicture(1, picture);
+  CleanSolves(3);
+  const QImage shown = Shown();
+  for (int order = 1; order <= kPuzzlePieces; ++order) {
+    const QRect area = Area(PuzzlePiece(order));
+    if (order <= 3)
+      EXPECT_TRUE(SamePixels(shown, picture, area)) << "piece " << order;
+    else
+      EXPECT_TRUE(White(shown, area)) << "piece " << order;
+  }
+  EXPECT_EQ(shown.pixelColor(319, 50), kOutline) << "the right edge of a hidden piece";
+  EXPECT_EQ(shown.pixelColor(100, 0), kOutline) << "the top edge of a hidden piece";
+}
+
+TEST_F(PuzzleWindowTest, EightSolvesCompleteThePictureAndRewardTheGroup) {
+  const QImage picture = TestPicture(320, 200);
+  SavePicture(1, picture);
+  for (int i = 0; i <= 3; ++i)
+    players.scores[i].points = 10 * i;
+  players.scores[4].points = 99;
+  TForm_puzle& puzzle = Window();
+  QSignalSpy completed(&puzzle, &TForm_puzle::Completed);
+  CleanSolves(7);
+  EXPECT_EQ(completed.count(), 0);
+  EXPECT_EQ(players.scores[0].points, 0);
+
+  CleanSolves(1);
+  EXPECT_EQ(completed.count(), 1);
+  EXPECT_TRUE(SamePixels(Shown(), picture, picture.rect()));
+  EXPECT_EQ(puzzle.ui()->Label_aviso->text(), "Bravo, has conseguido");
+  EXPECT_EQ(players.scores[0].points, 20);
+  EXPECT_EQ(players.scores[1].points, 30);
+  EXPECT_EQ(players.scores[2].points, 40);
+  EXPECT_EQ(players.scores[3].points, 50);
+  EXPECT_EQ(players.scores[4].points, 99);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+struct SizeCase {
+  const char* name;
+  int width, height;
+};
+
+class PictureSizeTest : public PuzzleWindowTest, public ::testing::WithParamInterface<SizeCase> {};
+
+// The pieces come from the picture's own pixels: its top-left part, white beyond it.
+TEST_P(PictureSizeTest, ShowsTheTopLeftPart) {
+  const QImage picture = TestPicture(GetParam().width, GetParam().height);
+  SavePicture(1, picture);
+  CleanSolves(kPuzzlePieces);
+  const QImage shown = Shown();
+  const QRect covered = QRect(0, 0, 320, 200) & picture.rect();
+  EXPECT_TRUE(SamePixels(shown, picture, covered));
+  if (picture.width() < 320) {
+    EXPECT_TRUE(White(shown, QRect(picture.width() - 1, 0, 320 - picture.width() + 1, 200)));
+  }
+  if (picture.height() < 200) {
+    EXPECT_TRUE(White(shown, QRect(0, picture.height() - 1, 320, 200 - picture.height() + 1)));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PictureSizeTest,
+                         ::testing::Values(SizeCase{"Bigger", 400, 300},
+                                           SizeCase{"Smaller", 200, 120},
+                                           SizeCase{"Narrow", 100, 250}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PuzzleWindowTest, WithoutPicturesSaysSoOnceAndStaysAway) {
+  QDir(folder.path() + "/puzles").removeRecursively();
+  CleanSolves(1);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "plain");
+  EXPECT_EQ(dialogs.messages[0].text, Ansi("\n¡Error!\n\nNo se han encontrado puzles.\n"));
+  EXPECT_FALSE(Window().PuzzlesEnabled());
+  Window().Dismiss();
+  CleanSolves(1);
+  EXPECT_FALSE(Window().isVisible()) << "no longer shown";
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(PuzzleWindowTest, AFileThatIsNotAPictureSwitchesPuzzlesOff) {
+  QFile file(folder.path() + "/puzles/puzle1.bmp");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("BM no es un dibujo");
+  file.close();
+  CleanSolves(1);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(state.puzzleState, -1);
+}
+
+// No title-bar buttons: neither Esc nor the window manager closes it.
+TEST_F(PuzzleWindowTest, OnlyDismissClosesIt) {
+  SavePicture(1, TestPicture(320, 200));
+  CleanSolves(1);
+  TForm_puzle& puzzle = Window();
+  puzzle.close();
+  EXPECT_TRUE(puzzle.isVisible());
+  QTest::keyClick(puzzle.ui()->Image_visible_puzle, Qt::Key_Escape);
+  QTest::keyClick(&puzzle, Qt::Key_Escape);
+  EXPECT_TRUE(puzzle.isVisible());
+  puzzle.Dismiss();
+  EXPECT_FALSE(puzzle.isVisible());
+}
+
+// --- Beside the word-solved dialog, in the whole program ---
+
+namespace {
+
+class PuzzleInProgramTest : public WindowTest {
+ protected:
+  void SetUp() override { WindowTest::SetUp(); }
+
+  // A word solved without a wrong letter, the exit animation to its end and the
+  // puzzle step the main window runs then.
+  void CleanSolve() {
+    for (char c : LettersToFind())
+      main().FormKeyPress(c);
+    ASSERT_TRUE(game().state().exitAnimationPending);
+    for (int step = 1; step <= 9; ++step)  // the ninth step runs the puzzle
+      main().Timer_iconoTimer();
+  }
+  void Seguir() {
+    TForm_Acierto& solved = *program->Form_Acierto;
+    ASSERT_TRUE(solved.isVisible());
+    QTest::mouseClick(solved.Seguir(), Qt::LeftButton);
+  }
+  QString SolvedText() const { return program->Form_Acierto->Message()->text(); }
+};
+
+}  // namespace
+
+TEST_F(PuzzleInProgramTest, EightCleanSolvesGiveTwentyPointsToEachOfThreePlayers) {
+  StartUp({"ANA", "LUIS", "EVA"});
+  ASSERT_EQ(game().players().playerCount, 3);
+  TForm_puzle& puzzle = *program->Form_puzle;
+  std::array<int, 4> wordPoints{};
+  for (int solve = 1; solve <= kPuzzlePieces; ++solve) {
+    wordPoints[0] += 10;
+    wordPoints[game().players().currentPlayer] += 10;
+    CleanSolve();
+    EXPECT_TRUE(puzzle.isVisible()) << "solve " << solve;
+    if (solve < kPuzzlePieces) {
+      EXPECT_EQ(SolvedText(),
+                QString::fromUtf8("¡¡ HURRA !!\nAcertaste sin errores y puedes pasar"));
+    }
+    Seguir();
+    EXPECT_FALSE(puzzle.isVisible()) << "\"Seguir\" closes it";
+  }
+  EXPECT_EQ(SolvedText(), QString::fromUtf8("¡¡ BIEN !!\n\nHas completado\nun puzle\n¡Sigue así!"));
+  EXPECT_FALSE(program->Form_Acierto->Picture()->isHidden()) << "the long layout";
+  for (int entry = 0; entry <= 3; ++entry)
+    EXPECT_EQ(game().players().scores[entry].points, wordPoints[entry] + 20) << "entry " << entry;
+}
+
+TEST_F(PuzzleInProgramTest, WithPuzzlesOffTheSolvedDialogShowsItsLongText) {
+  QDir(folder.path() + "/puzles").removeRecursively();
+  StartUp();
+  CleanSolve();
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  Seguir();
+  for (char c : LettersToFind())
+    main().FormKeyPress(c);
+  main().Timer_iconoTimer();
+  EXPECT_EQ(SolvedText(),
+            QString::fromUtf8("¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar"));
+  for (int step = 2; step <= 9; ++step)
+    main().Timer_iconoTimer();
+  Seguir();
+}
+
+// Each piece waits for its "letracorrecta" to end: the wait follows the sound's own length.
+TEST(PieceSoundTest, SynchronousSoundsWaitForTheirWholeLength) {
+  EXPECT_NEAR(WaveLengthMs(":/sounds/letracorrecta.wav"), 290, 5);
+  EXPECT_NEAR(WaveLengthMs(":/sounds/acierto.wav"), 3000, 5);
+  EXPECT_EQ(WaveLengthMs(":/sounds/no_existe.wav"), 0);
+}

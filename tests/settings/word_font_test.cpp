@@ -1,0 +1,51 @@
+// The word font and colours between the settings and the widgets.
+#include "settings/word_font.h"
+
+#include <gtest/gtest.h>
+
+struct FontCase {
+  const char* name;
+  WordFont font;
+};
+
+class WordFontTest : public ::testing::TestWithParam<FontCase> {};
+
+TEST_P(WordFontTest, GoesToTheWidgetAndBackUnchanged) {
+  const WordFont& font = GetParam().font;
+  const QFont shown = ToQFont(font, QFont("Arial", 9));
+  EXPECT_EQ(shown.pointSize(), font.pointSize);
+  const WordFont back = FromQFont(shown, FromColourRef(font.colour));
+  EXPECT_EQ(back.name, font.name);
+  EXPECT_EQ(back.style, font.style);
+  EXPECT_EQ(back.pointSize, font.pointSize);
+  EXPECT_EQ(back.colour, font.colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, WordFontTest,
+    ::testing::Values(FontCase{"Design", WordFont{}},
+                      FontCase{"BoldUnderlined", {"Arial", kFontBold | kFontUnderline, 26, 0xFF}},
+                      FontCase{"AllStyles",
+                               {"Liberation Serif",
+                                kFontBold | kFontItalic | kFontUnderline | kFontStrikeOut, 12,
+                                0x00595900}},
+                      FontCase{"Plain", {"Arial", 0, 48, 0x00FFFFFF}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordFontTest, ASizeOfZeroOrLessKeepsTheWidgetsSize) {
+  EXPECT_EQ(ToQFont({"Arial", 0, 0, 0}, QFont("Arial", 17)).pointSize(), 17);
+  EXPECT_EQ(ToQFont({"Arial", 0, -5, 0}, QFont("Arial", 17)).pointSize(), 17);
+}
+
+// The word display's design font is 40 pixels high: 30 points at 96 dots per inch.
+TEST(WordFontTest, AFontInPixelsIsStoredInPoints) {
+  QFont font("Times New Roman");
+  font.setPixelSize(40);
+  EXPECT_EQ(FromQFont(font, Qt::white).pointSize, 30);
+}
+
+TEST(WordFontTest, ColoursAreKeptAsBlueGreenRed) {
+  EXPECT_EQ(ToColourRef(QColor(0, 89, 89)), 0x00595900u);
+  EXPECT_EQ(ToColourRef(QColor(255, 0, 0)), 0x000000FFu);
+  EXPECT_EQ(FromColourRef(0x00D26900), QColor(0, 105, 210));
+}
