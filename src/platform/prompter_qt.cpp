@@ -59,6 +59,20 @@ std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request
   return PathFromQt(dialog.selectedFiles().first());
 }
 
+std::optional<std::string> QtDialogs::AskSaveFile(const SaveFileRequest& request) {
+  // The pattern is a folder and either a file to propose or a wildcard ("*.rlm").
+  const QFileInfo start(QString::fromStdString(request.pattern));
+  QFileDialog dialog(owner_, ToQt(request.title), start.path(), FilterList(request));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);  // a save adds to the file it names
+  if (!start.fileName().contains('*'))
+    dialog.selectFile(start.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
 std::optional<QFont> QtDialogs::AskFont(const QFont& initial) {
   bool accepted = false;
   const QFont font = QFontDialog::getFont(&accepted, initial, owner_);

@@ -25,6 +25,7 @@ class QtDialogs : public Dialogs {
   void Plain(const std::string& text) override;
   void Beep() override;
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
   std::optional<QColor> AskColor(const QColor& initial) override;
 

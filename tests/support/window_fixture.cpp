@@ -38,6 +38,15 @@ std::optional<std::string> ScriptedDialogs::AskOpenFile(const OpenFileRequest& r
   return file;
 }
 
+std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& request) {
+  saveFileRequests.push_back(request);
+  if (filesToSave.empty())
+    return std::nullopt;
+  auto file = filesToSave.front();
+  filesToSave.pop_front();
+  return file;
+}
+
 std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
   if (fonts.empty())
     return std::nullopt;
