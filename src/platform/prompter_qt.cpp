@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "platform/text.h"
 
@@ -38,6 +40,13 @@ void QtDialogs::Info(const std::string& text, const std::string& caption) {
 bool QtDialogs::Question(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Question, ToQt(caption), ToQt(text),
                   QMessageBox::Yes | QMessageBox::No, owner_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::QuestionDefaultNo(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::Question, ToQt(caption), ToQt(text),
+                  QMessageBox::Yes | QMessageBox::No, owner_);
+  box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -86,4 +95,9 @@ std::optional<QColor> QtDialogs::AskColor(const QColor& initial) {
   if (!colour.isValid())
     return std::nullopt;
   return colour;
+}
+
+bool QtDialogs::AskPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner_);
+  return dialog.exec() == QDialog::Accepted;
 }

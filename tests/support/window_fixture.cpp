@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QPrinter>
 #include <QTimer>
 
 #include "charset.h"
@@ -23,6 +24,21 @@ bool ScriptedDialogs::Question(const std::string& text, const std::string& capti
   const bool answer = answers.front();
   answers.pop_front();
   return answer;
+}
+
+bool ScriptedDialogs::QuestionDefaultNo(const std::string& text, const std::string& caption) {
+  const bool answer = Question(text, caption);
+  messages.back().noDefault = true;
+  return answer;
+}
+
+bool ScriptedDialogs::AskPrinter(QPrinter& printer) {
+  if (printTo.empty())
+    return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(printTo.front());
+  printTo.pop_front();
+  return true;
 }
 
 void ScriptedDialogs::Plain(const std::string& text) {

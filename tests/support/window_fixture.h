@@ -19,6 +19,7 @@ struct ShownMessage {
   std::string kind;  // "stop", "info", "question", "plain"
   std::string text;
   std::string caption;
+  bool noDefault = false;  // a question whose default button is No
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -32,6 +33,9 @@ class ScriptedDialogs : public Dialogs {
   std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
   std::optional<QColor> AskColor(const QColor& initial) override;
+  bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
+  // Confirms with the next file of printTo as the PDF output; cancels when there is none.
+  bool AskPrinter(QPrinter& printer) override;
 
   std::vector<ShownMessage> messages;
   std::deque<bool> answers;                            // for Question; No when empty
@@ -41,6 +45,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<QColor>> colours;           // cancel when empty
   std::vector<OpenFileRequest> fileRequests;           // open dialogs, in order
   std::vector<SaveFileRequest> saveFileRequests;       // save dialogs, in order
+  std::deque<QString> printTo;                         // PDF files for the print dialog
   int beeps = 0;
 };
 
