@@ -1,6 +1,7 @@
 #include "results/results_report.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -87,14 +88,16 @@ class Report {
   bool NewPage();
 
  private:
-  int TextHeight() const { return QFontMetrics(painter_.font(), &printer_).height(); }
-  int TextWidth(const QString& text) const {
-    return QFontMetrics(painter_.font(), &printer_).horizontalAdvance(text);
+  // The font and its measures on the printer's page, measured once per change of font.
+  void UseFont(const QFont& font) {
+    painter_.setFont(font);
+    const QFontMetrics metrics(font, &printer_);
+    metrics_ = metrics;
   }
+  int TextHeight() const { return metrics_.height(); }
+  int TextWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
   // Text aligned on its left top corner at (x, y).
-  void At(int x, const QString& text) {
-    painter_.drawText(x, y_ + QFontMetrics(painter_.font(), &printer_).ascent(), text);
-  }
+  void At(int x, const QString& text) { painter_.drawText(x, y_ + metrics_.ascent(), text); }
   void Centred(int x, const QString& text) { At(x - TextWidth(text) / 2, text); }
   void Line() { painter_.drawLine(0, y_, width_, y_); }
 
@@ -102,6 +105,7 @@ class Report {
   QPainter& painter_;
   QString fileName_;
   QFont titleFont_, textFont_;
+  QFontMetrics metrics_{QFont()};
   int width_ = 0, height_ = 0;
   std::array<int, 14> columns_{};
   int y_ = 0;
@@ -111,12 +115,12 @@ class Report {
 void Report::PageHeader() {
   y_ = 20;
   painter_.setPen(Qt::black);
-  painter_.setFont(titleFont_);
+  UseFont(titleFont_);
   const QString title = Text(kTitle);
   At(width_ / 2 - TextWidth(title) / 2, title);
   y_ += TextHeight() + 20;
 
-  painter_.setFont(textFont_);
+  UseFont(textFont_);
   At(kLeftMargin, QString("Archivo: %1").arg(fileName_));
   y_ += TextHeight() + 20;
 
@@ -216,6 +220,7 @@ ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& 
     }
     Report report(printer, painter, QString::fromStdString(reader.FileName()));
     InputWatch input;
+    QElapsedTimer sinceEvents;
     report.PageHeader();
     for (PlayerRecord record; end == ReportEnd::Printed && reader.Next(record);) {
       if (!report.NewPageIfFull(true)) {
@@ -223,8 +228,13 @@ ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& 
         break;
       }
       report.Row(record);
-      // The window stays alive, and a key or a click may stop the job.
-      QCoreApplication::processEvents();
+      // The window stays alive, and a key or a click may stop the job: waiting
+      // events are handled after the first row and then every 15 ms at most, which
+      // a person cannot tell from every row and costs a long report far less.
+      if (!sinceEvents.isValid() || sinceEvents.hasExpired(15)) {
+        QCoreApplication::processEvents();
+        sinceEvents.start();
+      }
       if (input.pressed) {
         input.pressed = false;
         input.armed = false;
