@@ -99,7 +99,11 @@ class Report {
   // Text aligned on its left top corner at (x, y).
   void At(int x, const QString& text) { painter_.drawText(x, y_ + metrics_.ascent(), text); }
   void Centred(int x, const QString& text) { At(x - TextWidth(text) / 2, text); }
-  void Line() { painter_.drawLine(0, y_, width_, y_); }
+  // Lines are black whatever the colour of the text before them.
+  void Line() {
+    painter_.setPen(Qt::black);
+    painter_.drawLine(0, y_, width_, y_);
+  }
 
   QPrinter& printer_;
   QPainter& painter_;
