@@ -307,9 +307,9 @@ int ResultsFiles::LoadFilePlayers() {
 bool ResultsFiles::ChooseResultsFileToWrite(const PlayerTable& players) {
   std::error_code error;
   fs::create_directories(fs::path(ParentFolder(resultsPath)), error);
-  const SaveFileRequest request{kSaveTitle, resultsPath, kFilters};
   for (;;) {
-    const auto path = prompter_.AskSaveFile(request);
+    // After a failed save the dialog comes back proposing the file it failed on.
+    const auto path = prompter_.AskSaveFile({kSaveTitle, resultsPath, kFilters});
     if (!path)
       return false;
     resultsPath = *path;

@@ -473,7 +473,7 @@ TEST_F(ResultsFileTest, SaveDialogComesBackUntilTheSaveSucceeds) {
   ASSERT_EQ(prompter.requests.size(), 2u);
   EXPECT_EQ(prompter.requests[0].pattern, folder + "/resultad/*.rlm");
   EXPECT_EQ(prompter.requests[0].title, "Guardar archivo de Resultados");
-  EXPECT_EQ(prompter.requests[1].pattern, folder + "/resultad/*.rlm");
+  EXPECT_EQ(prompter.requests[1].pattern, bad);
 
   prompter.saveFiles = {std::nullopt};
   EXPECT_FALSE(files.ChooseResultsFileToWrite(Group(1)));
