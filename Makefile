@@ -1,7 +1,8 @@
 # Lurimba: `make run` plays the game, `make test` runs the whole suite.
 BUILD := build
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev \
-	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n
+	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n \
+	poppler-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test screenshot assets clean

@@ -20,6 +20,7 @@
 #include "results/form_directorio.h"
 #include "results/form_jugadores.h"
 #include "results/form_op_fin.h"
+#include "results/form_resultados.h"
 #include "screens/form_acierto.h"
 #include "screens/form_error.h"
 #include "screens/form_inicio.h"
@@ -84,6 +85,8 @@ void TForm_juego::SetWindows(const Windows& windows) {
                      {ui_->Mp_Colordefondo, ui_->Mp_Imagendefondo, ui_->Mp_Texturaparafondo},
                      *windows.backgroundChooser, game_, dialogs_);
   connect(windows.puzzle, &TForm_puzle::Completed, this, [this] { game_.ShowPoints(); });
+  windows.results->onThemeAdded = [this](const std::string& theme) { AddTheme(theme); };
+  windows.results->onClosing = [this](const std::string& name) { SetPlayerName(name); };
   // The solved dialog opened by the exit animation does not block the timer
   // that opened it: the game goes on when the player answers it.
   connect(windows.solved, &QDialog::finished, this, [this] {
@@ -189,6 +192,8 @@ void TForm_juego::ConnectMenus() {
           &TForm_juego::M_LeerpalabrasdearchivoClick);
   connect(ui.Terminarjuego1, &QAction::triggered, this, &TForm_juego::Terminarjuego1Click);
   connect(ui.Opcionesdesalida1, &QAction::triggered, this, &TForm_juego::Opcionesdesalida1Click);
+  connect(ui.M_Controlderesultados, &QAction::triggered, this,
+          &TForm_juego::M_ControlderesultadosClick);
   connect(ui.Directoriodepuntuaciones1, &QAction::triggered, this,
           &TForm_juego::Directoriodepuntuaciones1Click);
   connect(ui.M_Autor, &QAction::triggered, this, &TForm_juego::M_AutorClick);
@@ -209,10 +214,9 @@ void TForm_juego::ConnectMenus() {
   // Commands whose windows are not part of the program yet.
   ui.Directoriodepuntuaciones1->setVisible(false);
   ui.M_Introducirnombresjugadores->setVisible(false);
-  for (QAction* later :
-       {ui.M_Introducirnombresjugadores, ui.M_Controlderesultados, ui.M_Guardar_configuracion,
-        ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo, ui.Mp_Imagendefondo,
-        ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
+  for (QAction* later : {ui.M_Introducirnombresjugadores, ui.M_Guardar_configuracion,
+                         ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo, ui.Mp_Imagendefondo,
+                         ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
     later->setEnabled(false);
   }
 }
@@ -379,6 +383,23 @@ void TForm_juego::closeEvent(QCloseEvent* event) {
     return;
   }
   game_.StartWord();
+}
+
+// The teacher's results: the window changes a copy of the players' records,
+// which the game takes back when it closes.
+void TForm_juego::M_ControlderesultadosClick() {
+  const int savedContext = game_.state().helpContext;
+  game_.SetHelpContext(TForm_Resultados::kHelpContext);
+  *windows_.resultsPlayers = game_.players();
+  std::vector<std::string> knownThemes;
+  for (int i = 0; i < ui_->ListBox_temas->count(); ++i)
+    knownThemes.push_back(FromQt(ui_->ListBox_temas->item(i)->text()));
+  const std::string theme = windows_.results->ShowResults(knownThemes, game_.currentTheme());
+  if (programEnding_)
+    return;
+  game_.SetPlayerRecords(windows_.resultsPlayers->records);
+  game_.SetCurrentTheme(theme);
+  game_.SetHelpContext(savedContext);
 }
 
 // The score folder: no menu shows this command.

@@ -31,6 +31,7 @@ class TForm_directorio;
 class TForm_jugadores;
 class TForm_op_fin;
 class TForm_puzle;
+class TForm_Resultados;
 class TForm_teclado;
 class TGIFImage;
 
@@ -53,6 +54,8 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
     TForm_directorio* scoreFolder;
     TForm_dibujof* backgroundChooser;
     TForm_puzle* puzzle;
+    TForm_Resultados* results;
+    PlayerTable* resultsPlayers;  // the copy of the players' table the results window changes
   };
   void SetWindows(const Windows& windows);
 
@@ -123,6 +126,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   void FormKeyPress(char c);
   void Terminarjuego1Click();
   void Opcionesdesalida1Click() { close(); }
+  void M_ControlderesultadosClick();
   void Directoriodepuntuaciones1Click();
   void M_AutorClick();
   void M_VersionClick();

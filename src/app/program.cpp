@@ -6,7 +6,8 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
       Form_jugadores(new TForm_jugadores(Form_juego.get(), dialogs)),
       Form_Acierto(new TForm_Acierto(Form_juego.get(), folder, dialogs, sound, *Form_juego)),
       Form_Error(new TForm_Error(Form_juego.get(), folder, dialogs)),
-      Form_Resultados(new TForm_Resultados(Form_juego.get())),
+      Form_Resultados(
+          new TForm_Resultados(Form_juego.get(), dialogs, resultsPlayers_, folder.Path())),
       Form_op_fin(new TForm_op_fin(
           Form_juego.get(), dialogs, [this] { return Form_juego->AskWhoPlays(); },
           [this] { Form_puntos->exec(); })),
@@ -24,5 +25,6 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
           new TForm_directorio(Form_juego.get(), folder, dialogs, Form_puntos->scoreDirectory)) {
   Form_Acierto->SetPuzzle(Form_puzle);
   Form_juego->SetWindows({Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
-                          Form_teclado, Form_op_fin, Form_directorio, Form_dibujof, Form_puzle});
+                          Form_teclado, Form_op_fin, Form_directorio, Form_dibujof, Form_puzle,
+                          Form_Resultados, &resultsPlayers_});
 }

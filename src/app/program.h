@@ -22,6 +22,11 @@ class Program {
  public:
   Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
 
+ private:
+  // The players' records as the results window changes them, handed back to the game.
+  PlayerTable resultsPlayers_;
+
+ public:
   // The main window owns the others (as their Qt parent) and goes last.
   std::unique_ptr<TForm_juego> Form_juego;
   TForm_inicio* Form_inicio;

@@ -88,6 +88,12 @@ class Game {
   void StartGroup(const std::array<std::string, kMaxPlayers>& names, const std::string& group,
                   const LocalDate& today);
   void ShowPoints();
+  // The records as the results window left them (zeroed, exchanged, dated), and
+  // the theme it stored them with.
+  void SetPlayerRecords(const std::array<PlayerRecord, kMaxPlayers>& records) {
+    players_.records = records;
+  }
+  void SetCurrentTheme(const std::string& theme) { currentTheme_ = theme; }
   void PreviousPlayer();
   void NextPlayer();
 

@@ -1,4 +1,4 @@
-// Message boxes and the open-file dialog, as the engine asks for them.
+// Message boxes and the file dialogs, as the engine asks for them.
 // All text is Windows-1252; paths are UTF-8.
 #pragma once
 
@@ -13,6 +13,8 @@ struct OpenFileRequest {
   std::string pattern;               // folder and file pattern the dialog starts with
   std::vector<std::string> filters;  // "Archivo de palabras (*.lma)" ...
 };
+// The save dialog takes the same things; its pattern may also name the file it proposes.
+using SaveFileRequest = OpenFileRequest;
 
 class Prompter {
  public:
@@ -28,4 +30,7 @@ class Prompter {
   virtual void Beep() = 0;
   // The full path of an existing file, or nothing when the user cancels.
   virtual std::optional<std::string> AskOpenFile(const OpenFileRequest& request) = 0;
+  // The full path (UTF-8) the user chose to write, in an existing folder, or nothing when
+  // the user cancels. The file itself may or may not exist.
+  virtual std::optional<std::string> AskSaveFile(const SaveFileRequest& request) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "platform/text.h"
 
@@ -63,6 +65,13 @@ bool QtDialogs::Question(const std::string& text, const std::string& caption) {
   return box.exec() == QMessageBox::Yes;
 }
 
+bool QtDialogs::QuestionDefaultNo(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::Question, ToQt(caption), ToQt(text),
+                  QMessageBox::Yes | QMessageBox::No, owner_);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void QtDialogs::Plain(const std::string& text) {
   Show(owner_, QMessageBox::NoIcon, text, kCaption);
 }
@@ -84,6 +93,20 @@ std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request
   return dialog.selectedFiles().first().toStdString();
 }
 
+std::optional<std::string> QtDialogs::AskSaveFile(const SaveFileRequest& request) {
+  // The pattern is a folder and either a file to propose or a wildcard ("*.rlm").
+  const QFileInfo start(QString::fromStdString(request.pattern));
+  QFileDialog dialog(owner_, ToQt(request.title), start.path(), FilterList(request));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);  // a save adds to the file it names
+  if (!start.fileName().contains('*'))
+    dialog.selectFile(start.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
 std::optional<QFont> QtDialogs::AskFont(const QFont& initial) {
   bool accepted = false;
   const QFont font = QFontDialog::getFont(&accepted, initial, owner_);
@@ -97,4 +120,9 @@ std::optional<QColor> QtDialogs::AskColor(const QColor& initial) {
   if (!colour.isValid())
     return std::nullopt;
   return colour;
+}
+
+bool QtDialogs::AskPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner_);
+  return dialog.exec() == QDialog::Accepted;
 }

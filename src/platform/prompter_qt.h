@@ -8,11 +8,17 @@
 
 #include "prompter.h"
 
+class QPrinter;
+
 // The engine's prompter plus the dialogs only windows ask for.
 class Dialogs : public Prompter {
  public:
   virtual std::optional<QFont> AskFont(const QFont& initial) = 0;
   virtual std::optional<QColor> AskColor(const QColor& initial) = 0;
+  // Question icon, Yes and No, with No as the default button; true for Yes.
+  virtual bool QuestionDefaultNo(const std::string& text, const std::string& caption) = 0;
+  // The print dialog for `printer`; true when the user confirmed it.
+  virtual bool AskPrinter(QPrinter& printer) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -25,8 +31,11 @@ class QtDialogs : public Dialogs {
   void Plain(const std::string& text) override;
   void Beep() override;
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
   std::optional<QColor> AskColor(const QColor& initial) override;
+  bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
+  bool AskPrinter(QPrinter& printer) override;
 
  private:
   QWidget* owner_ = nullptr;

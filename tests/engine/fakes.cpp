@@ -39,6 +39,18 @@ std::optional<std::string> FakePrompter::AskOpenFile(const OpenFileRequest& requ
   return answer;
 }
 
+std::optional<std::string> FakePrompter::AskSaveFile(const SaveFileRequest& request) {
+  requests.push_back(request);
+  log_.Add("AskSaveFile", request.pattern);
+  if (onAsk)
+    onAsk();
+  if (saveFiles.empty())
+    throw std::logic_error("the save dialog came back once too often");
+  auto answer = saveFiles.front();
+  saveFiles.pop_front();
+  return answer;
+}
+
 Harness::Harness() {
   game.SetRandomSource([this] {
     if (randoms.empty())

@@ -128,7 +128,8 @@ class FakePrompter : public Prompter {
   explicit FakePrompter(CallLog& log) : log_(log) {}
   std::vector<Message> messages;
   std::deque<bool> answers;
-  std::deque<std::optional<std::string>> files;  // nullopt = the user cancels
+  std::deque<std::optional<std::string>> files;      // nullopt = the user cancels
+  std::deque<std::optional<std::string>> saveFiles;  // the same for the save dialog
   std::vector<OpenFileRequest> requests;
   std::function<void()> onAsk;  // runs each time the open-file dialog opens
 
@@ -144,6 +145,8 @@ class FakePrompter : public Prompter {
   void Beep() override { log_.Add("Beep"); }
   // Throws when no answer is queued, so that a dialog shown once too often ends the test.
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
+  // Throws when no answer is queued, as AskOpenFile.
+  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
 
  private:
   void Record(const std::string& kind, const std::string& text, const std::string& caption) {

@@ -3,15 +3,20 @@
 // copy of the game folder.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "app/program.h"
+#include "charset.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
+#include "results/results_report.h"
 #include "screens/form_acierto.h"
 #include "screens/form_puzle.h"
 #include "settings/form_charboton.h"
@@ -19,6 +24,7 @@
 #include "support/play.h"
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
+#include "ui_form_resultados.h"
 
 namespace {
 
@@ -60,6 +66,34 @@ void WhenVisible(QWidget* window, const std::function<void()>& action) {
     action();
   });
   poll->start(50);
+}
+
+// Stores the players in a results file, prints it to PDF with the program's report
+// and turns page 1 into a PNG with pdftoppm.
+void SaveReportPage(Dialogs& dialogs, const PlayerTable& players, const QString& name) {
+  PlayerTable group = players;
+  for (int k = 0; k < group.playerCount; ++k)
+    group.records[k].theme = "Animales de la granja";
+  group.records[1].name = Ansi("Begoña");
+  ResultsFiles files(dialogs, {2001, 3, 5});
+  files.resultsPath = (outputFolder + "/" + name + ".rlm").toStdString();
+  QFile::remove(QString::fromStdString(files.resultsPath));
+  std::optional<ResultsReader> reader;
+  if (files.AppendPlayerRecords(group) && files.AppendPlayerRecords(group))
+    reader = files.CheckResultsHeader(files.resultsPath);
+  if (!reader) {
+    ++failures;
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = outputFolder + "/" + name + ".pdf";
+  printer.setOutputFileName(pdf);
+  PrintResultsReport(printer, *reader, dialogs);
+  const int status = QProcess::execute("pdftoppm", {"-png", "-r", "80", "-f", "1", "-l", "1",
+                                                    "-singlefile", pdf, outputFolder + "/" + name});
+  if (status != 0)
+    ++failures;
 }
 
 }  // namespace
@@ -169,5 +203,14 @@ int main(int argc, char* argv[]) {
   });
   QTest::mouseClick(main.keyboard().Key(15), Qt::RightButton);
   Settle();
+
+  // The teacher's results window with the three players, and page 1 of their report.
+  TForm_Resultados& results = *program.Form_Resultados;
+  WhenVisible(&results, [&] {
+    Save(prefix + "10-results");
+    results.ui()->Button_cerrar->click();
+  });
+  main.ui()->M_Controlderesultados->trigger();
+  SaveReportPage(dialogs, game.players(), prefix + "11-report-page1");
   return failures == 0 ? 0 : 1;
 }

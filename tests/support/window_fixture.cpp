@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QPrinter>
 #include <QTimer>
 
 #include "charset.h"
@@ -26,6 +27,21 @@ bool ScriptedDialogs::Question(const std::string& text, const std::string& capti
   return answer;
 }
 
+bool ScriptedDialogs::QuestionDefaultNo(const std::string& text, const std::string& caption) {
+  const bool answer = Question(text, caption);
+  messages.back().noDefault = true;
+  return answer;
+}
+
+bool ScriptedDialogs::AskPrinter(QPrinter& printer) {
+  if (printTo.empty())
+    return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(printTo.front());
+  printTo.pop_front();
+  return true;
+}
+
 void ScriptedDialogs::Plain(const std::string& text) {
   messages.push_back({"plain", text, kCaption});
 }
@@ -36,6 +52,15 @@ std::optional<std::string> ScriptedDialogs::AskOpenFile(const OpenFileRequest& r
     return std::nullopt;
   auto file = filesToOpen.front();
   filesToOpen.pop_front();
+  return file;
+}
+
+std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& request) {
+  saveFileRequests.push_back(request);
+  if (filesToSave.empty())
+    return std::nullopt;
+  auto file = filesToSave.front();
+  filesToSave.pop_front();
   return file;
 }
 

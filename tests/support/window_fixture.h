@@ -19,6 +19,7 @@ struct ShownMessage {
   std::string kind;  // "stop", "info", "question", "plain"
   std::string text;
   std::string caption;
+  bool noDefault = false;  // a question whose default button is No
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -29,15 +30,22 @@ class ScriptedDialogs : public Dialogs {
   void Plain(const std::string& text) override;
   void Beep() override { ++beeps; }
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
   std::optional<QFont> AskFont(const QFont& initial) override;
   std::optional<QColor> AskColor(const QColor& initial) override;
+  bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
+  // Confirms with the next file of printTo as the PDF output; cancels when there is none.
+  bool AskPrinter(QPrinter& printer) override;
 
   std::vector<ShownMessage> messages;
   std::deque<bool> answers;                            // for Question; No when empty
   std::deque<std::optional<std::string>> filesToOpen;  // nullopt = cancel; cancel when empty
+  std::deque<std::optional<std::string>> filesToSave;  // the same for the save dialog
   std::deque<std::optional<QFont>> fonts;              // cancel when empty
   std::deque<std::optional<QColor>> colours;           // cancel when empty
-  std::vector<OpenFileRequest> fileRequests;
+  std::vector<OpenFileRequest> fileRequests;           // open dialogs, in order
+  std::vector<SaveFileRequest> saveFileRequests;       // save dialogs, in order
+  std::deque<QString> printTo;                         // PDF files for the print dialog
   int beeps = 0;
 };
 

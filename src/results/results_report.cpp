@@ -1,0 +1,267 @@
+#include "results/results_report.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <array>
+#include <cstdio>
+
+#include "charset.h"
+#include "platform/prompter_qt.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr const char* kStopQuestion = "\n¿ Detener la impresión de Resultados ?\n";
+constexpr const char* kStoppedLine = "------ Impresión detenida -------";
+constexpr const char* kTitle = "Lurimba, archivo de RESULTADOS";
+constexpr int kLeftMargin = 20;
+
+// The headings over the columns, in hiding-mode order 1..6 and the total. The
+// solved side has "Fácil" without its colon and "TOTAL" without one.
+constexpr std::array<const char*, 7> kSolvedHeadings = {
+    "Vocales:", "Consonant:", "Prim/última:", "Fácil:", "Difícil:", "Marcadas:", "TOTAL"};
+constexpr std::array<const char*, 7> kFailedHeadings = {
+    "Vocales:", "Consonant:", "Prim/última:", "Fácil", "Difícil:", "Marcadas:", "TOTAL:"};
+constexpr std::array<const char*, 12> kMonths = {"Ene", "Feb", "Mar", "Abr", "May", "Jun",
+                                                 "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"};
+
+// Notes a key press or a mouse click anywhere in the program while it is armed,
+// and keeps it from acting on the windows while the report prints.
+class InputWatch : public QObject {
+ public:
+  InputWatch() { qApp->installEventFilter(this); }
+  ~InputWatch() override { qApp->removeEventFilter(this); }
+  bool armed = true;
+  bool pressed = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (!armed)
+      return false;
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        pressed = true;
+        return true;
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonRelease:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+class Report {
+ public:
+  Report(QPrinter& printer, QPainter& painter, QString fileName)
+      : printer_(printer), painter_(painter), fileName_(std::move(fileName)) {
+    width_ = printer.width();
+    height_ = printer.height();
+    const int u = width_ / 3;
+    const int s = u / 7;
+    for (int k = 0; k < 7; ++k) {
+      columns_[k] = u + k * s;
+      columns_[7 + k] = 2 * u + k * s;
+    }
+    titleFont_ = QFont("Arial");
+    titleFont_.setPointSize(12);
+    titleFont_.setUnderline(true);
+    textFont_ = QFont("Arial");
+    textFont_.setPointSize(10);
+  }
+
+  void PageHeader();
+  bool NewPageIfFull(bool beforeRow);
+  void Row(const PlayerRecord& record);
+  void Stopped();
+  void ClosingLine();
+  bool NewPage();
+
+ private:
+  // The font and its measures on the printer's page, measured once per change of font.
+  void UseFont(const QFont& font) {
+    painter_.setFont(font);
+    const QFontMetrics metrics(font, &printer_);
+    metrics_ = metrics;
+  }
+  int TextHeight() const { return metrics_.height(); }
+  int TextWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
+  // Text aligned on its left top corner at (x, y).
+  void At(int x, const QString& text) { painter_.drawText(x, y_ + metrics_.ascent(), text); }
+  void Centred(int x, const QString& text) { At(x - TextWidth(text) / 2, text); }
+  // Lines are black whatever the colour of the text before them.
+  void Line() {
+    painter_.setPen(Qt::black);
+    painter_.drawLine(0, y_, width_, y_);
+  }
+
+  QPrinter& printer_;
+  QPainter& painter_;
+  QString fileName_;
+  QFont titleFont_, textFont_;
+  QFontMetrics metrics_{QFont()};
+  int width_ = 0, height_ = 0;
+  std::array<int, 14> columns_{};
+  int y_ = 0;
+  int rowNumber_ = 0;
+};
+
+void Report::PageHeader() {
+  y_ = 20;
+  painter_.setPen(Qt::black);
+  UseFont(titleFont_);
+  const QString title = Text(kTitle);
+  At(width_ / 2 - TextWidth(title) / 2, title);
+  y_ += TextHeight() + 20;
+
+  UseFont(textFont_);
+  At(kLeftMargin, QString("Archivo: %1").arg(fileName_));
+  y_ += TextHeight() + 20;
+
+  Centred(columns_[3], "A C I E R T O S");
+  painter_.setPen(Qt::red);
+  Centred(columns_[10], "F A L L O S");
+  y_ += TextHeight() + 15;
+
+  painter_.setPen(Qt::black);
+  At(kLeftMargin, Text(" Número, fecha y nombre:"));
+  for (int k = 0; k < 7; ++k)
+    At(columns_[k], Text(kSolvedHeadings[k]));
+  painter_.setPen(Qt::red);
+  for (int k = 0; k < 7; ++k)
+    At(columns_[7 + k], Text(kFailedHeadings[k]));
+  y_ += TextHeight() + 20;
+
+  painter_.setPen(Qt::black);
+  Line();
+  y_ += 20;
+}
+
+bool Report::NewPage() {
+  if (!printer_.newPage())
+    return false;
+  PageHeader();
+  return true;
+}
+
+// Before a row: a new page when the row would not fit. After one: a new page once
+// the line has passed 30 pixels above the bottom.
+bool Report::NewPageIfFull(bool beforeRow) {
+  const bool full = beforeRow ? y_ + TextHeight() > height_ : y_ > height_ - 30;
+  return !full || NewPage();
+}
+
+void Report::Row(const PlayerRecord& record) {
+  ++rowNumber_;
+  painter_.setPen(Qt::black);
+  const bool knownMonth = record.month >= 1 && record.month <= 12;
+  const std::string month = knownMonth ? kMonths[record.month - 1] : "   ";
+  char line[160];
+  std::snprintf(line, sizeof line, " %2d (%d/%s/%d) %-24s", rowNumber_, record.day, month.c_str(),
+                record.year, record.name.c_str());
+  At(kLeftMargin, ToQt(line));
+  for (int k = 0; k < 7; ++k) {
+    const int count = k < 6 ? record.solved[k] : record.solvedTotal;
+    At(columns_[k], QString::asprintf("%5d", count));
+  }
+  painter_.setPen(Qt::red);
+  for (int k = 0; k < 7; ++k) {
+    const int count = k < 6 ? record.failed[k] : record.failedTotal;
+    At(columns_[7 + k], QString::asprintf("%5d", count));
+  }
+  y_ += TextHeight() + 25;
+}
+
+void Report::Stopped() {
+  painter_.setPen(Qt::black);
+  y_ += 25;
+  At(kLeftMargin, Text(kStoppedLine));
+}
+
+void Report::ClosingLine() {
+  y_ += 20;
+  if (y_ > height_)
+    NewPage();
+  Line();
+}
+
+// Gives the printer its orientation back however the job ends.
+class OrientationKeeper {
+ public:
+  explicit OrientationKeeper(QPrinter& printer)
+      : printer_(printer), saved_(printer.pageLayout().orientation()) {
+    printer_.setPageOrientation(QPageLayout::Landscape);
+  }
+  ~OrientationKeeper() { printer_.setPageOrientation(saved_); }
+
+ private:
+  QPrinter& printer_;
+  QPageLayout::Orientation saved_;
+};
+
+}  // namespace
+
+ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& dialogs) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ReportEnd end = ReportEnd::Printed;
+  {
+    OrientationKeeper orientation(printer);
+    printer.setDocName(kReportJobTitle);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+      QApplication::restoreOverrideCursor();
+      return ReportEnd::Failed;
+    }
+    Report report(printer, painter, QString::fromStdString(reader.FileName()));
+    InputWatch input;
+    QElapsedTimer sinceEvents;
+    report.PageHeader();
+    for (PlayerRecord record; end == ReportEnd::Printed && reader.Next(record);) {
+      if (!report.NewPageIfFull(true)) {
+        end = ReportEnd::Failed;
+        break;
+      }
+      report.Row(record);
+      // The window stays alive, and a key or a click may stop the job: waiting
+      // events are handled after the first row and then every 15 ms at most, which
+      // a person cannot tell from every row and costs a long report far less.
+      if (!sinceEvents.isValid() || sinceEvents.hasExpired(15)) {
+        QCoreApplication::processEvents();
+        sinceEvents.start();
+      }
+      if (input.pressed) {
+        input.pressed = false;
+        input.armed = false;
+        QApplication::restoreOverrideCursor();
+        const bool stop = dialogs.QuestionDefaultNo(Ansi(kStopQuestion), kCaption);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        input.armed = true;
+        if (stop) {
+          report.Stopped();
+          printer.abort();
+          end = ReportEnd::Stopped;
+          break;
+        }
+      }
+      if (!report.NewPageIfFull(false))
+        end = ReportEnd::Failed;
+    }
+    if (end == ReportEnd::Printed && reader.Failed())
+      end = ReportEnd::Failed;  // the pages printed so far are kept, without a message
+    if (end == ReportEnd::Printed)
+      report.ClosingLine();
+    painter.end();
+  }
+  QApplication::restoreOverrideCursor();
+  return end;
+}

@@ -1,0 +1,195 @@
+// The printed report, printed to PDF through "Imprimir..." and read back with
+// pdftotext.
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "results/results_window_support.h"
+
+namespace {
+
+// The text of the PDF (or of one page), lines kept in their layout.
+QString PdfText(const QString& pdf, int page = 0) {
+  QStringList args = {"-layout", "-enc", "UTF-8"};
+  if (page > 0)
+    args << "-f" << QString::number(page) << "-l" << QString::number(page);
+  QProcess process;
+  process.start("pdftotext", args << pdf << "-");
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& pdf) {
+  QProcess process;
+  process.start("pdfinfo", {pdf});
+  process.waitForFinished(30000);
+  const QString info = QString::fromUtf8(process.readAllStandardOutput());
+  return QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
+}
+
+// Collapses runs of spaces, as the columns of a proportional font come out, and
+// starts every line with "\n" and no space, so that "\n1 (" is row 1 and not 11.
+QString Simple(QString text) {
+  text.replace(QRegularExpression("[ \\t]+"), " ");
+  text.replace(QRegularExpression("\n "), "\n");
+  return "\n" + text;
+}
+
+}  // namespace
+
+class ResultsReportTest : public ResultsWindowTest {
+ protected:
+  QString pdf() const { return folder.path() + "/informe.pdf"; }
+
+  // Prints `records` (as a file named tres.rlm) through the window's button.
+  void Print(const std::vector<PlayerRecord>& records,
+             const std::function<void()>& beforePrinting = {}) {
+    dialogs.printTo = {pdf()};
+    dialogs.filesToOpen = {WriteResults("tres.rlm", records)};
+    Session([&] {
+      if (beforePrinting)
+        beforePrinting();
+      QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton);
+    });
+  }
+
+  std::vector<PlayerRecord> Many(int count) {
+    std::vector<PlayerRecord> records;
+    for (int k = 1; k <= count; ++k)
+      records.push_back(CountedPlayer("JUGADOR" + std::to_string(k), k));
+    return records;
+  }
+};
+
+TEST_F(ResultsReportTest, ThreeRecordsOnOneLandscapePage) {
+  PlayerRecord first = CountedPlayer(Ansi("Begoña"), 0);
+  PlayerRecord second = CountedPlayer("LUIS", 20000);
+  second.month = 0;
+  second.day = 17;
+  second.year = 2002;
+  PlayerRecord third = CountedPlayer("PEPA", 300);
+  third.month = 12;
+  Print({first, second, third});
+
+  ASSERT_EQ(PdfPages(pdf()), 1);
+  const QString text = Simple(PdfText(pdf()));
+  EXPECT_TRUE(text.contains("Lurimba, archivo de RESULTADOS")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Archivo: tres.rlm"));
+  // The spaced titles and the headings, which overlap their neighbours as the
+  // columns are narrower than their headings, come out of pdftotext in pieces.
+  const QString compact = QString(text).remove(' ').remove('\n');
+  EXPECT_TRUE(compact.contains("ACIERTOSFALLOS")) << text.toStdString();
+  EXPECT_TRUE(compact.contains(QString::fromUtf8("Número,fechaynombre:")));
+  const std::pair<const char*, int> headings[] = {
+      {"Vocales:", 2}, {"Consonant:", 2}, {"Prim/última:", 2}, {"Fácil:", 1}, {"Fácil", 2},
+      {"Difícil:", 2}, {"Marcadas:", 2},  {"TOTAL:", 1},       {"TOTAL", 2}};
+  for (const auto& [heading, times] : headings)
+    EXPECT_EQ(compact.count(QString::fromUtf8(heading)), times) << heading;
+  EXPECT_TRUE(
+      text.contains(QString::fromUtf8("\n1 (5/Mar/2001) Begoña 1 2 3 4 5 6 100 10 20 30 "
+                                      "40 50 60 200")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("\n2 (17/ /2002) LUIS 20001 ")) << text.toStdString();
+  EXPECT_TRUE(text.contains("\n3 (5/Dic/2001) PEPA 301 ")) << text.toStdString();
+  EXPECT_FALSE(text.contains("\n4 ("));
+  // The printer gets its own orientation back.
+  EXPECT_EQ(window->printer().pageLayout().orientation(), QPageLayout::Portrait);
+  EXPECT_EQ(window->printer().docName(), "Resultados Lurimba");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ResultsReportTest, PageIsLandscape) {
+  Print(Many(1));
+  QProcess process;
+  process.start("pdfinfo", {pdf()});
+  process.waitForFinished(30000);
+  const QString info = QString::fromUtf8(process.readAllStandardOutput());
+  const QRegularExpressionMatch size =
+      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
+  ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+  EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble());
+}
+
+TEST_F(ResultsReportTest, LongReportFillsPagesWithoutLosingARow) {
+  const int count = 60;  // more than fifty: printing has no limit
+  std::string partial(70, 'x');
+  dialogs.printTo = {pdf()};
+  dialogs.filesToOpen = {WriteResults("tres.rlm", Many(count), partial)};
+  Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
+
+  const int pages = PdfPages(pdf());
+  ASSERT_GT(pages, 1);
+  QString all;
+  for (int page = 1; page <= pages; ++page) {
+    const QString text = Simple(PdfText(pdf(), page));
+    EXPECT_TRUE(text.contains("Lurimba, archivo de RESULTADOS")) << "page " << page;
+    all += text;
+  }
+  for (int k = 1; k <= count; ++k) {
+    const QString row = QString("\n%1 (5/Mar/2001) JUGADOR%1 ").arg(k);
+    EXPECT_EQ(all.count(row), 1) << row.toStdString();
+  }
+  EXPECT_FALSE(all.contains(QString("\n%1 (").arg(count + 1)));
+}
+
+struct StopCase {
+  const char* name;
+  bool stop;
+};
+
+class ReportStopTest : public ResultsReportTest, public ::testing::WithParamInterface<StopCase> {};
+
+TEST_P(ReportStopTest, KeyPressAsksWhetherToStop) {
+  Print(Many(5), [&] {
+    dialogs.answers = {GetParam().stop};
+    // A key waiting when the first row has printed.
+    QCoreApplication::postEvent(ui().ComboBox_nombres,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+  });
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "question");
+  EXPECT_TRUE(dialogs.messages[0].noDefault);
+  EXPECT_EQ(dialogs.messages[0].text, Ansi("\n¿ Detener la impresión de Resultados ?\n"));
+  EXPECT_EQ(dialogs.messages[0].caption, "Lurimba");
+  // The key stopped at the report: the window did not get it.
+  EXPECT_EQ(ui().ComboBox_nombres->currentIndex(), 0);
+
+  const QString text = Simple(PdfText(pdf()));
+  EXPECT_TRUE(text.contains("\n1 (5/Mar/2001) JUGADOR1 "));
+  EXPECT_EQ(text.contains("\n2 (5/Mar/2001) JUGADOR2 "), !GetParam().stop);
+  EXPECT_EQ(text.contains("\n5 (5/Mar/2001) JUGADOR5 "), !GetParam().stop);
+  EXPECT_EQ(text.contains(QString::fromUtf8("------ Impresión detenida -------")), GetParam().stop);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ReportStopTest,
+                         ::testing::Values(StopCase{"YesStops", true}, StopCase{"NoGoesOn", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsReportTest, CancelledPrinterOrFilePrintsNothing) {
+  dialogs.filesToOpen = {WriteResults("tres.rlm", Many(2))};
+  Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });  // no printer
+  EXPECT_TRUE(dialogs.fileRequests.empty());
+  dialogs.printTo = {pdf()};
+  dialogs.filesToOpen = {std::nullopt};
+  Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
+  EXPECT_FALSE(QFile::exists(pdf()));
+}
+
+// The real stop question: Return, pressed at once, answers No.
+TEST(StopQuestionTest, NoIsTheDefaultButton) {
+  QtDialogs real;
+  QString defaultText;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Question);
+    EXPECT_EQ(box->windowTitle(), "Lurimba");
+    defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_FALSE(
+      real.QuestionDefaultNo(Ansi("\n¿ Detener la impresión de Resultados ?\n"), "Lurimba"));
+  EXPECT_FALSE(defaultText.isEmpty());
+}

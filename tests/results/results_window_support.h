@@ -1,0 +1,107 @@
+// The results window on its own: a player table, a temporary game folder and
+// scripted dialogs; results files written byte by byte.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "charset.h"
+#include "results/form_resultados.h"
+#include "results_file.h"
+#include "support/window_fixture.h"
+#include "ui_form_resultados.h"
+
+inline PlayerRecord CountedPlayer(const std::string& name, int base) {
+  PlayerRecord record;
+  record.name = name;
+  record.year = 2001;
+  record.day = 5;
+  record.month = 3;
+  for (int i = 0; i < 6; ++i) {
+    record.solved[i] = base + i + 1;  // mode m holds base + m
+    record.failed[i] = base + 10 * (i + 1);
+  }
+  record.solvedTotal = base + 100;
+  record.failedTotal = base + 200;
+  return record;
+}
+
+class ResultsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    players.playerCount = 3;
+    const char* names[] = {"ANA", "LUIS", "PEPA"};
+    for (int k = 0; k < 3; ++k)
+      players.records[k] = CountedPlayer(names[k], 1000 * (k + 1));
+    window = std::make_unique<TForm_Resultados>(nullptr, dialogs, players, folder.path());
+    // The window dates player 1 with today; the tests use a known date.
+    players.records[0] = CountedPlayer("ANA", 1000);
+    window->onThemeAdded = [this](const std::string& theme) { themesAdded.push_back(theme); };
+    window->onClosing = [this](const std::string& name) { closingNames.push_back(name); };
+  }
+
+  Ui::TForm_Resultados& ui() { return *window->ui(); }
+
+  // Opens the window and runs `steps` while it is open; the steps end by closing it.
+  std::string Session(const std::function<void()>& steps,
+                      const std::vector<std::string>& known = {"Animales", "Frutas"},
+                      const std::string& theme = "Animales") {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      steps();
+      if (window->isVisible())
+        QTest::mouseClick(ui().Button_cerrar, Qt::LeftButton);
+    });
+    const std::string result = window->ShowResults(known, theme);
+    EXPECT_TRUE(ran) << "the window did not open";
+    return result;
+  }
+
+  // Chooses an entry of a drop-down list with the keyboard, as a user does.
+  static void Choose(QComboBox* box, int index) {
+    box->setFocus();
+    while (box->currentIndex() < index)
+      QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index)
+      QTest::keyClick(box, Qt::Key_Up);
+  }
+
+  // Writes a results file of `records` into the game folder; returns its path (UTF-8).
+  std::string WriteResults(const QString& name, const std::vector<PlayerRecord>& records,
+                           const std::string& extra = "") {
+    QFile file(folder.path() + "/" + name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    const RecordBytes header = EncodeResultsHeader({2001, 5, 3});
+    file.write(reinterpret_cast<const char*>(header.data()), header.size());
+    for (const PlayerRecord& record : records) {
+      const RecordBytes bytes = EncodeFileRecord(record);
+      file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    file.write(extra.data(), static_cast<qint64>(extra.size()));
+    return file.fileName().toStdString();
+  }
+
+  QString Shown(int row) {  // solved and failed count of a window row, "s/f"
+    QLabel* solved[] = {ui().Label_aciertos1, ui().Label_aciertos2, ui().Label_aciertos3,
+                        ui().Label_aciertos4, ui().Label_aciertos5, ui().Label_aciertos6};
+    QLabel* failed[] = {ui().Label_errores1, ui().Label_errores2, ui().Label_errores3,
+                        ui().Label_errores4, ui().Label_errores5, ui().Label_errores6};
+    return solved[row - 1]->text() + "/" + failed[row - 1]->text();
+  }
+
+  QTemporaryDir folder;
+  ScriptedDialogs dialogs;
+  PlayerTable players;
+  std::unique_ptr<TForm_Resultados> window;
+  std::vector<std::string> themesAdded;
+  std::vector<std::string> closingNames;
+};

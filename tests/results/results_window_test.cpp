@@ -1,0 +1,278 @@
+// "Control  de  resultados": showing, zeroing, restoring, saving, opening,
+// exchanging and closing, driven as a teacher drives it.
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/caps_lock.h"
+#include "results/results_window_support.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<PlayerRecord> RecordsOf(const std::string& path) {
+  const std::string bytes = ReadAll(path);
+  std::vector<PlayerRecord> records;
+  for (std::size_t at = 140; at + 140 <= bytes.size(); at += 140) {
+    RecordBytes record;
+    std::copy(bytes.begin() + at, bytes.begin() + at + 140, record.begin());
+    records.push_back(DecodeFileRecord(record));
+  }
+  return records;
+}
+
+// Types as a teacher does: capitals with Shift (the program's own Caps Lock is off).
+void TypeInto(QLineEdit* edit, const QString& text) {
+  CapsLockEmulation::SetUpperCase(false);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  for (QChar c : text) {
+    const Qt::KeyboardModifiers shift = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::keyClick(edit, c.toLatin1(), shift);
+  }
+}
+
+}  // namespace
+
+TEST_F(ResultsWindowTest, KeepsItsDesign) {
+  EXPECT_EQ(window->windowTitle(), "Control  de  resultados");
+  EXPECT_EQ(window->objectName(), "Form_Resultados");
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(window->palette().color(QPalette::Window), QColor(210, 255, 210));
+  EXPECT_EQ(ui().Edit_dia->maxLength(), 2);
+  EXPECT_EQ(ui().Edit_agno->maxLength(), 4);
+  EXPECT_EQ(ui().ComboBox_temas->lineEdit()->maxLength(), 50);
+  EXPECT_EQ(ui().ComboBox_meses->count(), 12);
+  EXPECT_EQ(ui().ComboBox_meses->itemText(11), "Dic");
+  EXPECT_EQ(ui().Label13->text(), QString::fromUtf8("Ocultar sólo vocales"));
+  EXPECT_EQ(ui().Label15->text(), QString::fromUtf8("Todas, menos primera y última"));
+  EXPECT_EQ(ui().Label_archivo->text(), "Jugadores del archivo: ");
+  EXPECT_FALSE(ui().Label_archivo->isVisibleTo(window.get()));
+  EXPECT_FALSE(ui().Button_cambiar->isEnabled());
+  EXPECT_EQ(ui().Button_cerrar->text(), "&Cerrar");
+  EXPECT_EQ(ui().Button_cerrar->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_EQ(ui().Label_aciertost->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_TRUE(ui().Label_errorest->font().bold());
+  EXPECT_TRUE(ui().Label6->font().underline());
+  EXPECT_EQ(TForm_Resultados::kHelpContext, 508);
+}
+
+TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRow) {
+  const std::string theme = Session([&] {
+    EXPECT_EQ(ui().ComboBox_nombres->count(), 3);
+    EXPECT_EQ(ui().ComboBox_nombres->currentText(), "ANA");
+    // Rows: few letters (4), many letters (5), vowels (1), consonants (2), all but ends (3), marked
+    // (6).
+    EXPECT_EQ(Shown(1), "1004/1040");
+    EXPECT_EQ(Shown(2), "1005/1050");
+    EXPECT_EQ(Shown(3), "1001/1010");
+    EXPECT_EQ(Shown(4), "1002/1020");
+    EXPECT_EQ(Shown(5), "1003/1030");
+    EXPECT_EQ(Shown(6), "1006/1060");
+    EXPECT_EQ(ui().Label_aciertost->text(), "1100");
+    EXPECT_EQ(ui().Label_errorest->text(), "1200");
+    EXPECT_EQ(ui().Edit_dia->text(), "05");
+    EXPECT_EQ(ui().ComboBox_meses->currentText(), "Mar");
+    EXPECT_EQ(ui().Edit_agno->text(), "2001");
+    EXPECT_EQ(ui().ComboBox_temas->currentText(), "Animales");
+    EXPECT_EQ(ui().ComboBox_temas->count(), 2);
+
+    Choose(ui().ComboBox_nombres, 2);
+    EXPECT_EQ(Shown(1), "3004/3040");
+    EXPECT_EQ(ui().Label_aciertost->text(), "3100");
+  });
+  EXPECT_EQ(theme, "Animales");
+  EXPECT_EQ(closingNames, std::vector<std::string>{"ANA"});
+}
+
+TEST_F(ResultsWindowTest, ZeroOnePlayerThenRestoreAll) {
+  Session([&] {
+    Choose(ui().ComboBox_nombres, 1);
+    QTest::mouseClick(ui().Button_acero, Qt::LeftButton);
+    EXPECT_EQ(Shown(1), "0/0");
+    EXPECT_EQ(ui().Label_errorest->text(), "0");
+    EXPECT_EQ(players.records[1].solvedTotal, 0);
+    EXPECT_EQ(players.records[1].failed[5], 0);
+    EXPECT_EQ(players.records[1].name, "LUIS");
+    EXPECT_EQ(players.records[1].year, 2001);
+    EXPECT_EQ(players.records[0].solvedTotal, 1100);
+    EXPECT_EQ(players.records[2].solvedTotal, 3100);
+
+    QTest::mouseClick(ui().Button_restablecer, Qt::LeftButton);
+    EXPECT_EQ(players.records[1].solvedTotal, 2100);
+    EXPECT_EQ(ui().ComboBox_nombres->currentIndex(), 0);
+    EXPECT_EQ(Shown(1), "1004/1040");
+  });
+
+  // Zeroed in one showing, it stays zeroed in the next: the snapshot is retaken.
+  Session([&] {
+    Choose(ui().ComboBox_nombres, 2);
+    QTest::mouseClick(ui().Button_acero, Qt::LeftButton);
+  });
+  Session([&] { QTest::mouseClick(ui().Button_restablecer, Qt::LeftButton); });
+  EXPECT_EQ(players.records[2].solvedTotal, 0);
+}
+
+TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
+  const std::string saved = folder.path().toStdString() + "/resultad/grupo.rlm";
+  PlayerRecord other1 = CountedPlayer(Ansi("ÑANDÚ"), 7000);
+  PlayerRecord other2 = CountedPlayer("LOLA", 8000);
+  other1.theme = other2.theme = "Otro tema";
+  other2.year = 1990;
+  const std::string stored = WriteResults("otro.rlm", {other1, other2});
+  dialogs.filesToSave = {saved};
+  dialogs.filesToOpen = {stored};
+
+  const std::string theme = Session([&] {
+    // Saving: theme and date typed in the window go to every player.
+    TypeInto(ui().ComboBox_temas->lineEdit(), "Colegio San Juan");
+    TypeInto(ui().Edit_dia, "7");
+    Choose(ui().ComboBox_meses, 0);
+    TypeInto(ui().Edit_agno, "2002");
+    QTest::mouseClick(ui().Button_guardar, Qt::LeftButton);
+    ASSERT_EQ(dialogs.saveFileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveFileRequests[0].pattern, folder.path().toStdString() + "/resultad/*.rlm");
+    EXPECT_EQ(dialogs.saveFileRequests[0].title, "Guardar archivo de Resultados");
+    EXPECT_EQ(ui().ComboBox_temas->findText("Colegio San Juan"), 2);
+
+    // Opening: the file's players, its first theme, and the exchange is possible.
+    QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);
+    EXPECT_EQ(ui().Label_archivo->text(), "Jugadores del archivo 'otro.rlm':");
+    EXPECT_TRUE(ui().Label_archivo->isVisible());
+    EXPECT_TRUE(ui().ComboBox_nombres_archivo->isVisible());
+    EXPECT_EQ(ui().ComboBox_nombres_archivo->count(), 2);
+    EXPECT_EQ(ui().ComboBox_nombres_archivo->itemText(0), QString::fromUtf8("ÑANDÚ"));
+    EXPECT_TRUE(ui().Button_cambiar->isEnabled());
+    EXPECT_EQ(ui().ComboBox_temas->currentText(), "Otro tema");
+
+    Choose(ui().ComboBox_nombres_archivo, 1);
+    EXPECT_EQ(Shown(3), "8001/8010");
+    EXPECT_EQ(ui().Edit_agno->text(), "1990");
+
+    // Player 1 (the current one) takes LOLA's record but keeps the date.
+    Choose(ui().ComboBox_nombres, 0);
+    QTest::mouseClick(ui().Button_cambiar, Qt::LeftButton);
+    EXPECT_EQ(ui().ComboBox_nombres->itemText(0), "LOLA");
+    EXPECT_EQ(ui().ComboBox_nombres_archivo->currentIndex(), 1);
+    EXPECT_EQ(Shown(1), "8004/8040");
+    // Closing with Esc on a control presses "Cerrar".
+    ui().ComboBox_nombres->setFocus();
+    QTest::keyClick(ui().ComboBox_nombres, Qt::Key_Escape);
+  });
+
+  const std::vector<PlayerRecord> records = RecordsOf(saved);
+  ASSERT_EQ(records.size(), 3u);
+  for (const PlayerRecord& record : records) {
+    EXPECT_EQ(record.theme, "Colegio San Juan");
+    EXPECT_EQ(record.day, 7);
+    EXPECT_EQ(record.month, 1);
+    EXPECT_EQ(record.year, 2002);
+  }
+  EXPECT_EQ(records[2].name, "PEPA");
+  EXPECT_EQ(records[2].solvedTotal, 3100);
+
+  EXPECT_EQ(theme, "Colegio San Juan");
+  EXPECT_EQ(themesAdded, (std::vector<std::string>{"Colegio San Juan", "Otro tema"}));
+  EXPECT_EQ(closingNames, std::vector<std::string>{"LOLA"});
+  const PlayerRecord& exchanged = players.records[0];
+  EXPECT_EQ(exchanged.name, "LOLA");
+  EXPECT_EQ(exchanged.theme, "Otro tema");
+  EXPECT_EQ(exchanged.solved[0], 8001);
+  EXPECT_EQ(exchanged.year, 2002);  // the date saved a moment before, not LOLA's 1990
+  EXPECT_EQ(exchanged.day, 7);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+struct SaveCase {
+  const char* name;
+  QString day, year, theme;
+  int month;  // index chosen in the list; -1 leaves none
+  int storedDay, storedMonth, storedYear;
+  std::string storedTheme;
+};
+
+class SaveFieldsTest : public ResultsWindowTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveFieldsTest, WhatTheBoxesHoldIsStored) {
+  const SaveCase& c = GetParam();
+  if (c.month < 0)
+    players.records[0].month = 0;        // shown with no month selected
+  dialogs.filesToSave = {std::nullopt};  // the dialog is cancelled: theme and date stay set
+  Session([&] {
+    TypeInto(ui().ComboBox_temas->lineEdit(), c.theme);
+    TypeInto(ui().Edit_dia, c.day);
+    TypeInto(ui().Edit_agno, c.year);
+    if (c.month >= 0)
+      Choose(ui().ComboBox_meses, c.month);
+    QTest::mouseClick(ui().Button_guardar, Qt::LeftButton);
+    Choose(ui().ComboBox_nombres, 2);
+    Choose(ui().ComboBox_nombres, 0);
+    EXPECT_EQ(ui().Edit_dia->text(), QString::asprintf("%02d", c.storedDay));
+  });
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(players.records[k].day, c.storedDay);
+    EXPECT_EQ(players.records[k].month, c.storedMonth);
+    EXPECT_EQ(players.records[k].year, c.storedYear);
+    EXPECT_EQ(players.records[k].theme, c.storedTheme);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SaveFieldsTest,
+    ::testing::Values(
+        SaveCase{"JanuarySeventh", "7", "2001", "Animales", 0, 7, 1, 2001, "Animales"},
+        SaveCase{"LettersInYear", "12", "2O01", "Animales", 11, 12, 12, 1999, "Animales"},
+        SaveCase{"LettersInDay", "xx", "2001", "Animales", 4, 15, 5, 2001, "Animales"},
+        SaveCase{"NoMonth", "31", "2001", "", -1, 31, 0, 2001, ""},
+        SaveCase{"FiftyCharacterTheme", "1", "2001", QString(50, 'T'), 1, 1, 2, 2001,
+                 std::string(49, 'T')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsWindowTest, CloseBoxIsIgnored) {
+  Session([&] {
+    QCloseEvent close;
+    close.setAccepted(true);
+    QCoreApplication::sendEvent(window.get(), &close);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(closingNames.empty());
+  });
+  EXPECT_EQ(closingNames.size(), 1u);
+}
+
+TEST_F(ResultsWindowTest, FailedOpenChangesNothing) {
+  const std::string good = WriteResults("bueno.rlm", {CountedPlayer("LOLA", 1)});
+  const std::string bad = WriteResults("malo.rlm", {});
+  std::ofstream(bad, std::ios::binary | std::ios::trunc) << "nada";
+  dialogs.filesToOpen = {good, bad, std::nullopt};
+  Session([&] {
+    QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);
+    QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);
+    EXPECT_EQ(ui().Label_archivo->text(), "Jugadores del archivo 'bueno.rlm':");
+    EXPECT_EQ(ui().ComboBox_nombres_archivo->count(), 1);
+  });
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "stop");
+  EXPECT_EQ(dialogs.messages[0].caption, "Lurimba");
+  EXPECT_EQ(dialogs.beeps, 1);
+  EXPECT_EQ(dialogs.fileRequests.size(), 3u);
+  EXPECT_EQ(dialogs.fileRequests[0].pattern, folder.path().toStdString() + "/resultad/*.rlm");
+}
+
+TEST_F(ResultsWindowTest, LongThemeOfAnotherProgramIsShownWhole) {
+  // Another program filled the theme's 52 bytes without a terminating zero.
+  RecordBytes record = EncodeFileRecord(CountedPlayer("LOLA", 1));
+  std::fill(record.begin() + 26, record.begin() + 78, 'L');
+  dialogs.filesToOpen = {WriteResults("largo.rlm", {}, std::string(record.begin(), record.end()))};
+  Session([&] {
+    QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);
+    EXPECT_EQ(ui().ComboBox_temas->currentText(), QString(52, 'L'));
+  });
+}
