@@ -30,7 +30,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$$(nproc)
 
 screenshot: build
-	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot -j$$(nproc)
+	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot \
+		lurimba-help-screenshot -j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
 	for size in 800x600 1024x768; do \
@@ -39,6 +40,7 @@ screenshot: build
 			../tests/lurimba-screenshot ../screenshots) || exit 1; \
 	done
 	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tests/lurimba-intro-screenshot ../screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-help-screenshot $(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt
