@@ -1,13 +1,14 @@
 #include "platform/help.h"
 
-#include "platform/help_window.h"
-
 Help::Help() = default;
-Help::~Help() = default;
+
+Help::~Help() {
+  delete window_.data();
+}
 
 HelpWindow& Help::Window() {
-  if (!window_)
-    window_ = std::make_unique<HelpWindow>(HelpBook::Shipped());
+  if (window_.isNull())
+    window_ = new HelpWindow(HelpBook::Shipped());
   return *window_;
 }
 

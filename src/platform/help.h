@@ -3,15 +3,17 @@
 // built into the program, in the help window.
 #pragma once
 
+#include <QPointer>
 #include <QString>
-#include <memory>
 
-class HelpWindow;
+#include "platform/help_window.h"
 
 class Help {
  public:
   Help();
   ~Help();
+  Help(const Help&) = delete;
+  Help& operator=(const Help&) = delete;
 
   // F1 (the context in play) and "Ayuda..." of the background menu (519).
   void ShowHelp(int context);
@@ -28,5 +30,6 @@ class Help {
   HelpWindow& Window();
 
  private:
-  std::unique_ptr<HelpWindow> window_;
+  // While a modal window owns the help window, that window could delete it.
+  QPointer<HelpWindow> window_;
 };

@@ -320,6 +320,19 @@ TEST_F(HelpTest, HelpOpenedFromAModalWindowTakesClicksWhileItIsOpen) {
   EXPECT_TRUE(visibleAfterModal) << "closing the modal window leaves the help open";
 }
 
+TEST_F(HelpTest, HelpOutlivesTheModalWindowItWasOpenedFrom) {
+  {
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    help.ShowHelp(508);
+    EXPECT_EQ(ShownFile(help.Window()), "resultados.htm");
+  }  // the window that owned the help is gone, without being closed first
+  help.ShowHelp(516);
+  EXPECT_TRUE(help.Window().isVisible());
+  EXPECT_EQ(ShownFile(help.Window()), "diez_mejores.htm");
+}
+
 // What a teacher reads: Spanish, without the marks of unfinished text.
 TEST_F(HelpTest, NoTopicHoldsPlaceholdersOrEnglish) {
   static const QRegularExpression unfinished(
