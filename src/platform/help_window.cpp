@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -94,8 +95,14 @@ QWidget* HelpWindow::MakeIndexTab() {
   indexField_ = new QLineEdit;
   indexField_->setPlaceholderText("Escribe una palabra");
   indexList_ = new QListWidget;
+  QMap<QString, int> uses;  // a word that leads to several topics names each topic
   for (const auto& [word, topic] : book_.Index())
-    AddTopicItem(indexList_, word, topic->file)->setToolTip(topic->title);
+    ++uses[FoldForSearch(word)];
+  for (const auto& [word, topic] : book_.Index()) {
+    const bool shared = uses.value(FoldForSearch(word)) > 1;
+    AddTopicItem(indexList_, shared ? word + " (" + topic->title + ")" : word, topic->file)
+        ->setToolTip(topic->title);
+  }
   connect(indexField_, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
   connect(indexField_, &QLineEdit::returnPressed, this,
           [this] { OpenItem(indexList_->currentItem()); });
