@@ -32,7 +32,8 @@ test: build
 
 screenshot: build
 	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot \
-		lurimba-results-screenshot lurimba-background-screenshot -j$$(nproc)
+		lurimba-results-screenshot lurimba-background-screenshot lurimba-help-screenshot \
+		-j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
 	for size in 800x600 1024x768; do \
@@ -44,6 +45,7 @@ screenshot: build
 	done
 	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tests/lurimba-intro-screenshot ../screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-results-screenshot $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-help-screenshot $(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 assets: $(BUILD)/CMakeCache.txt

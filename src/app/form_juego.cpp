@@ -35,6 +35,7 @@ constexpr int kGameTimerMs = 1000;
 constexpr int kIconTimerMs = 500;
 constexpr int kDesignWidth = 800;
 constexpr int kDesignHeight = 600;
+constexpr int kBackgroundHelpContext = 519;
 
 const char* const kQuitQuestion =
     "\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n";
@@ -87,6 +88,7 @@ void TForm_juego::SetWindows(const Windows& windows) {
   connect(windows.puzzle, &TForm_puzle::Completed, this, [this] { game_.ShowPoints(); });
   windows.results->onThemeAdded = [this](const std::string& theme) { AddTheme(theme); };
   windows.results->onClosing = [this](const std::string& name) { SetPlayerName(name); };
+  windows.results->onHelp = [this] { help_.OpenHelpFile("lurimba.chm"); };
   // The solved dialog opened by the exit animation does not block the timer
   // that opened it: the game goes on when the player answers it.
   connect(windows.solved, &QDialog::finished, this, [this] {
@@ -203,22 +205,20 @@ void TForm_juego::ConnectMenus() {
           &TForm_juego::M_PonerconfiguracionpordefectoClick);
   connect(ui.M_Version, &QAction::triggered, this, &TForm_juego::M_VersionClick);
   connect(ui.M_Presentacion, &QAction::triggered, this, &TForm_juego::M_PresentacionClick);
-  connect(ui.M_Ayuda, &QAction::triggered, this,
-          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder_.File("lurimba.chm"))); });
+  connect(ui.M_Ayuda, &QAction::triggered, this, [this] { help_.OpenHelpFile("lurimba.chm"); });
+  connect(ui.Mp_Ayuda, &QAction::triggered, this,
+          [this] { help_.OpenHelpFile("lurimba.hlp", kBackgroundHelpContext); });
   connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this,
           [this] { QProcess::startDetached(folder_.File("docentix.exe"), {}); });
   connect(ui.Button_jugadoranterior, &QPushButton::clicked, this,
           [this] { game_.PreviousPlayer(); });
   connect(ui.Button_jugadorsiguiente, &QPushButton::clicked, this, [this] { game_.NextPlayer(); });
 
-  // Commands whose windows are not part of the program yet.
+  // The score folder's command is reached by no menu; the names are entered in
+  // the players window at the start of every game.
   ui.Directoriodepuntuaciones1->setVisible(false);
   ui.M_Introducirnombresjugadores->setVisible(false);
-  for (QAction* later : {ui.M_Introducirnombresjugadores, ui.M_Guardar_configuracion,
-                         ui.M_Ponerconfiguracionpordefecto, ui.Mp_Colordefondo, ui.Mp_Imagendefondo,
-                         ui.Mp_Texturaparafondo, ui.Mp_Ayuda}) {
-    later->setEnabled(false);
-  }
+  ui.M_Introducirnombresjugadores->setEnabled(false);
 }
 
 void TForm_juego::ConnectPopupMenus() {
@@ -409,6 +409,7 @@ void TForm_juego::Directoriodepuntuaciones1Click() {
 
 void TForm_juego::QuitProgram() {
   programEnding_ = true;
+  help_.CloseHelp();
   Timer_juego.stop();
   Timer_icono.stop();
   close();
@@ -475,6 +476,11 @@ void TForm_juego::ContinueAfterDialog() {
 }
 
 void TForm_juego::keyPressEvent(QKeyEvent* event) {
+  // F1 anywhere in the window: the topic of what is being done.
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowHelp(game_.state().helpContext);
+    return;
+  }
   for (char c : FromQt(event->text()))
     FormKeyPress(c);
   QMainWindow::keyPressEvent(event);

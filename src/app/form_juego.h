@@ -10,6 +10,7 @@
 #include "game.h"
 #include "game_view.h"
 #include "platform/game_folder.h"
+#include "platform/help.h"
 #include "platform/prompter_qt.h"
 #include "screens/room_view.h"
 #include "settings/config_file.h"
@@ -67,6 +68,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   bool StartupDone() const { return startupDone_; }
   OnScreenKeyboard& keyboard() { return *keyboard_; }
   Background& background() { return *background_; }
+  Help& help() { return help_; }
   // One player: no current-player box; several: the box and the two player buttons.
   void SetPlayersLayout(bool severalPlayers);
 
@@ -165,6 +167,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   Dialogs& dialogs_;
   SoundPlayer& sound_;
   Game game_;
+  Help help_;
   GameMenus* menus_ = nullptr;
   OnScreenKeyboard* keyboard_ = nullptr;
   Background* background_ = nullptr;

@@ -250,7 +250,8 @@ void TForm_Resultados::Button_cerrarClick() {
 }
 
 void TForm_Resultados::Button_ayudaClick() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("lurimba.chm")));
+  if (onHelp)
+    onHelp();
 }
 
 // Esc presses "Cerrar".

@@ -40,6 +40,8 @@ class TForm_Resultados : public QDialog {
 
   // Called with each theme to add to the main window's list of known themes.
   std::function<void(const std::string&)> onThemeAdded;
+  // "Ayuda": the help book's contents page.
+  std::function<void()> onHelp;
   // Called on closing with the current player's name (for the main window's label).
   std::function<void(const std::string&)> onClosing;
 

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "controls/gif_image.h"
+#include "platform/help.h"
 #include "platform/text.h"
 #include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
@@ -456,4 +458,27 @@ TEST_F(WindowTest, PresentacionUnrollsTheIntroductionOverTheGame) {
   const std::string toFind = LettersToFind();
   main().FormKeyPress(toFind[0]);
   EXPECT_NE(game().state().pressedLetters.find(toFind[0]), std::string::npos);
+}
+
+// F1 anywhere in the window opens the topic of what is being done: the hiding mode in play.
+TEST_F(WindowTest, F1OpensTheTopicOfTheModeInPlay) {
+  StartUp();
+  const auto titleByF1 = [&] {
+    QTest::keyClick(FocusedChild(), Qt::Key_F1);
+    HelpWindow& help = main().help().Window();
+    EXPECT_TRUE(help.isVisible());
+    return help.Browser()->documentTitle();
+  };
+  const auto titleOf = [&](int context) {
+    main().help().ShowHelp(context);
+    return main().help().Window().Browser()->documentTitle();
+  };
+  const QString fewLetters = titleByF1();
+  main().ui()->M_Ocultarsololaprimeraylaltima->trigger();
+  const QString allButEnds = titleByF1();
+  EXPECT_FALSE(fewLetters.isEmpty());
+  EXPECT_NE(fewLetters, allButEnds);
+  EXPECT_EQ(fewLetters, titleOf(510));
+  EXPECT_EQ(allButEnds, titleOf(515));
+  main().help().CloseHelp();
 }
