@@ -1,9 +1,18 @@
 #include "text_reader.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "charset.h"
 
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(AnsiToUtf8(path)), error);
+}
+
 TextReader::TextReader(const std::string& path) {
-  file_ = std::fopen(AnsiToUtf8(path).c_str(), "rb");
+  if (IsRegularFile(path))
+    file_ = std::fopen(AnsiToUtf8(path).c_str(), "rb");
 }
 
 TextReader::~TextReader() {
