@@ -4,80 +4,14 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr int kMaxFrames = 256;
-// A larger logical screen is refused rather than risking a huge allocation.
-constexpr int kMaxScreenSide = 8192;
 constexpr int kMinDelayMs = 50;
-
-struct MemoryReader {
-  const QByteArray* data;
-  qsizetype position;
-};
-
-int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int length) {
-  auto* reader = static_cast<MemoryReader*>(gif->UserData);
-  const qsizetype available = reader->data->size() - reader->position;
-  const int count = static_cast<int>(std::min<qsizetype>(length, available));
-  std::memcpy(buffer, reader->data->constData() + reader->position, count);
-  reader->position += count;
-  return count;
-}
-
-// Loop count of a NETSCAPE2.0 block among `blocks`, or -1.
-int NetscapeLoopCount(const ExtensionBlock* blocks, int count) {
-  for (int i = 0; i + 1 < count; ++i) {
-    const ExtensionBlock& block = blocks[i];
-    const ExtensionBlock& next = blocks[i + 1];
-    if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
-        std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0 && next.ByteCount >= 3) {
-      return next.Bytes[1] | (next.Bytes[2] << 8);
-    }
-  }
-  return -1;
-}
-
-int PictureLoopCount(const GifFileType& gif, int frames) {
-  for (int i = 0; i < frames; ++i) {
-    const SavedImage& image = gif.SavedImages[i];
-    if (const int loops = NetscapeLoopCount(image.ExtensionBlocks, image.ExtensionBlockCount);
-        loops >= 0) {
-      return loops;
-    }
-  }
-  const int trailing = NetscapeLoopCount(gif.ExtensionBlocks, gif.ExtensionBlockCount);
-  return trailing >= 0 ? trailing : 1;
-}
-
-// The pixels of one frame that fall inside the logical screen, as opaque colours;
-// the transparent index and indices outside the colour table stay see-through.
-QImage FramePixels(const GifFileType& gif, int index, const QRect& visible, int transparent) {
-  const SavedImage& saved = gif.SavedImages[index];
-  const GifImageDesc& desc = saved.ImageDesc;
-  const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif.SColorMap;
-  QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  if (!map)
-    return image;
-  for (int y = 0; y < visible.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const GifByteType* source = saved.RasterBits + (visible.top() + y - desc.Top) * desc.Width +
-                                (visible.left() - desc.Left);
-    for (int x = 0; x < visible.width(); ++x) {
-      const int colour = source[x];
-      if (colour == transparent || colour >= map->ColorCount)
-        continue;
-      const GifColorType& c = map->Colors[colour];
-      line[x] = qRgb(c.Red, c.Green, c.Blue);
-    }
-  }
-  return image;
-}
 
 // Integer half that rounds toward the top-left, also for negative remainders.
 int FloorHalf(int value) {
@@ -96,7 +30,8 @@ TGIFImage::TGIFImage(QWidget* parent) : QWidget(parent) {
 
 bool TGIFImage::LoadPicture(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+  // Only a regular file: a pipe or a device would block the program or never end.
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
     return LoadData(QByteArray());
   return LoadData(file.readAll());
 }
@@ -120,37 +55,15 @@ bool TGIFImage::LoadData(const QByteArray& data) {
 }
 
 bool TGIFImage::Decode(const QByteArray& data) {
-  MemoryReader reader{&data, 0};
-  int error = 0;
-  GifFileType* gif = DGifOpen(&reader, ReadFromMemory, &error);
-  if (!gif)
+  std::optional<DecodedGif> decoded = DecodeGif(data);
+  if (!decoded)
     return false;
-  // DGifSlurp already puts the rows of interlaced images in their place.
-  const bool usable = DGifSlurp(gif) == GIF_OK && gif->ImageCount >= 1 && gif->SWidth >= 1 &&
-                      gif->SHeight >= 1 && gif->SWidth <= kMaxScreenSide &&
-                      gif->SHeight <= kMaxScreenSide;
-  if (usable) {
-    const QRect screen(0, 0, gif->SWidth, gif->SHeight);
-    canvas_ = QImage(screen.size(), QImage::Format_ARGB32_Premultiplied);
-    const int count = std::min(gif->ImageCount, kMaxFrames);
-    loopCount_ = PictureLoopCount(*gif, count);
-    for (int i = 0; i < count; ++i) {
-      GraphicsControlBlock control{};
-      control.TransparentColor = NO_TRANSPARENT_COLOR;
-      DGifSavedExtensionToGCB(gif, i, &control);
-      const GifImageDesc& desc = gif->SavedImages[i].ImageDesc;
-      // A frame that reaches past the logical screen is clipped to it.
-      const QRect visible = QRect(desc.Left, desc.Top, desc.Width, desc.Height) & screen;
-      Frame frame;
-      frame.offset = visible.topLeft();
-      frame.disposal = control.DisposalMode;
-      frame.delayMs = control.DelayTime * 10;
-      frame.image = FramePixels(*gif, i, visible, control.TransparentColor);
-      frames_.push_back(std::move(frame));
-    }
-  }
-  DGifCloseFile(gif, &error);
-  return usable && !canvas_.isNull();
+  canvas_ = QImage(decoded->screen, QImage::Format_ARGB32_Premultiplied);
+  if (canvas_.isNull())
+    return false;
+  loopCount_ = decoded->loopCount;
+  frames_ = std::move(decoded->frames);
+  return true;
 }
 
 int TGIFImage::FrameDelay(int frame) const {

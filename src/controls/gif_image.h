@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+#include "controls/gif_decoder.h"
+
 class TGIFImage : public QWidget {
   Q_OBJECT
 
@@ -79,12 +81,7 @@ class TGIFImage : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  struct Frame {
-    QImage image;  // the frame's rectangle clipped to the logical screen; alpha 0 = transparent
-    QPoint offset;
-    int disposal = 0;
-    int delayMs = 0;
-  };
+  using Frame = GifFrame;
 
   // Where the canvas goes in the control: scaled into, tiled over, or at its own size.
   struct Placement {

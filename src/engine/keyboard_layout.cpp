@@ -72,7 +72,9 @@ std::optional<KeyboardLayout> ParseKeyboard(const std::string& bytes) {
       std::min<std::size_t>(static_cast<std::uint8_t>(bytes[kFontNameOffset]), kFontNameMax);
   layout.fontName = bytes.substr(kFontNameOffset + 1, nameLength);
   layout.fontStyle = static_cast<std::uint8_t>(bytes[kFontStyleOffset]) & 0x0F;
-  layout.fontSize = static_cast<std::int32_t>(GetInt32(bytes, kFontSizeOffset));
+  // A size far out of range would make every caption vanish or fill the screen.
+  const auto fontSize = static_cast<std::int32_t>(GetInt32(bytes, kFontSizeOffset));
+  layout.fontSize = fontSize <= 0 ? 0 : std::clamp(fontSize, kMinFontSize, kMaxFontSize);
   return layout;
 }
 

@@ -25,8 +25,12 @@ struct KeyboardLayout {
   std::uint32_t keyboardColour = 0;  // 0x00BBGGRR
   std::string fontName;              // at most 31 characters
   std::uint8_t fontStyle = 0;
-  std::int32_t fontSize = 0;  // points
+  std::int32_t fontSize = 0;  // points; 0 is no size (the keyboard keeps its own)
 };
+
+// The font sizes a keyboard file can set, in points.
+inline constexpr std::int32_t kMinFontSize = 6;
+inline constexpr std::int32_t kMaxFontSize = 72;
 
 using KeyboardRecord = std::array<std::uint8_t, kKeyboardRecordSize>;
 
@@ -34,7 +38,8 @@ KeyboardRecord SerializeKeyboard(const KeyboardLayout& layout);
 
 // Refuses a record shorter than 176 bytes or without the exact magic. Every
 // field is read within its bounds: a caption slot without a zero byte is cut
-// at 2 characters, a font-name length above 31 counts as 31.
+// at 2 characters, a font-name length above 31 counts as 31, a font size is
+// brought into 6..72 points (0 or less reads as no size).
 std::optional<KeyboardLayout> ParseKeyboard(const std::string& bytes);
 
 // The design caption of each key, in key-number order: a..n, ñ, o..z, á é í ó ú ü.

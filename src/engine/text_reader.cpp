@@ -1,9 +1,16 @@
 #include "text_reader.h"
 
-#include "charset.h"
+#include <filesystem>
+#include <system_error>
+
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
 
 TextReader::TextReader(const std::string& path) {
-  file_ = std::fopen(path.c_str(), "rb");
+  if (IsRegularFile(path))
+    file_ = std::fopen(path.c_str(), "rb");
 }
 
 TextReader::~TextReader() {

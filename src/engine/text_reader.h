@@ -6,7 +6,7 @@
 
 class TextReader {
  public:
-  // `path` is UTF-8, as file names on disk are.
+  // `path` is UTF-8, as file names on disk are. Only a regular file opens.
   explicit TextReader(const std::string& path);
   ~TextReader();
   TextReader(const TextReader&) = delete;
@@ -28,6 +28,11 @@ class TextReader {
   std::FILE* file_ = nullptr;
   bool ended_ = false;
 };
+
+// Whether `path` (Windows-1252) names a regular file, or a link to one. A pipe
+// would block the program in its opening and a folder or device is no text: the
+// readers open neither.
+bool IsRegularFile(const std::string& path);
 
 // Removes the last character of a read (the line end), if it has one.
 void DropLineEnd(std::string& text);

@@ -3,6 +3,7 @@
 
 #include "charset.h"
 #include "game.h"
+#include "text_reader.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ const char* const kDefaultList = "ejemplo";
 constexpr int kWordListHelpContext = 506;
 
 bool FileOpens(const std::string& path) {
+  if (!IsRegularFile(path))
+    return false;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file)
     return false;

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/save_file.h"
+
 namespace {
 
 bool HoldsGameData(const QString& folder) {
@@ -31,7 +33,11 @@ void FillFromShipped(const QString& from, const QString& to) {
     if (QFileInfo::exists(target))
       continue;
     QDir().mkpath(QFileInfo(target).path());
-    QFile::copy(source, target);
+    // Through the save path: a copy cut short by a full disk would be kept for
+    // good, since files already there are never copied again.
+    QFile file(source);
+    if (file.open(QIODevice::ReadOnly))
+      SaveWhole(target, file.readAll());
   }
 }
 

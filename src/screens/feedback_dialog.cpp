@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "charset.h"
+#include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 
 namespace {
@@ -41,12 +42,12 @@ void FeedbackDialog::Bind(QLabel* message, QPushButton* seguir, QLabel* picture,
 }
 
 void FeedbackDialog::LoadPicture(const QString& path, const char* fileName, Dialogs& dialogs) {
-  QPixmap pixmap;
-  if (!pixmap.load(path, "BMP")) {
+  const std::optional<QImage> picture = LoadPictureFile(path, "BMP");
+  if (!picture) {
     dialogs.Plain(Ansi("\nError.\n\nProblema con archivo de imagen '") + fileName + "'.\n");
     return;
   }
-  picture_->setPixmap(pixmap);
+  picture_->setPixmap(QPixmap::fromImage(*picture));
 }
 
 void FeedbackDialog::ShowText(const DialogText& text) {

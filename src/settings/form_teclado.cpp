@@ -9,6 +9,8 @@ namespace {
 
 constexpr int kPathLimit = 255;
 const char* const kFolder = "teclados";
+// Where the chooser opens, on the screen.
+const QPoint kDesignPosition(352, 216);
 
 }  // namespace
 
@@ -20,6 +22,7 @@ QString KeyboardFilePath(const QString& name) {
 TForm_teclado::TForm_teclado(QWidget* owner, const GameFolder& folder)
     : QDialog(owner), ui_(std::make_unique<Ui::TForm_teclado>()), folder_(folder) {
   ui_->setupUi(this);
+  move(kDesignPosition);  // a moved dialog is not centred over its owner
   connect(ui_->Button_ok, &QPushButton::clicked, this, &TForm_teclado::Button_okClick);
   connect(ui_->Button_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(ui_->FileListBox, &QListWidget::currentTextChanged, ui_->Edit1, &QLineEdit::setText);
@@ -54,6 +57,9 @@ bool TForm_teclado::AcceptableName(const QString& name) const {
 void TForm_teclado::Button_okClick() {
   if (!AcceptableName(ui_->Edit1->text()))
     return;  // the chooser stays open
+  acceptedName_ = ui_->Edit1->text();
+  const QListWidgetItem* selected = ui_->FileListBox->currentItem();
+  acceptedFile_ = selected && selected->isSelected() ? selected->text() : QString();
   accept();
 }
 
@@ -62,7 +68,7 @@ std::optional<QString> TForm_teclado::AskSaveName() {
   ui_->Edit1->setEnabled(true);
   if (exec() != QDialog::Accepted)
     return std::nullopt;
-  return ui_->Edit1->text();
+  return acceptedName_;
 }
 
 std::optional<QString> TForm_teclado::AskFileToRead() {
@@ -70,5 +76,6 @@ std::optional<QString> TForm_teclado::AskFileToRead() {
   ui_->Edit1->setEnabled(false);
   if (exec() != QDialog::Accepted)
     return std::nullopt;
-  return folder_.File(QString(kFolder) + "/" + ui_->Edit1->text());
+  // Nothing selected: a name that opens nothing, so reading fails with its message.
+  return folder_.File(QString(kFolder) + "/" + acceptedFile_);
 }

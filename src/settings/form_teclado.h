@@ -20,9 +20,11 @@ class TForm_teclado : public QDialog {
 
   Ui::TForm_teclado* ui() { return ui_.get(); }
 
-  // "Guardar": the name typed, or nothing when cancelled.
+  // "Guardar": the name as it was when "Aceptar" was pressed, or nothing when
+  // cancelled.
   std::optional<QString> AskSaveName();
-  // "Leer": the full path of the file chosen in the list, or nothing.
+  // "Leer": the full path of the file selected in the list when "Aceptar" was
+  // pressed, or nothing.
   std::optional<QString> AskFileToRead();
 
   void Button_okClick();
@@ -38,6 +40,10 @@ class TForm_teclado : public QDialog {
 
   std::unique_ptr<Ui::TForm_teclado> ui_;
   GameFolder folder_;
+  // What "Aceptar" accepted: the name field and the file selected in the list.
+  // The name field follows the list, which may still change after the close.
+  QString acceptedName_;
+  QString acceptedFile_;
 };
 
 // "teclados/<name up to its first full stop>.tec"

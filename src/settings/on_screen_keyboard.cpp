@@ -41,7 +41,7 @@ std::uint32_t ToColourRef(const QColor& colour) {
 // One whole record, or nothing when the file cannot be opened or read.
 std::optional<std::string> ReadRecordFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
     return std::nullopt;
   const QByteArray bytes = file.read(kKeyboardRecordSize);
   if (file.error() != QFileDevice::NoError)

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/disk_failure.h"
+
 namespace {
 
 void Touch(const QString& path) {
@@ -57,6 +59,33 @@ TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) 
   QFile kept(user + "/ejemplo");
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), "the teacher's own list");
+}
+
+// On a disk too small for the whole game folder each file is there whole or
+// not at all, and the next start copies what is missing.
+TEST_F(GameFolderTest, FillingOnAFullDiskLeavesNoFileCutShort) {
+  const QString shipped = program.path() + "/share/lurimba";
+  QDir().mkpath(shipped);
+  for (int i = 0; i < 6; ++i) {
+    QFile picture(shipped + QString("/fondo%1.bmp").arg(i));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(QByteArray(20000, static_cast<char>('a' + i)));
+  }
+  const QString user = home.path() + "/lurimba";
+  QDir().mkpath(user);
+  int copied = 0;
+  {
+    SmallDisk disk(user, 64);
+    if (!disk.Mounted())
+      GTEST_SKIP() << disk.Why().toStdString();
+    FillFromShipped(shipped, user);
+    for (const QString& name : QDir(user).entryList(QDir::Files)) {
+      EXPECT_EQ(QFile(user + "/" + name).size(), 20000) << name.toStdString();
+      ++copied;
+    }
+  }
+  EXPECT_GT(copied, 0);
+  EXPECT_LT(copied, 6);
 }
 
 TEST_F(GameFolderTest, WithoutAnyGameDataTheUserFolderIsUsed) {

@@ -4,12 +4,17 @@
 #include "controls/gif_image.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QSignalSpy>
 #include <string>
 
+#include "controls/gif_decoder.h"
 #include "gif_builder.h"
 #include "support/images.h"
 
@@ -408,17 +413,90 @@ TEST_F(GifImageTest, LocalColourTableAndTransparentIndex) {
   EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("WR/RB")), "");
 }
 
-TEST_F(GifImageTest, FramesReachingPastTheScreenAreClipped) {
+// A frame must lie inside the logical screen: one that reaches past it is a
+// damaged picture, and is refused before its pixels are read.
+class GifOutsideTest : public GifImageTest, public ::testing::WithParamInterface<QRect> {};
+
+TEST_P(GifOutsideTest, FramesReachingPastTheScreenAreRefused) {
   GifDescription picture{QSize(4, 4), kColours, std::nullopt, {SolidFrame(QRect(0, 0, 4, 4), 0)}};
-  picture.frames.push_back(SolidFrame(QRect(2, 1, 4, 2), 1));
-  picture.frames.push_back(SolidFrame(QRect(10, 10, 3, 3), 2));
-  Load(picture);
-  gif.SetAnimate(true);
-  Ticks(2);
-  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
-  Tick();
-  EXPECT_EQ(gif.CurrentFrame(), 3);
-  EXPECT_EQ(ImageDifference(gif.CurrentImage(), FromRows("RRRR/RRGG/RRGG/RRRR")), "");
+  picture.frames.push_back(SolidFrame(GetParam(), 1));
+  EXPECT_FALSE(gif.LoadData(BuildGif(picture)));
+  EXPECT_EQ(gif.FrameCount(), 0);
+  picture.frames.back().area = QRect(2, 1, 2, 3);  // the same frame inside is fine
+  picture.frames.back().pixels.resize(6, 1);
+  EXPECT_TRUE(gif.LoadData(BuildGif(picture)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GifOutsideTest,
+                         ::testing::Values(QRect(2, 1, 4, 2), QRect(1, 2, 2, 3),
+                                           QRect(10, 10, 3, 3), QRect(0, 0, 5, 5)),
+                         [](const auto& info) {
+                           const QRect& r = info.param;
+                           return QString("At%1x%2Size%3x%4")
+                               .arg(r.x())
+                               .arg(r.y())
+                               .arg(r.width())
+                               .arg(r.height())
+                               .toStdString();
+                         });
+
+namespace {
+
+// Twenty-nine bytes that declare a 40000 x 28000 frame in a 1 x 1 screen.
+const QByteArray kGreedyGif =
+    QByteArray::fromHex("474946383961010001000000002c00000000409c606d0002024c01003b");
+
+// The address space the process reserved at its peak, in KiB.
+qint64 PeakKiB(const char* field) {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly))
+    return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith(field))
+      return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong();
+  }
+  return -1;
+}
+
+}  // namespace
+
+TEST_F(GifImageTest, AGreedyPictureIsRefusedAtOnceWithoutAskingForMemory) {
+  ASSERT_EQ(kGreedyGif.size(), 29);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(gif.LoadData(kGreedyGif));
+  EXPECT_LT(clock.nsecsElapsed(), 10'000'000);
+  EXPECT_EQ(gif.FrameCount(), 0);
+
+  // A child process starts with its peak at its present size, so its peak
+  // after decoding tells how much the decoding asked for.
+  const pid_t child = fork();
+  if (child == 0) {
+    const qint64 before = PeakKiB("VmSize:");
+    const bool decoded = DecodeGif(kGreedyGif).has_value();
+    const qint64 grown = PeakKiB("VmPeak:") - before;
+    _exit(decoded || before < 0 ? 101 : std::min<qint64>(grown / 1024, 100));
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_LT(WEXITSTATUS(status), 10) << "MiB asked for; 101: decoded or unmeasured";
+}
+
+// The sizes the decoder accepts, on small limits: the screen and every frame
+// count against the pixel budget, and frames past the frame limit are skipped.
+TEST(GifDecoderLimits, PixelBudgetCountsTheScreenAndEveryKeptFrame) {
+  GifDescription picture{QSize(4, 4), kColours, std::nullopt, {}};
+  for (int i = 0; i < 3; ++i)
+    picture.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), i));
+  const QByteArray bytes = BuildGif(picture);
+  EXPECT_TRUE(DecodeGif(bytes, GifLimits{3, 4, 64})) << "exactly at the budget";
+  EXPECT_FALSE(DecodeGif(bytes, GifLimits{3, 4, 63})) << "one pixel past it";
+  // A frame past the frame limit is skipped, and costs nothing.
+  const auto decoded = DecodeGif(bytes, GifLimits{2, 4, 48});
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->frames.size(), 2u);
+  EXPECT_FALSE(DecodeGif(bytes, GifLimits{3, 3, 1000})) << "a screen past the side limit";
 }
 
 class GifInterlaceTest : public GifImageTest,
@@ -453,8 +531,11 @@ INSTANTIATE_TEST_SUITE_P(Table, GifInterlaceTest,
 
 TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
   const QByteArray good = BuildGif(FullFrames(3));
-  const QByteArray pictures[] = {QByteArray(), QByteArray("GIF89a"), QByteArray("not a picture"),
+  const QByteArray pictures[] = {QByteArray(),
+                                 QByteArray("GIF89a"),
+                                 QByteArray("not a picture"),
                                  good.left(good.size() / 2),
+                                 kGreedyGif,
                                  BuildGif(GifDescription{QSize(2, 2), kColours, std::nullopt, {}})};
   gif.resize(4, 4);
   for (const QByteArray& picture : pictures) {

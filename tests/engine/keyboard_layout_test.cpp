@@ -56,7 +56,7 @@ TEST(KeyboardRecord, RoundTripKeepsEveryField) {
   layout.keyCaptions[14] = "\xE7";
   layout.upperCase = true;
   layout.fontStyle = kUnderline | kStrikeOut;
-  layout.fontSize = -3;
+  layout.fontSize = 72;
   const auto read = ParseKeyboard(AsBytes(SerializeKeyboard(layout)));
   ASSERT_TRUE(read);
   EXPECT_EQ(read->keyCaptions, layout.keyCaptions);
@@ -103,6 +103,32 @@ TEST(KeyboardRecord, FieldsAreReadWithinTheirBounds) {
   bytes[108] = 0;
   EXPECT_EQ(ParseKeyboard(bytes)->fontName, "");
 }
+
+struct FontSizeCase {
+  std::int32_t stored;
+  std::int32_t read;
+  const char* name;
+};
+
+class KeyboardFontSize : public ::testing::TestWithParam<FontSizeCase> {};
+
+// Sizes from a file are brought into 6..72 points; none at all stays none.
+TEST_P(KeyboardFontSize, IsBroughtIntoRange) {
+  KeyboardLayout layout = DesignLayout();
+  layout.fontSize = GetParam().stored;
+  const auto read = ParseKeyboard(AsBytes(SerializeKeyboard(layout)));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->fontSize, GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KeyboardFontSize,
+    ::testing::Values(FontSizeCase{2147483647, 72, "Largest"}, FontSizeCase{73, 72, "JustAbove"},
+                      FontSizeCase{72, 72, "Top"}, FontSizeCase{6, 6, "Bottom"},
+                      FontSizeCase{5, 6, "JustBelow"}, FontSizeCase{1, 6, "One"},
+                      FontSizeCase{0, 0, "None"}, FontSizeCase{-3, 0, "Negative"},
+                      FontSizeCase{-2147483647 - 1, 0, "Smallest"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyboardRecord, FixedKeysAreTheFiveBasicVowels) {
   for (int key = 1; key <= kKeyCount; ++key) {

@@ -1,6 +1,7 @@
 #include "word_list.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -183,10 +184,18 @@ TEST(WordListTest, FilesThatCannotBeReadLeaveTheListAlone) {
   WordList list = OldList();
   EXPECT_EQ(LoadWordFile(dir.Path("no-existe.lma"), list), LoadResult::CannotOpen);
   ExpectOldList(list);
+  // A folder or a pipe named like a list is no list; a pipe would block the
+  // program in its opening if it were opened.
   std::filesystem::create_directory(dir.Path("carpeta.lma"));
-  const LoadResult result = LoadWordFile(dir.Path("carpeta.lma"), list);
-  EXPECT_TRUE(result == LoadResult::CannotOpen || result == LoadResult::FirstLineError);
-  ExpectOldList(list);
+  ASSERT_EQ(mkfifo(dir.Path("ejemplo").c_str(), 0600), 0);
+  for (const char* name : {"carpeta.lma", "ejemplo"}) {
+    EXPECT_EQ(LoadWordFile(dir.Path(name), list), LoadResult::CannotOpen) << name;
+    ExpectOldList(list);
+  }
+  // A link to a list is read as the list.
+  const std::string real = dir.Write("real.lma", NumberedList(10));
+  std::filesystem::create_symlink(real, dir.Path("enlace.lma"));
+  EXPECT_EQ(LoadWordFile(dir.Path("enlace.lma"), list), LoadResult::Ok);
 }
 
 TEST(WordListTest, AcceptedMagicReplacesTheWholeList) {

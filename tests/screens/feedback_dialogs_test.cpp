@@ -1,4 +1,5 @@
 // The word-solved and word-failed dialogs on their own.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,23 @@ TEST_F(WindowTest, DialogsKeepTheirDesignControls) {
 TEST_F(WindowTest, MissingPicturesAreReportedOnceAtCreation) {
   QFile::remove(folder.path() + "/acierto.bmp");
   QFile::remove(folder.path() + "/error.bmp");
+  dialogs.messages.clear();
+  Program another(GameFolder(folder.path()), dialogs, sound);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n");
+  EXPECT_EQ(dialogs.messages[1].text, "\nError.\n\nProblema con archivo de imagen 'error.bmp'.\n");
+  EXPECT_TRUE(another.Form_Acierto->Picture()->pixmap().isNull());
+}
+
+// A picture cut short would load as black; it is refused with the picture's message.
+TEST_F(WindowTest, DamagedPicturesAreReportedAndNotShown) {
+  QFile picture(folder.path() + "/acierto.bmp");
+  ASSERT_TRUE(picture.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(picture.resize(picture.size() - 1));
+  picture.close();
+  QFile::remove(folder.path() + "/error.bmp");
+  ASSERT_TRUE(QDir(folder.path()).mkdir("error.bmp"));  // a folder of that name
   dialogs.messages.clear();
   Program another(GameFolder(folder.path()), dialogs, sound);
   ASSERT_EQ(dialogs.messages.size(), 2u);

@@ -1,9 +1,12 @@
 // The on-screen keyboard: its case, the key editor, colour and font, keyboard files.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -13,6 +16,7 @@
 #include "settings/form_charboton.h"
 #include "settings/form_teclado.h"
 #include "settings/on_screen_keyboard.h"
+#include "support/disk_failure.h"
 #include "support/window_fixture.h"
 #include "ui_form_charboton.h"
 #include "ui_form_juego.h"
@@ -306,4 +310,144 @@ TEST_F(KeyboardTest, ColourAndFontOfTheKeyboardFromItsMenu) {
   Read("amarillo.tec");
   EXPECT_EQ(ui.Panel_teclas->palette().color(QPalette::Window), QColor(255, 200, 0));
   EXPECT_EQ(ui.Panel_teclas->font().pointSize(), 26);
+}
+
+// --- Saving on a full disk ---------------------------------------------------
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum class DiskFailure { FullDisk, WriteLimit };
+
+}  // namespace
+
+class KeyboardSaveFailureTest : public KeyboardTest,
+                                public ::testing::WithParamInterface<DiskFailure> {};
+
+// Saving over an existing keyboard when the disk cannot take the new one keeps
+// the old file whole and says so.
+TEST_P(KeyboardSaveFailureTest, TheOldFileStaysWholeAndTheFailureIsShown) {
+  StartUp();
+  const QString teclados = folder.path() + "/teclados";
+  ASSERT_TRUE(QDir().mkpath(teclados));
+  std::unique_ptr<SmallDisk> disk;
+  if (GetParam() == DiskFailure::FullDisk) {
+    disk = std::make_unique<SmallDisk>(teclados, 64);
+    if (!disk->Mounted())
+      GTEST_SKIP() << disk->Why().toStdString() << "; the WriteLimit case covers the failure";
+  }
+  SaveAs("clase");
+  const QByteArray old = Contents(teclados + "/clase.tec");
+  ASSERT_EQ(old.size(), 176);
+  EditKey(15, "x");
+  dialogs.messages.clear();
+  if (disk) {
+    ASSERT_TRUE(disk->Fill());
+    SaveAs("clase");
+  } else {
+    WriteLimit limit(100);
+    SaveAs("clase");
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "plain");
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\nError.\n\nNO se ha podido guardar la configuración del teclado.\n"));
+  EXPECT_EQ(Contents(teclados + "/clase.tec"), old);
+  EXPECT_TRUE(QDir(teclados).entryList({"clase.tec.*"}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, KeyboardSaveFailureTest,
+                         ::testing::Values(DiskFailure::FullDisk, DiskFailure::WriteLimit),
+                         [](const auto& info) {
+                           return info.param == DiskFailure::FullDisk ? "FullDisk" : "WriteLimit";
+                         });
+
+TEST_F(KeyboardTest, ASaveNeverFollowsALinkOutOfTheFolder) {
+  StartUp();
+  QTemporaryDir elsewhere;
+  const QString target = elsewhere.filePath("importante.txt");
+  {
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no tocar");
+  }
+  ASSERT_TRUE(QDir().mkpath(folder.path() + "/teclados"));
+  ASSERT_TRUE(QFile::link(target, folder.path() + "/teclados/enlace.tec"));
+  SaveAs("enlace");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\nError.\n\nNO se ha podido guardar la configuración del teclado.\n"));
+  EXPECT_EQ(Contents(target), "no tocar");
+}
+
+// --- The chooser ---------------------------------------------------------------
+
+TEST_F(KeyboardTest, ChooserOpensAtItsDesignPlace) {
+  StartUp();
+  main().move(40, 30);
+  TForm_teclado& chooser = *program->Form_teclado;
+  for (QAction* command :
+       {main().ui()->Mp_Leerletrasdelteclado, main().ui()->Mp_Guardarletrasdelteclado}) {
+    QPoint shownAt;
+    WhileModal([&] { command->trigger(); },
+               [&] {
+                 shownAt = chooser.pos();
+                 chooser.ui()->Button_cancel->click();
+               });
+    EXPECT_EQ(shownAt, QPoint(352, 216)) << command->objectName().toStdString();
+  }
+}
+
+// The name field follows the file list; what counts is what it held when
+// "Aceptar" was pressed, whatever the list does afterwards.
+TEST_F(KeyboardTest, TheNameAcceptedIsTheFileSaved) {
+  StartUp();
+  SaveAs("primero");
+  const QByteArray first = Contents(folder.path() + "/teclados/primero.tec");
+  EditKey(2, "7");
+  TForm_teclado& chooser = *program->Form_teclado;
+  WhileModal([&] { main().ui()->Mp_Guardarletrasdelteclado->trigger(); },
+             [&] {
+               chooser.ui()->Edit1->setText("segundo");
+               chooser.ui()->Button_ok->click();
+               chooser.ui()->FileListBox->setCurrentRow(0);
+             });
+  EXPECT_EQ(Contents(folder.path() + "/teclados/primero.tec"), first);
+  const auto saved = ParseKeyboard(Contents(folder.path() + "/teclados/segundo.tec").toStdString());
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->keyCaptions[1], "7");
+}
+
+// Reading takes the file selected in the list, not what the name field says.
+TEST_F(KeyboardTest, ReadingTakesTheFileSelectedInTheList) {
+  StartUp();
+  EditKey(2, "7");
+  SaveAs("siete");
+  EditKey(2, "8");
+  SaveAs("ocho");
+  TForm_teclado& chooser = *program->Form_teclado;
+  WhileModal([&] { main().ui()->Mp_Leerletrasdelteclado->trigger(); },
+             [&] {
+               const auto items =
+                   chooser.ui()->FileListBox->findItems("siete.tec", Qt::MatchExactly);
+               ASSERT_EQ(items.size(), 1);
+               chooser.ui()->FileListBox->setCurrentItem(items.first());
+               chooser.ui()->Edit1->setText("ocho.tec");
+               chooser.ui()->Button_ok->click();
+             });
+  EXPECT_EQ(keyboard().Key(2)->text(), "7");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A pipe in place of "teclado.def" would block the start-up in its opening.
+TEST_F(KeyboardTest, APipeNamedTecladoDefIsIgnoredAtStartUp) {
+  QFile::remove(folder.path() + "/teclado.def");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path() + "/teclado.def").constData(), 0600), 0);
+  StartUp();
+  EXPECT_EQ(keyboard().Key(2)->text(), "b");
+  EXPECT_TRUE(dialogs.messages.empty());
 }

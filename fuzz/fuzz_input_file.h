@@ -1,0 +1,22 @@
+// The readers that take a path get the fuzzer's bytes through one file of the
+// process's own, rewritten for every input.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+inline std::string WriteInputFile(const std::uint8_t* data, std::size_t size) {
+  // In memory where the system offers a folder for it: a disk would be the bottleneck.
+  static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  static const std::string path = folder + "/lurimba-fuzz-" + std::to_string(getpid());
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file)
+    return path;
+  if (size > 0)
+    std::fwrite(data, 1, size, file);
+  std::fclose(file);
+  return path;
+}

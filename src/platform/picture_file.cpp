@@ -1,0 +1,99 @@
+#include "platform/picture_file.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <cstring>
+
+namespace {
+
+// Far above any picture the program shows; a larger file is not a picture of ours.
+constexpr qint64 kMaxFileBytes = 64ll * 1024 * 1024;
+constexpr int kMaxSide = 16384;
+
+std::uint32_t Le32(const QByteArray& bytes, int offset) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i)
+    value = (value << 8) | static_cast<std::uint8_t>(bytes[offset + i]);
+  return value;
+}
+
+std::uint16_t Le16(const QByteArray& bytes, int offset) {
+  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[offset]) |
+                                    (static_cast<std::uint8_t>(bytes[offset + 1]) << 8));
+}
+
+// Whether the file holds all the pixel data its headers announce. Qt's reader
+// fills what is missing with black and says nothing.
+bool BmpIsWhole(const QByteArray& bytes) {
+  constexpr int kFileHeader = 14;
+  if (bytes.size() < kFileHeader + 12 || !bytes.startsWith("BM"))
+    return false;
+  const qint64 dataOffset = Le32(bytes, 10);
+  const std::uint32_t infoSize = Le32(bytes, kFileHeader);
+  qint64 width = 0;
+  qint64 height = 0;
+  int bitsPerPixel = 0;
+  std::uint32_t compression = 0;
+  qint64 imageSize = 0;
+  if (infoSize == 12) {  // the old OS/2 header
+    width = Le16(bytes, 18);
+    height = Le16(bytes, 20);
+    bitsPerPixel = Le16(bytes, 24);
+  } else if (infoSize >= 40 && bytes.size() >= kFileHeader + 40) {
+    width = static_cast<std::int32_t>(Le32(bytes, 18));
+    height = static_cast<std::int32_t>(Le32(bytes, 22));
+    bitsPerPixel = Le16(bytes, 28);
+    compression = Le32(bytes, 30);
+    imageSize = Le32(bytes, 34);
+  } else {
+    return false;
+  }
+  height = height < 0 ? -height : height;  // negative: rows stored top down
+  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || bitsPerPixel < 1 ||
+      bitsPerPixel > 32)
+    return false;
+  qint64 pixelBytes = 0;
+  constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+  if (compression == kRgb || compression == kBitFields) {
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    pixelBytes = rowBytes * height;
+  } else if (compression == kRle8 || compression == kRle4) {
+    pixelBytes = imageSize;
+  } else {
+    return false;  // JPEG or PNG inside a BMP: never one of ours
+  }
+  return dataOffset >= kFileHeader + 12 && dataOffset + pixelBytes <= bytes.size();
+}
+
+}  // namespace
+
+std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format) {
+  if (std::strcmp(format, "BMP") == 0 && !BmpIsWhole(bytes))
+    return std::nullopt;
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format);
+  const QSize size = reader.size();
+  if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
+    return std::nullopt;
+  QImage image = reader.read();
+  if (image.isNull())
+    return std::nullopt;
+  return image;
+}
+
+std::optional<QImage> LoadPictureFile(const QString& path, const char* format) {
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kMaxFileBytes)
+    return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return std::nullopt;
+  const QByteArray bytes = file.read(kMaxFileBytes);
+  if (file.error() != QFileDevice::NoError)
+    return std::nullopt;
+  return DecodePicture(bytes, format);
+}

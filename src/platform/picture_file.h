@@ -1,0 +1,16 @@
+// The one way the windows load a picture from a file: a yes (the picture) or a
+// no (nothing), never a half-read picture.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// Reads the regular file `path` as a picture of `format` ("BMP", "PNG" ...).
+// Nothing when it cannot be opened or read, or when the picture is damaged.
+std::optional<QImage> LoadPictureFile(const QString& path, const char* format);
+
+// The same checks on a picture already in memory. A BMP whose pixel data is
+// shorter than its header says, or whose sizes are out of bounds, is refused.
+std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format);

@@ -1,0 +1,109 @@
+// The one picture loader: whole pictures load, damaged ones are refused.
+#include "platform/picture_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "support/images.h"
+
+namespace {
+
+QImage Sample(QImage::Format format) {
+  QImage image(13, 7, format);  // an odd width, so that rows carry padding
+  image.fill(Qt::white);
+  for (int x = 0; x < 13; ++x)
+    image.setPixel(x, x % 7, qRgb(200, 10 * x, 40));
+  return image;
+}
+
+QByteArray Encoded(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  return bytes;
+}
+
+void SetLe32(QByteArray& bytes, int offset, quint32 value) {
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + i] = static_cast<char>(value >> (8 * i));
+}
+
+struct DamageCase {
+  const char* name;
+  std::function<QByteArray(QByteArray)> damage;
+};
+
+}  // namespace
+
+TEST(PictureFile, WholeBmpPicturesLoadPixelForPixel) {
+  for (const auto format : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_Mono}) {
+    QImage image = Sample(QImage::Format_RGB32).convertToFormat(format);
+    const auto loaded = DecodePicture(Encoded(image), "BMP");
+    ASSERT_TRUE(loaded) << format;
+    EXPECT_EQ(ImageDifference(loaded->convertToFormat(QImage::Format_RGB32),
+                              image.convertToFormat(QImage::Format_RGB32)),
+              "")
+        << format;
+  }
+}
+
+class PictureDamageTest : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(PictureDamageTest, IsRefused) {
+  for (const auto format : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_Mono}) {
+    const QByteArray whole = Encoded(Sample(QImage::Format_RGB32).convertToFormat(format));
+    ASSERT_TRUE(DecodePicture(whole, "BMP"));
+    EXPECT_FALSE(DecodePicture(GetParam().damage(whole), "BMP")) << format;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PictureDamageTest,
+    ::testing::Values(
+        DamageCase{"LastByteMissing", [](QByteArray b) { return b.left(b.size() - 1); }},
+        DamageCase{"HalfThePixels", [](QByteArray b) { return b.left(b.size() / 2 + 30); }},
+        DamageCase{"HeadersOnly", [](QByteArray b) { return b.left(54); }},
+        DamageCase{"FileHeaderOnly", [](QByteArray b) { return b.left(14); }},
+        DamageCase{"TallerThanItsData",
+                   [](QByteArray b) {
+                     SetLe32(b, 22, 7000);
+                     return b;
+                   }},
+        DamageCase{"PixelsPastTheEnd",
+                   [](QByteArray b) {
+                     SetLe32(b, 10, static_cast<quint32>(b.size()));
+                     return b;
+                   }},
+        DamageCase{"HugeWidth",
+                   [](QByteArray b) {
+                     SetLe32(b, 18, 0x7FFFFFFF);
+                     return b;
+                   }},
+        DamageCase{"NotABmp",
+                   [](QByteArray b) {
+                     b[0] = 'X';
+                     return b;
+                   }},
+        DamageCase{"Empty", [](QByteArray) { return QByteArray(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PictureFile, OnlyRegularFilesAreRead) {
+  QTemporaryDir folder;
+  const QByteArray whole = Encoded(Sample(QImage::Format_RGB32));
+  QFile file(folder.filePath("acierto.bmp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(whole);
+  file.close();
+  EXPECT_TRUE(LoadPictureFile(folder.filePath("acierto.bmp"), "BMP"));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.bmp"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("tubo.bmp")).constData(), 0600), 0);
+  for (const char* name : {"carpeta.bmp", "tubo.bmp", "no-existe.bmp"})
+    EXPECT_FALSE(LoadPictureFile(folder.filePath(name), "BMP")) << name;  // and never blocks
+}

@@ -1,0 +1,168 @@
+// The program's one save path: the old file survives every failure, and the
+// failure is reported.
+#include "platform/save_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include "support/disk_failure.h"
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot open>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Makes a file look as if it was last written `seconds` ago.
+void Age(const QString& path, int seconds) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                               QFileDevice::FileModificationTime));
+}
+
+const QByteArray kOld = QByteArray("the old keyboard, whole ").repeated(8);
+const QByteArray kNew = QByteArray(4000, 'n');
+
+}  // namespace
+
+class SaveFileTest : public ::testing::Test {
+ protected:
+  QString Path(const QString& name) const { return folder.filePath(name); }
+  QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+  QTemporaryDir folder;
+};
+
+TEST_F(SaveFileTest, WritesANewFileAndReplacesAnOldOne) {
+  ASSERT_TRUE(SaveWhole(Path("clase.tec"), kOld));
+  EXPECT_EQ(Contents(Path("clase.tec")), kOld);
+  ASSERT_TRUE(SaveWhole(Path("clase.tec"), kNew));
+  EXPECT_EQ(Contents(Path("clase.tec")), kNew);
+  ASSERT_TRUE(SaveWhole(Path("vacio.tec"), QByteArray()));
+  EXPECT_EQ(QFile(Path("vacio.tec")).size(), 0);
+  EXPECT_EQ(Files(), QStringList({"clase.tec", "vacio.tec"}));
+}
+
+TEST_F(SaveFileTest, NeverWritesThroughALink) {
+  QTemporaryDir elsewhere;
+  const QString target = elsewhere.filePath("importante.txt");
+  Write(target, kOld);
+  ASSERT_TRUE(QFile::link(target, Path("clase.tec")));
+  ASSERT_TRUE(QFile::link(elsewhere.filePath("no-existe"), Path("roto.tec")));
+  EXPECT_FALSE(SaveWhole(Path("clase.tec"), kNew));
+  EXPECT_FALSE(SaveWhole(Path("roto.tec"), kNew));
+  EXPECT_EQ(Contents(target), kOld);
+  EXPECT_TRUE(QFileInfo(Path("clase.tec")).isSymLink());
+  EXPECT_FALSE(QFile::exists(elsewhere.filePath("no-existe")));
+}
+
+TEST_F(SaveFileTest, NeverReplacesAFolderOrAPipe) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.tec"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("tubo.tec")).constData(), 0600), 0);
+  EXPECT_FALSE(SaveWhole(Path("carpeta.tec"), kNew));
+  EXPECT_FALSE(SaveWhole(Path("tubo.tec"), kNew));
+  EXPECT_TRUE(QFileInfo(Path("carpeta.tec")).isDir());
+  EXPECT_FALSE(SaveWhole(Path("no-hay/clase.tec"), kNew));  // a folder that is not there
+}
+
+// The kernel refuses to let a file grow past the process's limit, part-way
+// through the write or at its first byte: the same failure as a full disk.
+class SaveFileLimitTest : public SaveFileTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SaveFileLimitTest, AFailedWriteKeepsTheOldFileWhole) {
+  Write(Path("clase.tec"), kOld);
+  {
+    WriteLimit limit(GetParam());
+    EXPECT_FALSE(SaveWhole(Path("clase.tec"), kNew));
+  }
+  EXPECT_EQ(Contents(Path("clase.tec")), kOld);
+  EXPECT_EQ(Files(), QStringList({"clase.tec"}));   // no temporary file left behind
+  EXPECT_TRUE(SaveWhole(Path("clase.tec"), kNew));  // and all is well once there is room
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, SaveFileLimitTest, ::testing::Values(0, 1, 2048, 3999),
+                         [](const auto& info) { return "Bytes" + std::to_string(info.param); });
+
+TEST_F(SaveFileTest, AFullDiskKeepsTheOldFileWhole) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("disco"));
+  SmallDisk disk(Path("disco"), 64);
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why().toStdString() << "; the write-limit tests cover the failure";
+  const QString path = Path("disco/clase.tec");
+  ASSERT_TRUE(SaveWhole(path, kOld));
+  ASSERT_TRUE(disk.Fill());
+  EXPECT_FALSE(SaveWhole(path, kNew));
+  EXPECT_EQ(Contents(path), kOld);
+  EXPECT_EQ(QDir(Path("disco")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"clase.tec", "relleno"}));
+  QFile::remove(Path("disco/relleno"));
+  EXPECT_TRUE(SaveWhole(path, kNew));
+  EXPECT_EQ(Contents(path), kNew);
+}
+
+// A save killed before its end leaves nothing where Qt can write an unnamed
+// temporary file (Linux's O_TMPFILE) ...
+TEST_F(SaveFileTest, AKilledSaveLeavesTheOldFileAndNoLeftover) {
+  Write(Path("clase.tec"), kOld);
+  const pid_t child = fork();
+  if (child == 0) {
+    QSaveFile killed(Path("clase.tec"));
+    killed.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    killed.write(kNew);
+    _exit(0);  // no commit, no clean-up: as after a kill
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_EQ(Contents(Path("clase.tec")), kOld);
+  const QStringList files = Files();
+  EXPECT_TRUE(files == QStringList({"clase.tec"}) ||
+              (files.size() == 2 && files[1].startsWith("clase.tec.")))
+      << files.join(", ").toStdString();
+}
+
+// ... and "<name>.XXXXXX" (six letters) on file systems without one. The next
+// save into that folder removes such a file once it is old enough not to be
+// another save's.
+TEST_F(SaveFileTest, LeftoversOfAKilledSaveAreRemovedByTheNextSave) {
+  const QString leftover = "clase.tec.QxWzTb";
+  Write(Path(leftover), kNew.left(100));
+  // Leftovers of other kinds of file, and files that only look alike, stay.
+  const QStringList others = {"notas.txt.AbCdEf", "clase.tec.bak", "clase.tec.AbC1Ef",
+                              "clase.tecla"};
+  for (const QString& name : others) {
+    Write(Path(name), "otro");
+    Age(Path(name), 3600);
+  }
+
+  ASSERT_TRUE(SaveWhole(Path("otra.tec"), kOld));
+  EXPECT_TRUE(QFile::exists(Path(leftover))) << "a fresh one may be a save in progress";
+  Age(Path(leftover), 120);
+  ASSERT_TRUE(SaveWhole(Path("otra.tec"), kNew));
+  EXPECT_FALSE(QFile::exists(Path(leftover)));
+  for (const QString& name : others)
+    EXPECT_TRUE(QFile::exists(Path(name))) << name.toStdString();
+}
+
+TEST_F(SaveFileTest, LeftoversOfAFileWithoutExtensionAreItsOwnOnly) {
+  Write(Path("ejemplo.QwErTy"), "x");
+  Write(Path("otro.QwErTy"), "x");
+  Age(Path("ejemplo.QwErTy"), 120);
+  Age(Path("otro.QwErTy"), 120);
+  EXPECT_EQ(RemoveStaleSaves(Path("ejemplo")), 1);
+  EXPECT_EQ(Files(), QStringList({"otro.QwErTy"}));
+}

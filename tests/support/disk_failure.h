@@ -1,0 +1,41 @@
+// Ways to make writes fail as a full or limited disk makes them fail.
+#pragma once
+
+#include <sys/resource.h>
+
+#include <QString>
+
+// A small tmpfs mounted over `folder` (which must exist) while the object
+// lives. Mounting needs the right to mount; Mounted() says whether it worked
+// and Why() why not.
+class SmallDisk {
+ public:
+  SmallDisk(const QString& folder, int kibibytes);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+
+  bool Mounted() const { return mounted_; }
+  QString Why() const { return why_; }
+  // Takes every free byte with a filler file; true when the disk is full.
+  bool Fill();
+
+ private:
+  QString folder_;
+  bool mounted_ = false;
+  QString why_;
+};
+
+// While the object lives no file of this process can grow past `bytes`:
+// writes beyond it fail with EFBIG, as they fail on a full disk.
+class WriteLimit {
+ public:
+  explicit WriteLimit(rlim_t bytes);
+  ~WriteLimit();
+  WriteLimit(const WriteLimit&) = delete;
+  WriteLimit& operator=(const WriteLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
