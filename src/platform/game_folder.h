@@ -3,6 +3,10 @@
 
 #include <QString>
 
+// Every shipped game folder holds this file, and no command of the program deletes it: it tells
+// the game folder from any other folder, whatever the teacher did to the word lists.
+inline constexpr char kGameFolderMarker[] = ".lurimba";
+
 // Picks the folder (beside the program when it holds the game data and can be
 // written, else a per-user folder filled from the shipped one), makes it
 // current and returns it. Empty when no folder with game data could be found.
