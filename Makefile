@@ -1,10 +1,12 @@
 # Lurimba: `make run` plays the game, `make test` runs the whole suite.
 BUILD := build
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev \
-	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es
+	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es \
+	dpkg-dev desktop-file-utils appstream reuse man-db
+PREFIX ?= /usr
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test screenshot assets clean
+.PHONY: all deps build run test screenshot assets install package clean
 
 all: build
 
@@ -46,6 +48,14 @@ assets: $(BUILD)/CMakeCache.txt
 	$(BUILD)/tools/artgen/lurimba-artgen $(CURDIR)
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
+
+# `make install` (DESTDIR works as usual); `make package` builds lurimba_VERSION_amd64.deb.
+install: build
+	$(SUDO) env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/lurimba_*.deb
 
 clean:
 	rm -rf $(BUILD)
