@@ -85,7 +85,7 @@ if ! $came_up; then
   cat "$log" >&2
   fail "the main window of the installed program did not come up"
 fi
-kill "$program_pid"
+kill "$program_pid" 2> /dev/null || true
 wait "$program_pid" 2> /dev/null || true
 program_pid=
 
