@@ -8,6 +8,8 @@
 include(GNUInstallDirs)
 
 set(LURIMBA_APP_ID org.lurimba.Lurimba)
+# The software centre shows the pictures of dist/capturas (from `make screenshot`), published
+# under capturas/ at the project's address.
 set(LURIMBA_HOMEPAGE "https://lurimba.org" CACHE STRING
   "Address of the project's page; the software centre's screenshots are under capturas/")
 set(LURIMBA_DIST ${CMAKE_CURRENT_LIST_DIR})
