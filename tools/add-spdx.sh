@@ -48,7 +48,7 @@ comment_style() {
   esac
   case "$name" in
     *.cpp | *.h | *.hpp | *.cc | *.c) echo slash ;;
-    CMakeLists.txt | *.cmake | Makefile | *.mk | *.sh | *.py | *.desktop | *.yml | *.yaml \
+    CMakeLists.txt | *.cmake | Makefile | *.mk | *.sh | *.py | *.desktop | *.yml | *.yaml | *.supp \
       | .gitignore | .gitattributes | .clang-format | .clang-tidy) echo hash ;;
     *.ui | *.qrc | *.xml | *.htm | *.html | *.md | *.ts) echo xml ;;
     *.[1-9]) echo man ;;
