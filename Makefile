@@ -10,16 +10,17 @@ FUZZ_SECONDS := 60
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev \
 	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n \
 	poppler-utils \
-	clang-14 libclang-rt-14-dev
+	clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream reuse man-db
 # -O1 -g1 (set below) compiles in about 60 % of the time of -O2 -g, with line numbers in reports.
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 # Every report fails the run; the leaks of the system's own libraries are not ours.
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+PREFIX ?= /usr
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize fuzz screenshot assets clean
+.PHONY: all deps build run test sanitize fuzz screenshot assets install package clean
 
 all: build
 
@@ -82,6 +83,14 @@ assets: $(BUILD)/CMakeCache.txt
 	$(BUILD)/lurimba-keyboardgen $(CURDIR)/data
 	$(BUILD)/lurimba-configgen $(CURDIR)/data
 	sh tools/wordlists/build.sh
+
+# `make install` (DESTDIR works as usual); `make package` builds lurimba_VERSION_amd64.deb.
+install: build
+	$(SUDO) env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/lurimba_*.deb
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

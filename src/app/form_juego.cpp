@@ -45,7 +45,8 @@ const char* const kSmallScreenText =
     "visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a 800x600.\n";
 const char* const kAuthorText =
     "\nLurimba, juego de palabras para la escuela.\n\nPrograma y autoría: el equipo de "
-    "desarrollo de Lurimba.\n";
+    "desarrollo de Lurimba.\n\nSoftware libre: Licencia Pública General de GNU, versión 3 o "
+    "posterior.\n";
 const char* const kNoInfoPageText = "Falta el archivo 'htm' de información.";
 
 QSize ScreenSize() {

@@ -10,8 +10,10 @@
 
 namespace {
 
+// Decided by the marker, not by "ejemplo": a teacher may delete or rename the default list,
+// and the game must then say so in its own folder rather than move to another one.
 bool HoldsGameData(const QString& folder) {
-  return QFileInfo::exists(folder + "/ejemplo");
+  return QFileInfo::exists(folder + "/" + kGameFolderMarker);
 }
 
 bool Writable(const QString& folder) {
@@ -43,6 +45,9 @@ void FillFromShipped(const QString& from, const QString& to) {
 
 namespace {
 
+// The game folder beside the program (a build tree, a copy on a USB stick), else the one
+// installed under share/. The installed one is never played from, even when the user could
+// write to it (root): it only fills the per-user folder.
 QString ShippedFolder(const QString& programFolder) {
   const QStringList candidates = {programFolder + "/data", programFolder + "/../share/lurimba"};
   for (const QString& folder : candidates) {
@@ -52,12 +57,16 @@ QString ShippedFolder(const QString& programFolder) {
   return {};
 }
 
+bool BesideTheProgram(const QString& shipped, const QString& programFolder) {
+  return shipped == QDir(programFolder + "/data").canonicalPath();
+}
+
 }  // namespace
 
 GameFolder ChooseGameFolder(const QString& programFolder) {
   const QString shipped = ShippedFolder(programFolder);
   QString folder = shipped;
-  if (shipped.isEmpty() || !Writable(shipped)) {
+  if (shipped.isEmpty() || !BesideTheProgram(shipped, programFolder) || !Writable(shipped)) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lurimba";
     QDir().mkpath(folder);
     if (!shipped.isEmpty())

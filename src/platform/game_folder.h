@@ -5,6 +5,10 @@
 #include <QString>
 #include <string>
 
+// Every shipped game folder holds this file, and no command of the program deletes it: it tells
+// the game folder from any other folder, whatever the teacher did to the word lists.
+inline constexpr char kGameFolderMarker[] = ".lurimba";
+
 class GameFolder {
  public:
   GameFolder() = default;
@@ -21,7 +25,8 @@ class GameFolder {
 };
 
 // Picks the folder: beside the program when it holds the game data and can be
-// written, else a per-user folder filled from the shipped one.
+// written, else a per-user folder filled from the shipped one (the installed
+// copy under share/ is never played from).
 GameFolder ChooseGameFolder(const QString& programFolder);
 
 // Copies the shipped game folder into `to`, keeping every file already there.

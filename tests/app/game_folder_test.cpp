@@ -32,8 +32,12 @@ class GameFolderTest : public ::testing::Test {
 
 }  // namespace
 
+QString Marker(const QString& folder) {
+  return folder + "/" + kGameFolderMarker;
+}
+
 TEST_F(GameFolderTest, PlaysFromTheFolderBesideTheProgramWhenItHoldsTheGame) {
-  Touch(program.path() + "/data/ejemplo");
+  Touch(Marker(program.path() + "/data"));
   const QString before = QDir::currentPath();
   const GameFolder chosen = ChooseGameFolder(program.path());
   EXPECT_EQ(chosen.Path(), QDir(program.path() + "/data").canonicalPath());
@@ -46,6 +50,7 @@ TEST_F(GameFolderTest, PlaysFromTheFolderBesideTheProgramWhenItHoldsTheGame) {
 TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) {
   const QString shipped = program.path() + "/share/lurimba";
   Touch(shipped + "/ejemplo");
+  Touch(Marker(shipped));
   Touch(shipped + "/archivos/animales.lma");
   const QString user = home.path() + "/lurimba";
   QDir().mkpath(user);
@@ -92,4 +97,44 @@ TEST_F(GameFolderTest, WithoutAnyGameDataTheUserFolderIsUsed) {
   const GameFolder chosen = ChooseGameFolder(program.path());
   EXPECT_EQ(chosen.Path(), home.path() + "/lurimba");
   EXPECT_TRUE(QDir(chosen.Path()).exists());
+}
+
+// A teacher may delete or rename "ejemplo": the game stays in its folder and says the list is
+// missing there, instead of moving to the per-user folder.
+TEST_F(GameFolderTest, TheFolderBesideTheProgramStaysTheGameFolderWithoutTheDefaultList) {
+  Touch(Marker(program.path() + "/data"));
+  Touch(program.path() + "/data/archivos/animales.lma");
+  const QString chosen = ChooseGameFolder(program.path()).Path();
+  EXPECT_EQ(chosen, QDir(program.path() + "/data").canonicalPath());
+  EXPECT_FALSE(QDir(home.path() + "/lurimba").exists());
+}
+
+// A folder of word lists beside the program is not a game folder without the marker.
+TEST_F(GameFolderTest, TheDefaultListAloneDoesNotMakeAGameFolder) {
+  Touch(program.path() + "/data/ejemplo");
+  const QString chosen = ChooseGameFolder(program.path()).Path();
+  EXPECT_EQ(chosen, home.path() + "/lurimba");
+  EXPECT_FALSE(QFile::exists(chosen + "/ejemplo"));
+}
+
+// Installed under bin/ and share/lurimba: the shared folder only fills the user's folder, even
+// for a user who may write to it, and the current folder of the shell plays no part.
+TEST_F(GameFolderTest, TheInstalledFolderFillsThePerUserFolder) {
+  const QString shipped = program.path() + "/share/lurimba";
+  Touch(Marker(shipped));
+  Touch(shipped + "/ejemplo");
+  Touch(shipped + "/puzles/puzle1.bmp");
+  Touch(program.path() + "/bin/lurimba");
+  const QString before = QDir::currentPath();
+
+  const QString chosen = ChooseGameFolder(program.path() + "/bin").Path();
+  EXPECT_EQ(chosen, home.path() + "/lurimba");
+  EXPECT_EQ(QDir::currentPath(), before);
+  EXPECT_TRUE(QFile::exists(chosen + "/ejemplo"));
+  EXPECT_TRUE(QFile::exists(chosen + "/puzles/puzle1.bmp"));
+}
+
+// The game folder as shipped carries the marker.
+TEST_F(GameFolderTest, TheShippedGameFolderCarriesTheMarker) {
+  EXPECT_TRUE(QFile::exists(Marker(DATA_DIR)));
 }
