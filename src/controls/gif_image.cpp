@@ -54,27 +54,27 @@ int PictureLoopCount(const GifFileType& gif, int frames) {
   return trailing >= 0 ? trailing : 1;
 }
 
-// The pixels of one frame that fall inside the logical screen, as opaque colours;
-// the transparent index and indices outside the colour table stay see-through.
+// The pixels of one frame that fall inside the logical screen, kept as colour indices (a quarter
+// of the memory of 32-bit pixels); in the colour table, the transparent index and indices outside
+// the picture's colours are see-through, every other colour is opaque.
 QImage FramePixels(const GifFileType& gif, int index, const QRect& visible, int transparent) {
   const SavedImage& saved = gif.SavedImages[index];
   const GifImageDesc& desc = saved.ImageDesc;
   const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif.SColorMap;
-  QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  if (!map)
-    return image;
+  QImage image(visible.size(), QImage::Format_Indexed8);
+  QList<QRgb> colours(256, qRgba(0, 0, 0, 0));
+  const int known = map ? std::min(map->ColorCount, 256) : 0;
+  for (int colour = 0; colour < known; ++colour) {
+    if (colour == transparent)
+      continue;
+    const GifColorType& c = map->Colors[colour];
+    colours[colour] = qRgb(c.Red, c.Green, c.Blue);
+  }
+  image.setColorTable(colours);
   for (int y = 0; y < visible.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     const GifByteType* source = saved.RasterBits + (visible.top() + y - desc.Top) * desc.Width +
                                 (visible.left() - desc.Left);
-    for (int x = 0; x < visible.width(); ++x) {
-      const int colour = source[x];
-      if (colour == transparent || colour >= map->ColorCount)
-        continue;
-      const GifColorType& c = map->Colors[colour];
-      line[x] = qRgb(c.Red, c.Green, c.Blue);
-    }
+    std::memcpy(image.scanLine(y), source, visible.width());
   }
   return image;
 }
@@ -196,12 +196,15 @@ void TGIFImage::Draw(int frame) {
   const Frame& f = frames_[frame];
   if (f.disposal == DISPOSE_PREVIOUS)
     previous_ = canvas_.copy(QRect(f.offset, f.image.size()));
+  const QList<QRgb> table = f.image.colorTable();
+  const QRgb* colours = table.constData();
   for (int y = 0; y < f.image.height(); ++y) {
-    const auto* source = reinterpret_cast<const QRgb*>(f.image.constScanLine(y));
+    const uchar* source = f.image.constScanLine(y);
     auto* target = reinterpret_cast<QRgb*>(canvas_.scanLine(f.offset.y() + y)) + f.offset.x();
     for (int x = 0; x < f.image.width(); ++x) {
-      if (qAlpha(source[x]) != 0)
-        target[x] = source[x];
+      const QRgb colour = colours[source[x]];
+      if (qAlpha(colour) != 0)
+        target[x] = colour;
     }
   }
 }

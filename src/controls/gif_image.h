@@ -80,7 +80,8 @@ class TGIFImage : public QWidget {
 
  private:
   struct Frame {
-    QImage image;  // the frame's rectangle clipped to the logical screen; alpha 0 = transparent
+    QImage image;  // the frame's rectangle clipped to the logical screen, 8-bit indexed;
+                   // a colour of alpha 0 is transparent
     QPoint offset;
     int disposal = 0;
     int delayMs = 0;

@@ -84,9 +84,9 @@ class GifImageTest : public ::testing::Test {
 
 // --- the shipped decorations ------------------------------------------------
 
-class ShippedGifTest : public GifImageTest, public ::testing::WithParamInterface<int> {
+class ShippedGifTest : public GifImageTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  QString Path() const { return QString(":/gifs/deco%1.gif").arg(GetParam()); }
+  QString Path() const { return QString(":/gifs/%1.gif").arg(GetParam()); }
 };
 
 TEST_P(ShippedGifTest, DecodesLikeQtsOwnReader) {
@@ -124,7 +124,11 @@ TEST_P(ShippedGifTest, PlaysEveryFrameInTurnAndLoops) {
   EXPECT_TRUE(gif.TimerRunning());
 }
 
-INSTANTIATE_TEST_SUITE_P(Decorations, ShippedGifTest, ::testing::Values(1, 2, 3, 4));
+// The main window's four decorations and the introduction's three animations (the largest).
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedGifTest,
+                         ::testing::Values("deco1", "deco2", "deco3", "deco4", "intro1", "intro2",
+                                           "intro3"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // --- timing -----------------------------------------------------------------
 
