@@ -4,7 +4,11 @@
 # holds on a busy machine; then the CPU Lurimba takes while a word is in play and the decorations
 # animate; then the figures of every other bench program (see "Other bench programs" below).
 #
-#   bench/run.sh [BUILD_FOLDER]      (BENCH_ROUNDS=n changes the number of rounds, 5 by default)
+#   bench/run.sh [BUILD_FOLDER [OTHER_FOLDER ...]]   (BENCH_ROUNDS=n: n rounds instead of 5)
+#
+# Each OTHER_FOLDER holds another build of the program (its `lurimba` and `data/`), for instance
+# the one from before a change: it runs in the same rounds, and gets its own table against the
+# same bare window, so that before and after are measured under the same load.
 #
 # It reports figures and never fails on one: a figure it could not take shows as "n/a".
 #
@@ -23,7 +27,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd) || exit 0
 rounds=${BENCH_ROUNDS:-5}
 cpu_seconds=20
-program=$build/lurimba
+folders=("$build")
+for other in "${@:2}"; do
+  folders+=("$(cd "$other" && pwd)") || exit 0
+done
 bare=$build/bench/bare_window
 work=$(mktemp -d)
 pids=()
@@ -57,7 +64,9 @@ if [[ ! -x $bare || $here/bare_window.cpp -nt $bare ]]; then
   g++ -std=c++20 -O2 -fPIC "$here/bare_window.cpp" -o "$bare" \
     $(pkg-config --cflags --libs Qt6Widgets) || { say "cannot build the bare window"; exit 0; }
 fi
-[[ -x $program ]] || { say "$program is missing: build it first"; exit 0; }
+for folder in "${folders[@]}"; do
+  [[ -x $folder/lurimba ]] || { say "$folder/lurimba is missing: build it first"; exit 0; }
+done
 
 # --- One X server and one watcher of mapped windows ---------------------------------------------
 
@@ -204,20 +213,21 @@ run_bare() {
   stop "$pid"
 }
 
+# Runs the program of folder number $1.
 run_lurimba() {
   local rss_word=n/a
-  start_and_watch "$program" || return
+  start_and_watch "${folders[$1]}/lurimba" || return
   answer_players_window
   if $word_in_play; then
     read_rss "$pid"
     rss_word=$rss
   else
-    say "round $1: the players window could not be answered"
+    say "round $round: the players window could not be answered"
   fi
-  echo "lurimba $startup_us $rss_shown $rss_later $libs $rss_word $cpu_ns" >>"$work/results"
+  echo "lurimba$1 $startup_us $rss_shown $rss_later $libs $rss_word $cpu_ns" >>"$work/results"
   if ((round == rounds)) && $word_in_play; then
     measure_cpu "$pid"
-    echo "cpu $cpu_percent" >>"$work/results"
+    echo "cpu$1 $cpu_percent" >>"$work/results"
   fi
   stop "$pid"
 }
@@ -227,18 +237,22 @@ run_lurimba() {
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 say "warming up (fonts, disk cache): one run of each, not counted"
 start_and_watch "$bare" && stop "$pid"
-start_and_watch "$program" && stop "$pid"
+for folder in "${folders[@]}"; do
+  start_and_watch "$folder/lurimba" && stop "$pid"
+done
 : >"$work/results"
 for ((round = 1; round <= rounds; ++round)); do
   say "round $round of $rounds"
-  # Who goes first alternates, so that a drift of the machine's load weighs on both alike.
-  if ((round % 2)); then
-    run_bare
-    run_lurimba "$round"
-  else
-    run_lurimba "$round"
-    run_bare
-  fi
+  # Who goes first turns round by round, so that a drift of the machine's load weighs on all alike.
+  runs=$((${#folders[@]} + 1))
+  for ((turn = 0; turn < runs; ++turn)); do
+    which=$(((turn + round - 1) % runs))
+    if ((which == 0)); then
+      run_bare
+    else
+      run_lurimba $((which - 1))
+    fi
+  done
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
@@ -265,7 +279,11 @@ done
 echo
 echo "Lurimba bench: $rounds interleaved rounds on $(nproc) cores, Xvfb 1024x768x24, medians" \
   "(min-max); load average $load_before before, $load_after after"
-awk -v others="$work/others" '
+for index in "${!folders[@]}"; do
+  echo
+  ((${#folders[@]} > 1)) && echo "Lurimba of ${folders[$index]}"
+  awk -v others="$work/others" -v me="lurimba$index" -v cpu_key="cpu$index" \
+    -v first="$index" '
   function median(list, n,   sorted, i, j, t) {
     for (i = 1; i <= n; ++i) sorted[i] = list[i]
     for (i = 2; i <= n; ++i)
@@ -295,11 +313,12 @@ awk -v others="$work/others" '
       ratio = sprintf("%.2fx", med["lurimba"] / med["bare"])
     printf "%-44s %-24s %-24s %s\n", label, text["bare"], text["lurimba"], ratio
   }
-  $1 == "bare" || $1 == "lurimba" {
-    ++rows[$1]
-    for (c = 2; c <= NF; ++c) value[$1, rows[$1], c] = $c
+  $1 == "bare" || $1 == me {
+    p = $1 == me ? "lurimba" : "bare"
+    ++rows[p]
+    for (c = 2; c <= NF; ++c) value[p, rows[p], c] = $c
   }
-  $1 == "cpu" { cpu = $2 }
+  $1 == cpu_key { cpu = $2 }
   END {
     printf "%-44s %-24s %-24s %s\n", "figure", "bare Qt window", "Lurimba", "ratio"
     row("time until the main window is viewable (ms)", 2, 1000, 1, 1)
@@ -310,10 +329,11 @@ awk -v others="$work/others" '
     row("shared libraries mapped when viewable", 5, 1, 0, 1)
     printf "%-44s %-24s %-24s %s\n", "CPU, word in play, decorations (% of a core)", "-",
       (cpu == "" ? "n/a" : cpu " over 20 s"), "-"
-    while ((getline line < others) > 0) {
+    while (first == 0 && (getline line < others) > 0) {
       split(line, part, "\t")
       printf "%-44s %-24s %-24s %s\n", part[1], "-", part[2], "-"
     }
   }
 ' "$work/results"
+done
 exit 0
