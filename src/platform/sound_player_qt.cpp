@@ -44,7 +44,15 @@ int WaveLengthMs(const QString& path) {
   return 0;
 }
 
+// The sound system starts once the event loop runs, that is after the main window shows: the
+// window comes sooner, and the first sound comes much later (a word must be in play).
 QtSoundPlayer::QtSoundPlayer() {
+  QTimer::singleShot(0, this, &QtSoundPlayer::Start);
+}
+
+void QtSoundPlayer::Start() {
+  if (effects_[0])
+    return;
   for (std::size_t i = 0; i < effects_.size(); ++i) {
     effects_[i] = new QSoundEffect(this);
     effects_[i]->setSource(QUrl(QString("qrc") + kSoundFiles[i]));
@@ -53,6 +61,7 @@ QtSoundPlayer::QtSoundPlayer() {
 }
 
 void QtSoundPlayer::Play(SoundId id, PlayMode mode) {
+  Start();  // a sound asked for before the event loop ran
   Stop();
   QSoundEffect& effect = Effect(id);
   // Without an audio device the effect never loads: the game stays silent.

@@ -1,4 +1,5 @@
-// The four sounds, loaded once from the program's resources and played from memory.
+// The four sounds, loaded once from the program's resources and played from memory. Loading
+// starts when the event loop first runs (or at the first sound, if that comes sooner).
 #pragma once
 
 #include <QObject>
@@ -17,6 +18,7 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
   void Stop() override;
 
  private:
+  void Start();
   QSoundEffect& Effect(SoundId id) { return *effects_[static_cast<int>(id)]; }
 
   std::array<QSoundEffect*, 4> effects_{};
