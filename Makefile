@@ -33,7 +33,7 @@ screenshot: build
 	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot -j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
-	for size in 800x600 1024x768; do \
+	for size in 800x600 1024x768 1280x1024 1920x1080; do \
 		rm -rf $(BUILD)/screenshot-folder && cp -r data $(BUILD)/screenshot-folder && \
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
 			../tests/lurimba-screenshot ../screenshots) || exit 1; \

@@ -8,9 +8,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/accessibility.h"
 #include "app/program.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
+#include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
 #include "settings/form_charboton.h"
 #include "settings/on_screen_keyboard.h"
@@ -53,13 +55,18 @@ void WhenVisible(QWidget* window, const std::function<void()>& action) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // The same scale as the program on this screen.
+  ChooseScaleFactor(argc, argv);
   QApplication app(argc, argv);
+  ForgetScaleFactorForChildren();
+  InstallAccessibleNames();
   if (argc < 2)
     return 2;
   outputFolder = QDir(argv[1]).absolutePath();
-  const QString prefix = QString("%1x%2-")
-                             .arg(QGuiApplication::primaryScreen()->size().width())
-                             .arg(QGuiApplication::primaryScreen()->size().height());
+  // Named by the screen's real pixels, whatever the scale.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize pixels = (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+  const QString prefix = QString("%1x%2-").arg(pixels.width()).arg(pixels.height());
   QtDialogs dialogs;
   QtSoundPlayer sound;
   Program program(GameFolder(QDir::currentPath()), dialogs, sound);
