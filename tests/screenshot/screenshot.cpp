@@ -64,8 +64,7 @@ int main(int argc, char* argv[]) {
     return 2;
   outputFolder = QDir(argv[1]).absolutePath();
   // Named by the screen's real pixels, whatever the scale.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize pixels = (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+  const QSize pixels = QGuiApplication::primaryScreen()->grabWindow(0).size();
   const QString prefix = QString("%1x%2-").arg(pixels.width()).arg(pixels.height());
   QtDialogs dialogs;
   QtSoundPlayer sound;
