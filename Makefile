@@ -1,6 +1,6 @@
 # Lurimba: `make run` plays the game, `make test` runs the whole suite.
 BUILD := build
-PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev libxcb1-dev \
 	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

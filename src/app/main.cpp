@@ -28,7 +28,7 @@ class HintStyle : public VisibleFocusStyle {
 int main(int argc, char* argv[]) {
   ChooseScaleFactor(argc, argv);
   QApplication app(argc, argv);
-  ForgetScaleFactorForChildren();
+  ReleaseScaleProbe();
   InstallAccessibleNames();
   QApplication::setApplicationName("Lurimba");
   QIcon icon;

@@ -15,6 +15,7 @@ double ScaleFactorFor(QSize available);
 // set in QT_SCALE_FACTOR is kept. Returns the factor in force.
 double ChooseScaleFactor(int& argc, char** argv);
 
-// Keeps the factor chosen here from passing to the programs the game launches
-// (help, browser); the application object has read it by then.
-void ForgetScaleFactorForChildren();
+// Once the application object exists (it has read the factor and holds its own
+// connection): keeps the factor chosen here from passing to the programs the
+// game launches (help, browser) and closes the connection used to choose it.
+void ReleaseScaleProbe();

@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
   // The same scale as the program on this screen.
   ChooseScaleFactor(argc, argv);
   QApplication app(argc, argv);
-  ForgetScaleFactorForChildren();
+  ReleaseScaleProbe();
   InstallAccessibleNames();
   if (argc < 2)
     return 2;
