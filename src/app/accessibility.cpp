@@ -210,10 +210,6 @@ void SetUpAccessibility(Ui::TForm_juego& ui) {
                    [top](QWidget* a, QWidget* b) { return ReadsBefore(a, b, top); });
   for (std::size_t i = 1; i < order.size(); ++i)
     QWidget::setTabOrder(order[i - 1], order[i]);
-  // "Mayús" draws itself from a style sheet: its focus needs its own frame.
-  const QString focusRule = "QToolButton:focus { border: 4px solid rgb(255, 140, 0); }";
-  if (!ui.SpeedButton_may->styleSheet().contains(focusRule))
-    ui.SpeedButton_may->setStyleSheet(ui.SpeedButton_may->styleSheet() + focusRule);
 }
 
 void AnnouncePress(QWidget* window, QWidget* word, char letter, PressResult result,

@@ -79,7 +79,8 @@ void OnScreenKeyboard::SetUpLook() {
       "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
       " border-radius: 5px; }"
       "QToolButton:checked { background: rgb(60, 110, 200); color: white;"
-      " border: 2px inset rgb(30, 60, 120); }");
+      " border: 2px inset rgb(30, 60, 120); }"
+      "QToolButton:focus { border: 4px solid rgb(255, 140, 0); }");
 }
 
 void OnScreenKeyboard::ConnectKeys() {

@@ -60,6 +60,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   ReleaseScaleProbe();
   InstallAccessibleNames();
+  QApplication::setStyle(new VisibleFocusStyle);
   if (argc < 2)
     return 2;
   outputFolder = QDir(argv[1]).absolutePath();
@@ -142,5 +143,12 @@ int main(int argc, char* argv[]) {
   });
   QTest::mouseClick(main.keyboard().Key(15), Qt::RightButton);
   Settle();
+
+  // Played by the keyboard alone: Tab from "g" reaches "h", and the focus shows.
+  SetUpAccessibility(*main.ui());
+  main.activateWindow();
+  main.ui()->Button_g->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(main.ui()->Button_g, Qt::Key_Tab);
+  Save(prefix + "10-keyboard-focus");
   return failures == 0 ? 0 : 1;
 }
