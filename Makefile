@@ -7,7 +7,7 @@ SANITIZE_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS := 60
 # clang-14 and libclang-rt-14-dev: the fuzz targets (libFuzzer and the sanitizer runtimes).
-PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev libxcb1-dev \
 	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n \
 	poppler-utils \
 	clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream reuse man-db \
@@ -64,7 +64,7 @@ screenshot: build
 		-j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
-	for size in 800x600 1024x768; do \
+	for size in 800x600 1024x768 1280x1024 1920x1080; do \
 		rm -rf $(BUILD)/screenshot-folder && cp -r data $(BUILD)/screenshot-folder && \
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
 			../tests/lurimba-screenshot ../screenshots) || exit 1; \

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/accessibility.h"
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
 #include "platform/caps_lock.h"
@@ -74,6 +75,7 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
   menus_ = new GameMenus(*ui_, game_, this);
   ConnectMenus();
   ConnectPopupMenus();
+  SetUpAccessibility(*ui_);
 }
 
 TForm_juego::~TForm_juego() = default;
@@ -451,8 +453,11 @@ void TForm_juego::FormKeyPress(char c) {
 }
 
 void TForm_juego::Press(char c, InputSource source) {
-  if (game_.state().wordInPlay)
-    AfterPress(game_.PressLetter(c, source));
+  if (!game_.state().wordInPlay)
+    return;
+  const PressResult result = game_.PressLetter(c, source);
+  AnnouncePress(this, ui_->Label_palabra, c, result, game_.state().chancesLeft);
+  AfterPress(result);
 }
 
 // A finished word opens its dialog once the press is over; the next word

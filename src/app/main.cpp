@@ -3,29 +3,34 @@
 #include <QIcon>
 #include <QProxyStyle>
 
+#include "app/accessibility.h"
 #include "app/program.h"
 #include "platform/application.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
+#include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
 
 namespace {
 
-// Hints show after 100 ms.
-class HintStyle : public QProxyStyle {
+// Hints show after 100 ms; the keyboard focus is always plain to see.
+class HintStyle : public VisibleFocusStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* data) const override {
     if (hint == SH_ToolTip_WakeUpDelay)
       return 100;
-    return QProxyStyle::styleHint(hint, option, widget, data);
+    return VisibleFocusStyle::styleHint(hint, option, widget, data);
   }
 };
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  ChooseScaleFactor(argc, argv);
   Application app(argc, argv);
+  ReleaseScaleProbe();
+  InstallAccessibleNames();
   QApplication::setApplicationName("Lurimba");
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {

@@ -60,7 +60,9 @@ OnScreenKeyboard::OnScreenKeyboard(const KeyboardWidgets& widgets, Game& game, D
     key->installEventFilter(this);
   SetUpLook();
   ConnectKeys();
-  connect(w_.upperCaseKey, &QToolButton::clicked, this, &OnScreenKeyboard::SpeedButton_mayClick);
+  // Every way of switching "Mayús" (a click, the keyboard, a screen reader's
+  // toggle action) changes the case; the case's own setChecked changes nothing.
+  connect(w_.upperCaseKey, &QToolButton::toggled, this, &OnScreenKeyboard::SpeedButton_mayClick);
   connect(w_.colour, &QAction::triggered, this, &OnScreenKeyboard::Mp_ColorfondodeltecladoClick);
   connect(w_.font, &QAction::triggered, this, &OnScreenKeyboard::Mp_TipodeletraClick);
   connect(w_.save, &QAction::triggered, this, &OnScreenKeyboard::SaveKeyboardFile);
@@ -77,7 +79,8 @@ void OnScreenKeyboard::SetUpLook() {
       "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
       " border-radius: 5px; }"
       "QToolButton:checked { background: rgb(60, 110, 200); color: white;"
-      " border: 2px inset rgb(30, 60, 120); }");
+      " border: 2px inset rgb(30, 60, 120); }"
+      "QToolButton:focus { border: 4px solid rgb(255, 140, 0); }");
 }
 
 void OnScreenKeyboard::ConnectKeys() {
@@ -138,7 +141,8 @@ void OnScreenKeyboard::SetUpperCase(bool upper) {
 }
 
 void OnScreenKeyboard::SpeedButton_mayClick(bool down) {
-  SetUpperCase(down);
+  if (down != UpperCase())
+    SetUpperCase(down);
 }
 
 // --- Editing one key ---

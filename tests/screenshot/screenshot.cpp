@@ -11,10 +11,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/accessibility.h"
 #include "app/program.h"
 #include "charset.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
+#include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
 #include "results/results_report.h"
 #include "screens/form_acierto.h"
@@ -99,13 +101,18 @@ void SaveReportPage(Dialogs& dialogs, const PlayerTable& players, const QString&
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // The same scale as the program on this screen.
+  ChooseScaleFactor(argc, argv);
   QApplication app(argc, argv);
+  ReleaseScaleProbe();
+  InstallAccessibleNames();
+  QApplication::setStyle(new VisibleFocusStyle);
   if (argc < 2)
     return 2;
   outputFolder = QDir(argv[1]).absolutePath();
-  const QString prefix = QString("%1x%2-")
-                             .arg(QGuiApplication::primaryScreen()->size().width())
-                             .arg(QGuiApplication::primaryScreen()->size().height());
+  // Named by the screen's real pixels, whatever the scale.
+  const QSize pixels = QGuiApplication::primaryScreen()->grabWindow(0).size();
+  const QString prefix = QString("%1x%2-").arg(pixels.width()).arg(pixels.height());
   QtDialogs dialogs;
   QtSoundPlayer sound;
   Program program(GameFolder(QDir::currentPath()), dialogs, sound);
@@ -212,5 +219,12 @@ int main(int argc, char* argv[]) {
   });
   main.ui()->M_Controlderesultados->trigger();
   SaveReportPage(dialogs, game.players(), prefix + "11-report-page1");
+
+  // Played by the keyboard alone: Tab from "g" reaches "h", and the focus shows.
+  SetUpAccessibility(*main.ui());
+  main.activateWindow();
+  main.ui()->Button_g->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(main.ui()->Button_g, Qt::Key_Tab);
+  Save(prefix + "12-keyboard-focus");
   return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,247 @@
+#include "app/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QToolButton>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "platform/text.h"
+#include "spelling.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+using Namer = std::function<QString(const QWidget*)>;
+
+QString Spell(const QString& shown) {
+  return ToQt(SpellShownWord(FromQt(shown)));
+}
+
+QString Caption(const QGroupBox* box) {
+  QString title = box->title().trimmed();
+  title.remove('&');
+  return title;
+}
+
+// A label that says what it shows now, with its caption.
+class NamedLabel : public QAccessibleWidget {
+ public:
+  NamedLabel(QWidget* label, Namer namer)
+      : QAccessibleWidget(label, QAccessible::StaticText), namer_(std::move(namer)) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+      return namer_(widget());
+    if (t == QAccessible::Value)
+      return static_cast<const QLabel*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+
+ private:
+  Namer namer_;
+};
+
+// A button named by what it stands for now (a key by its letter); its press
+// action is a click, exactly as the mouse gives it.
+class NamedButton : public QAccessibleWidget {
+ public:
+  NamedButton(QWidget* button, Namer namer)
+      : QAccessibleWidget(button, QAccessible::Button), namer_(std::move(namer)) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+      return namer_(widget());
+    return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      if (widget()->isEnabled() && widget()->isVisible())
+        static_cast<QAbstractButton*>(widget())->click();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  Namer namer_;
+};
+
+// A feedback dialog: its description is its message, read when it opens.
+class MessageDialog : public QAccessibleWidget {
+ public:
+  explicit MessageDialog(QWidget* dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+      return DialogMessage(widget());
+    return QAccessibleWidget::text(t);
+  }
+  static QString DialogMessage(const QWidget* dialog) {
+    const auto* message = dialog->findChild<QLabel*>("Label1");
+    return message ? message->text().simplified() : QString();
+  }
+};
+
+bool IsFeedbackDialog(const QWidget* widget) {
+  return widget->objectName() == "Form_Acierto" || widget->objectName() == "Form_Error";
+}
+
+// The letter a key stands for: its caption, or for a coloured vowel the vowel
+// its name carries ("BitBtn_e" gives e, "BitBtn_ME" gives E).
+QString KeyName(const QWidget* key) {
+  QString letter = static_cast<const QAbstractButton*>(key)->text();
+  if (key->objectName().startsWith("BitBtn_")) {
+    const QString name = key->objectName().mid(7);
+    letter = name.size() == 2 ? name.right(1) : name;
+  }
+  letter.replace("&&", "&");
+  if (letter.isEmpty())
+    return QStringLiteral("Tecla vacía");
+  return ToQt(LetterName(FromQt(letter).front()));
+}
+
+bool IsLetterKey(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  return parent && parent->objectName() == "Panel_teclas" &&
+         qobject_cast<const QPushButton*>(widget);
+}
+
+// How each label of the main window is named from what it shows.
+Namer LabelNamer(const QLabel* label) {
+  const QString name = label->objectName();
+  if (name == "Label_palabra" || name == "Label_palabra2")
+    return [](const QWidget* w) { return Spell(static_cast<const QLabel*>(w)->text()); };
+  if (name.startsWith("Label_letrafallo")) {
+    return [](const QWidget* w) {
+      const QString letter = static_cast<const QLabel*>(w)->text();
+      return letter.isEmpty() ? QStringLiteral("Letra fallada: ninguna")
+                              : "Letra fallada: " + Spell(letter);
+    };
+  }
+  if (name == "Label_tiempo")
+    return [](const QWidget* w) {
+      return "Tiempo: " + static_cast<const QLabel*>(w)->text().simplified();
+    };
+  if (name == "Label_tema" || name == "Label_pista")
+    return [](const QWidget* w) { return static_cast<const QLabel*>(w)->text(); };
+  const auto* box = qobject_cast<const QGroupBox*>(label->parentWidget());
+  if (box && name.startsWith("Label_")) {
+    return [box](const QWidget* w) {
+      return Caption(box) + ": " + static_cast<const QLabel*>(w)->text();
+    };
+  }
+  return nullptr;
+}
+
+QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (!widget)
+    return nullptr;
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    if (label->window()->objectName() != "Form_juego")
+      return nullptr;
+    if (Namer namer = LabelNamer(label))
+      return new NamedLabel(label, std::move(namer));
+    return nullptr;
+  }
+  if (IsLetterKey(widget))
+    return new NamedButton(widget, KeyName);
+  if (IsFeedbackDialog(widget) && widget->isWindow())
+    return new MessageDialog(widget);
+  // The dialogs' only focusable button does nothing: it says the message.
+  if (widget->objectName() == "Button_nulo" && IsFeedbackDialog(widget->window())) {
+    return new NamedButton(
+        widget, [](const QWidget* w) { return MessageDialog::DialogMessage(w->window()); });
+  }
+  return nullptr;
+}
+
+struct Announcement {
+  QPointer<QWidget> target;
+  QString savedDescription;
+  QString text;
+};
+Announcement& LastSpoken() {
+  static Announcement last;
+  return last;
+}
+
+bool ReadsBefore(QWidget* a, QWidget* b, QWidget* top) {
+  const QPoint pa = a->mapTo(top, QPoint(0, 0));
+  const QPoint pb = b->mapTo(top, QPoint(0, 0));
+  // Controls less than half a key apart in height share a row.
+  constexpr int kRowTolerance = 20;
+  if (std::abs(pa.y() - pb.y()) > kRowTolerance)
+    return pa.y() < pb.y();
+  return pa.x() < pb.x();
+}
+
+}  // namespace
+
+void InstallAccessibleNames() {
+  QAccessible::installFactory(GameAccessibleFactory);
+}
+
+void SetUpAccessibility(Ui::TForm_juego& ui) {
+  ui.Label_palabra->setAccessibleDescription(
+      QStringLiteral("Palabra para completar. ¿Qué letras faltan?"));
+  ui.Label_palabra2->setAccessibleDescription(QStringLiteral("La palabra acertada"));
+  ui.SpeedButton_may->setAccessibleName(QStringLiteral("Mayúsculas"));
+  ui.SpeedButton_may->setAccessibleDescription(ui.SpeedButton_may->toolTip());
+  ui.Panel_teclas->setAccessibleName(QStringLiteral("Teclado"));
+  ui.Panel_palabra->setAccessibleName(QStringLiteral("Palabra"));
+  // Tab reaches every control; a click never moves the focus, as before.
+  QWidget* top = ui.Panel_juego;
+  std::vector<QWidget*> order;
+  for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+    button->setFocusPolicy(Qt::TabFocus);
+    order.push_back(button);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [top](QWidget* a, QWidget* b) { return ReadsBefore(a, b, top); });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void AnnouncePress(QWidget* window, QWidget* word, char letter, PressResult result,
+                   int chancesLeft) {
+  const QString text = ToQt(PressAnnouncement(letter, result, chancesLeft));
+  if (text.isEmpty())
+    return;
+  Announcement& last = LastSpoken();
+  if (last.target)
+    last.target->setAccessibleDescription(last.savedDescription);
+  QWidget* target = window->focusWidget() ? window->focusWidget() : word;
+  last.target = target;
+  last.savedDescription = target->accessibleDescription();
+  last.text = text;
+  // A screen reader speaks a new description of the control it is on.
+  target->setAccessibleDescription(text);
+}
+
+QString LastAnnouncement() {
+  return LastSpoken().text;
+}
+
+void VisibleFocusStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                    QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  if (element != CE_PushButton || !(option->state & State_HasFocus))
+    return;
+  painter->save();
+  QPen pen(QColor(255, 140, 0));
+  pen.setWidth(3);
+  painter->setPen(pen);
+  painter->setBrush(Qt::NoBrush);
+  painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
+  painter->restore();
+}

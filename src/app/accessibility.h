@@ -1,0 +1,40 @@
+// What a screen reader and a child without a mouse get from the game: Spanish
+// names for every control (the word spelled letter by letter, the counters with
+// their captions, each key by its letter), the result of every press spoken, a
+// Tab order in reading order and a focus that can always be seen.
+#pragma once
+
+#include <QProxyStyle>
+#include <QString>
+
+#include "game.h"
+
+namespace Ui {
+class TForm_juego;
+}
+class QWidget;
+
+// Installs the names that follow the controls' texts: the word label, the
+// counters, the keys and the feedback dialogs always say what they show now.
+// Call once, after the application object exists and before the windows.
+void InstallAccessibleNames();
+
+// Names the main window's controls that have no text of their own, puts every
+// control that takes the focus in reading order (top to bottom, left to right)
+// and lets Tab reach the keys without a click ever moving the focus.
+void SetUpAccessibility(Ui::TForm_juego& ui);
+
+// Speaks the result of one press on the widget holding the focus of `window`
+// (or on the word when nothing holds it). An ignored press says nothing.
+void AnnouncePress(QWidget* window, QWidget* word, char letter, PressResult result,
+                   int chancesLeft);
+// The text of the last announcement ("" before the first).
+QString LastAnnouncement();
+
+// Draws a thick frame around the control holding the keyboard focus, so that
+// a child who plays with the keyboard alone always sees where it is.
+class VisibleFocusStyle : public QProxyStyle {
+ public:
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override;
+};

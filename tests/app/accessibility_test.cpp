@@ -1,0 +1,230 @@
+// What a screen reader finds on the game, read through QAccessible as the
+// AT-SPI bridge reads it, and the game played by the keyboard alone.
+#include "app/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "charset.h"
+#include "platform/text.h"
+#include "screens/form_error.h"
+#include "settings/on_screen_keyboard.h"
+#include "spelling.h"
+#include "support/window_fixture.h"
+#include "ui_form_error.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+  QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
+  EXPECT_NE(found, nullptr) << qPrintable(object->objectName());
+  return found;
+}
+
+std::string Name(QObject* object) {
+  QAccessibleInterface* found = Accessible(object);
+  return found ? found->text(QAccessible::Name).toStdString() : std::string();
+}
+
+std::string Description(QObject* object) {
+  QAccessibleInterface* found = Accessible(object);
+  return found ? found->text(QAccessible::Description).toStdString() : std::string();
+}
+
+std::string Utf8(const std::string& ansi) {
+  return AnsiToUtf8(ansi);
+}
+
+// Types one Windows-1252 letter on the real keyboard ("á" too, which
+// QTest::keyClick cannot spell).
+void Type(QWidget* focused, char letter) {
+  const QString text = ToQt(std::string(1, letter));
+  QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(text.toUpper().at(0).unicode()), text,
+                      Qt::NoModifier);
+}
+
+QStringList Split(const std::string& spelled) {
+  return QString::fromStdString(spelled).split(", ");
+}
+
+class AccessibilityTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    // As the program does: before any window exists.
+    InstallAccessibleNames();
+    WindowTest::SetUp();
+    SetUpAccessibility(*main().ui());
+  }
+  Ui::TForm_juego& ui() { return *main().ui(); }
+};
+
+TEST_F(AccessibilityTest, WordIsSpelledWithItsGapsAndFollowsTheGame) {
+  StartUp();
+  const std::string shown = game().state().displayText;
+  const QStringList parts = Split(Name(ui().Label_palabra));
+  ASSERT_EQ(parts.size(), static_cast<int>(shown.size() / 2)) << Name(ui().Label_palabra);
+  for (int i = 0; i < parts.size(); ++i) {
+    const char c = shown[2 * i];
+    EXPECT_EQ(parts[i].toStdString(), c == '.' ? "hueco" : Utf8(LetterName(c))) << i;
+  }
+  EXPECT_EQ(Description(ui().Label_palabra), "Palabra para completar. ¿Qué letras faltan?");
+
+  // A right letter typed on the real keyboard fills its gaps in the name too.
+  const int gapsBefore = parts.count("hueco");
+  const char right = LettersToFind()[0];
+  Type(FocusedChild(), right);
+  const QStringList after = Split(Name(ui().Label_palabra));
+  EXPECT_LT(after.count("hueco"), gapsBefore);
+  EXPECT_TRUE(after.contains(QString::fromStdString(Utf8(LetterName(right)))));
+}
+
+// A letter with a mark typed on the real keyboard is judged and named with
+// its mark ("ï" is in no Spanish word).
+TEST_F(AccessibilityTest, TypedMarkedLetterIsNamedWithItsMark) {
+  StartUp();
+  Type(FocusedChild(), Ansi("ï")[0]);
+  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: i con diéresis");
+  EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 4");
+}
+
+TEST_F(AccessibilityTest, CountersSayTheirCaptionAndValue) {
+  StartUp({"ANA"});
+  EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 5");
+  EXPECT_EQ(Name(ui().Label_puntos), "Puntos jugador/grupo: 0 / 0");
+  EXPECT_EQ(Name(ui().Label_pacertadas), "Acertadas: 0");
+  EXPECT_EQ(Name(ui().Label_pfalladas), "Falladas: 0");
+  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: ninguna");
+  EXPECT_EQ(Name(ui().Label_nombrejugador), "Jugador actual: ANA");
+  EXPECT_EQ(Name(ui().Label_tema).rfind("Tema: ", 0), 0u) << Name(ui().Label_tema);
+  EXPECT_EQ(Name(ui().Label_pista).rfind("Pista: ", 0), 0u) << Name(ui().Label_pista);
+  EXPECT_EQ(Description(ui().Label_oportunidades), "Número de fallos que se permiten todavía");
+
+  const char wrong = WrongLetter();
+  QTest::keyClick(FocusedChild(), wrong);
+  EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 4");
+  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: " + Utf8(LetterName(wrong)));
+}
+
+// Each key by its letter, in the keyboard's case.
+TEST_F(AccessibilityTest, KeysAreNamedByTheirLetterInTheirCase) {
+  StartUp();
+  EXPECT_EQ(Name(ui().Button_a), "a");
+  EXPECT_EQ(Name(ui().Button_y), "i griega");
+  EXPECT_EQ(Name(ui().Button_gn), "eñe");
+  EXPECT_EQ(Name(ui().Button_a2), "a con tilde");
+  EXPECT_EQ(Name(ui().Button_u3), "u con diéresis");
+  EXPECT_EQ(Name(ui().BitBtn_ME), "e mayúscula");
+  EXPECT_EQ(Description(ui().Button_b), "Pulsa aquí o en el teclado");
+  EXPECT_EQ(Name(ui().SpeedButton_may), "Mayúsculas");
+  main().keyboard().SetUpperCase(true);
+  EXPECT_EQ(Name(ui().Button_gn), "eñe mayúscula");
+  EXPECT_EQ(Name(ui().Button_a2), "a con tilde mayúscula");
+}
+
+// "Mayús" switched by a screen reader's toggle action changes the case exactly
+// as a click does, both ways; its state and the captions never disagree.
+TEST_F(AccessibilityTest, MayusToggledByAnAssistiveToolChangesTheCase) {
+  StartUp();
+  QAccessibleActionInterface* actions = Accessible(ui().SpeedButton_may)->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  for (bool upper : {true, false}) {
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(ui().SpeedButton_may->isChecked(), upper);
+    EXPECT_EQ(main().keyboard().UpperCase(), upper);
+    EXPECT_EQ(ui().Button_b->text(), upper ? "B" : "b");
+    EXPECT_EQ(ui().Button_gn->text(), upper ? "Ñ" : "ñ");
+  }
+  // The real Caps Lock key flips the case; the button follows and stays in step.
+  main().keyboard().SetUpperCase(true);
+  EXPECT_TRUE(ui().SpeedButton_may->isChecked());
+  QTest::mouseClick(ui().SpeedButton_may, Qt::LeftButton);
+  EXPECT_FALSE(main().keyboard().UpperCase());
+  EXPECT_EQ(ui().Button_b->text(), "b");
+}
+
+// A key pressed through its accessible action plays the letter, like a click.
+TEST_F(AccessibilityTest, KeyPressActionPlaysTheLetter) {
+  StartUp();
+  const char wrong = WrongLetter();
+  QPushButton* key = main().keyboard().Key(wrong - 'a' + 1 + (wrong > 'n' ? 1 : 0));
+  ASSERT_EQ(key->text(), QString(QChar(wrong)));
+  QAccessibleActionInterface* actions = Accessible(key)->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(game().state().chancesLeft, 4);
+  EXPECT_EQ(ui().Label_letrafallo1->text(), QString(QChar(wrong)));
+}
+
+// The result of a press is spoken on the control holding the focus: what the
+// main window does after every press.
+TEST_F(AccessibilityTest, PressIsAnnouncedOnTheFocusedKey) {
+  StartUp();
+  QWidget* focused = FocusedChild();
+  const char wrong = WrongLetter();
+  const PressResult result = game().PressLetter(wrong, InputSource::PhysicalKeyboard);
+  AnnouncePress(&main(), ui().Label_palabra, wrong, result, game().state().chancesLeft);
+  const std::string expected = Utf8(LetterName(wrong)) + ", incorrecta, quedan 4 fallos";
+  EXPECT_EQ(Description(focused), expected);
+  EXPECT_EQ(LastAnnouncement().toStdString(), expected);
+
+  const char right = LettersToFind()[0];
+  const PressResult second = game().PressLetter(right, InputSource::PhysicalKeyboard);
+  AnnouncePress(&main(), ui().Label_palabra, right, second, game().state().chancesLeft);
+  EXPECT_EQ(Description(focused).rfind(Utf8(LetterName(right)) + ", correcta", 0), 0u)
+      << Description(focused);
+  // An ignored press says nothing new.
+  AnnouncePress(&main(), ui().Label_palabra, right, PressResult::Ignored, 4);
+  EXPECT_EQ(Description(focused).rfind(Utf8(LetterName(right)) + ", correcta", 0), 0u);
+}
+
+// The failed dialog says its message when it opens: on the dialog and on the
+// control that takes the focus.
+TEST_F(AccessibilityTest, FailedDialogSaysItsMessage) {
+  StartUp();
+  TForm_Error& dialog = *program->Form_Error;
+  std::string dialogName, dialogDescription, focusName;
+  WhileModal(
+      [&] {
+        for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong)
+          main().FormKeyPress(WrongLetter(wrong));
+      },
+      [&] {
+        dialogName = Name(&dialog);
+        dialogDescription = Description(&dialog);
+        QWidget* focus = dialog.focusWidget();
+        focusName = focus ? Name(focus) : "";
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+      });
+  const std::string message = dialog.Message()->text().simplified().toStdString();
+  EXPECT_FALSE(message.empty());
+  EXPECT_EQ(dialogName, "Lurimba. Palabra fallada.");
+  EXPECT_EQ(dialogDescription, message);
+  EXPECT_EQ(focusName, message);
+}
+
+// Tab walks the keys in reading order, row after row, and a click never
+// takes the focus away from where the child left it.
+TEST_F(AccessibilityTest, TabWalksTheKeysInReadingOrder) {
+  StartUp();
+  main().activateWindow();
+  ui().Button_q->setFocus();
+  std::string walked;
+  for (int i = 0; i < 10; ++i) {
+    walked += FromQt(static_cast<QPushButton*>(main().focusWidget())->text());
+    QTest::keyClick(main().focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(walked, "qwertyuiop");
+  EXPECT_EQ(main().focusWidget(), ui().Button_a);
+  ui().Button_z->setFocus();
+  QTest::keyClick(ui().Button_z, Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(main().focusWidget(), ui().Button_gn);
+  EXPECT_EQ(ui().Button_b->focusPolicy(), Qt::TabFocus);
+}
+
+}  // namespace
