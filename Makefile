@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Lurimba: `make run` plays the game, `make test` runs the whole suite.
 # `make sanitize` builds and runs the suite with AddressSanitizer and
 # UndefinedBehaviorSanitizer; `make fuzz` runs every fuzz target for a minute

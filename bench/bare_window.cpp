@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of `make bench`: the least a Qt Widgets program does to show a window.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the results report takes to print, and a results file to open.
 //
 //   lurimba-report-bench [folder]

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `make bench`: how fast Lurimba shows its main window and how much memory it holds, against a
 # bare Qt window built here, both on one Xvfb and interleaved round by round so that their ratio
 # holds on a busy machine; then the CPU Lurimba takes while a word is in play and the decorations

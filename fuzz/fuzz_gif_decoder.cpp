@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The GIF decoder: any bytes give a refusal or frames inside the logical
 // screen, within the limits.
 #include <QByteArray>

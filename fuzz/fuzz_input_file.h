@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The readers that take a path get the fuzzer's bytes through one file of the
 // process's own, rewritten for every input.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard file: whatever a record holds, saving what was read and reading
 // it again gives the same keyboard.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture loader on BMP data: a yes with a picture, or a no.
 #include <QByteArray>
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text reader: every line read of any file, at any buffer size.
 #include <cstdint>
 #include <string>

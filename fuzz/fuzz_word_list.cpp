@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word-list loader, then a word started and played to its end in each of
 // the six hiding modes.
 #include <cstdint>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every fuzz target of build-fuzz/ for SECONDS (default 60) over a working
 # corpus seeded from the game folder (data/), the built-in pictures
 # (resources/) and fuzz/seeds/. Prints executions and findings per target;

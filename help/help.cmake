@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The help book: its pages and pictures are built into the program under ":/help".
 file(GLOB LURIMBA_HELP_FILES CONFIGURE_DEPENDS
   RELATIVE ${CMAKE_CURRENT_LIST_DIR}

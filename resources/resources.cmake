@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Pictures, animations and sounds built into the program.
 file(GLOB LURIMBA_RESOURCE_FILES CONFIGURE_DEPENDS
   RELATIVE ${CMAKE_CURRENT_LIST_DIR}

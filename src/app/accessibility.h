@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader and a child without a mouse get from the game: Spanish
 // names for every control (the word spelled letter by letter, the counters with
 // their captions, each key by its letter), the result of every press spoken, a

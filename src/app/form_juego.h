@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main game window: the castle room, the word, the counters, the
 // on-screen keyboard, the menus and the two timers that drive the game. It
 // wires the game to the windows; each part keeps its own commands.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as the game's view: what the engine shows on it.
 #include <QApplication>
 #include <algorithm>

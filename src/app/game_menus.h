@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's menus of the hiding modes, the game options and "Ver":
 // each command goes to the game, and the marks and panels follow its Settings.
 #pragma once

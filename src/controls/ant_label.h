@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A label that draws its text with a shadow and an optional outline, and whose
 // look changes with the mouse: idle, under the mouse, held, and disabled.
 #pragma once

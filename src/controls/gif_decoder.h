@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding of GIF pictures, record by record, with every size checked before
 // anything is allocated for it: a picture that would need more than the
 // limits below is refused as a whole, like one that cannot be decoded.

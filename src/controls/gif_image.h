@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture control that plays a GIF picture built into the program. The picture
 // is decoded once, each frame is composed into a cached screen image when its
 // turn comes, and one timer per control paces the frames.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Character classes and code pages of the program's text.
 //
 // Text in memory is Windows-1252, one byte per character. Word lists and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the word-solved and word-failed dialogs say, and how the scene changes
 // after each clean solve.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game in progress: the word list, the options, the word in play and the
 // players, with the rules that move them. Windows call its commands and read
 // its state; the game answers through the view, the sound player and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game shows on the main window. The window implements it; the engine
 // calls it in the order the game's rules give.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Judging one letter given by a key, a coloured vowel or the real keyboard.
 #include "charset.h"
 #include "game.h"

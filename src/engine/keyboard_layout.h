@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A keyboard as keyboard files keep it: the 33 key captions, the letter case,
 // the colour and the font of the on-screen keyboard. On disk a record of 176 bytes.
 #pragma once

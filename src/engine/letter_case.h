@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Upper and lower case of Windows-1252 text, from a fixed table: every character
 // with a partner in the code page changes, every other one stays (ß and µ have
 // no capital; digits, signs and the ampersand have no case).

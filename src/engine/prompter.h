@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Message boxes and the file dialogs, as the engine asks for them.
 // All text is Windows-1252; paths are UTF-8.
 #pragma once

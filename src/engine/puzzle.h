@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture puzzle that rewards clean solves: each clean solve shows one more
 // of the eight pieces of a picture; the eighth completes it and gives 20 points
 // to the group and to every player. Pictures are "puzles/puzle1.bmp",

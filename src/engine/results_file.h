@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Results files (".rlm"): the players' counters as a teacher keeps them. A file
 // is a 140-byte header record followed by at most fifty 140-byte player records;
 // names and themes are code page 850 on disk and Windows-1252 in memory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ten best scores: the points file "puntos.plm" and the list the points
 // window shows, where the scores of the group in play are placed among them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The configuration file ("config.pan", "config.def"): the look of the screen,
 // the word list to open at start-up and the four game options, in one record
 // of 604 bytes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every option of the program in one value, with its defaults. The menus show
 // it; the configuration file reads and writes it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader says for the game: a word spelled letter by letter as a
 // child spells it, and the result of a pressed letter. Windows-1252 text in,
 // Spanish Windows-1252 text out.

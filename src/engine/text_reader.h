@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads a text file as DOS text mode does, one fixed-size read at a time.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own Caps Lock. The on-screen keyboard's case decides the case
 // of every letter typed into any window of the program: upper case when the
 // keyboard is in upper case XOR Shift is held, whatever the real Caps Lock says.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game folder: where the program reads and writes everything by a
 // relative name (word lists, keyboards, pictures, results ...).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's help. The names the program asks for, "lurimba.hlp" (a topic by its
 // help context, 500 to 519) and "lurimba.chm" (the main page), both open the help book
 // built into the program, in the help window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help book: one HTML page per topic, built into the program under ":/help".
 // Each topic names its help context and its index words in its own metadata:
 //   <title>...</title>

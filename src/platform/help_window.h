@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window: contents, index and search beside the page being read.
 // It is not modal, lives until the program ends once it has been opened, and keeps
 // its size and place from one showing to the next.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way the windows load a picture from a file: a yes (the picture) or a
 // no (nothing), never a half-read picture.
 #pragma once

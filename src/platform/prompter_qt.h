@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Message boxes and standard dialogs of the program, owned by the window in use.
 #pragma once
 

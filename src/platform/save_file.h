@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way the program writes a file: the old file stays whole until the
 // new one is complete, and a failure is always reported.
 #pragma once

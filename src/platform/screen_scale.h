@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game is drawn for an 800x600 screen. On a larger screen every window is
 // scaled up as a whole, through Qt's own scale factor, so that text is drawn
 // at the screen's resolution rather than magnified afterwards.

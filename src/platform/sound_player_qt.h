@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four sounds, loaded once from the program's resources and played from memory. Loading
 // starts when the event loop first runs (or at the first sound, if that comes sooner).
 #pragma once

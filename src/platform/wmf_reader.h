@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows metafile pictures (".wmf"), drawn record by record with QPainter.
 //
 // ReadWmf is a pure function from bytes to a picture and is safe on any input:

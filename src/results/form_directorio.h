@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Directorio para guardar puntuaciones": the folder of the points file.
 #pragma once
 

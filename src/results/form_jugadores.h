@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "¿ Quién va a jugar ?": up to ten players and their group start a new game.
 #pragma once
 

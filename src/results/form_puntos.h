@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Control de puntuaciones": the ten best scores of the points file with the
 // scores of the game in play placed among them, and saving that list.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Control  de  resultados": the teacher looks at the players' counters, corrects
 // their date and theme, stores them in a results file, compares them with the
 // players of a stored file and prints a stored file.

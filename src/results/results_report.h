@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printed report of a results file: one row per player, solved words in
 // black and failed words in red, per hiding mode and in total, on landscape pages.
 #pragma once

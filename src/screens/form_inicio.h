@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The introduction: the maker's logo, then the castle with its story, each page
 // unrolled down from the top-left corner of the screen and rolled up again.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture puzzle that rewards clean solves: a small window beside the
 // solved dialog that shows one more piece of a picture after each clean solve.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background of the main window: its colour, a picture stretched over it
 // or a texture repeated over the screen, and the three commands that choose it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing the configuration file: "config.pan" (the user's, saved
 // by "Guardar configuración actual") and "config.def" (shipped, never written).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chooser of background pictures ("fondos") and textures ("texturas"),
 // with its folder list, its file list and a preview.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The on-screen keyboard of the main window: its 33 keys in key-number order,
 // the coloured vowels, its letter case, the key editor, its colour and font,
 // keyboard files, and the menu commands of its context menu.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word font between the settings (a name, a set of style bits, a size in
 // points and a colour) and the font and colour of the word display.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds on the game, read through QAccessible as the
 // AT-SPI bridge reads it, and the game played by the keyboard alone.
 #include "app/accessibility.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor that breaks under the child: every broken piece is seen whole
 // above the word panel, large, and as a dark gap; the child stands on the row.
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shadowed label: its look by state under the mouse, and where its text,
 // shadow and outline land when drawn.
 #include "controls/ant_label.h"

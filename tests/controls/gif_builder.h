@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small GIF pictures written with giflib, so that the tests know every pixel,
 // disposal and delay of what the control decodes.
 #pragma once

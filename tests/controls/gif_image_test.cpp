@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The animated picture control, on the shipped decorations and on pictures the
 // tests write themselves. A fake clock stands in for the time a tick takes;
 // nothing here waits for the real timer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recording stand-ins for the main window, the sounds and the message boxes, and
 // a game wired to them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting a word: the draw, the hiding mode, the reset of the word shown, and
 // the menu commands of the modes and options.
 #include <gtest/gtest.h>

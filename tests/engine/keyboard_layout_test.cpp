@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard record of keyboard files: 176 bytes, field by field.
 #include "keyboard_layout.h"
 

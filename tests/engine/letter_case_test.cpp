@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Case of Windows-1252 letters, over all 256 codes.
 #include "letter_case.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture puzzle: which pieces each clean solve shows, the sounds between
 // them, the reward of a completed picture and the order of the pictures.
 #include "puzzle.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ten best scores: the 24-byte entry, the points file and placing a game's scores.
 #include "score_table.h"
 

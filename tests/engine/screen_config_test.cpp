@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The configuration record: its bytes, how a record is read whatever it holds,
 // and what the menus show after it.
 #include "screen_config.h"

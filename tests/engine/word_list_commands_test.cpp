@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading word lists: the messages of the loader, the start-up list and the
 // "Leer palabras de archivo..." command.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help book and its window: every help context opens a real topic, every link
 // and picture of the book resolves, the index and the search find their pages, and the
 // window stays usable beside the program's modal windows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's application: Qt's own texts in Spanish, and a handler's
 // exception shown in the framework's message while the program goes on.
 #include "platform/application.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own Caps Lock, with keys typed as the window system delivers
 // them: to the child widget holding the focus, from where an unhandled key
 // passes up to the main window.

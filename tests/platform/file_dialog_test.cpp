@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real open-file dialog with the word-list filters, answered while it is open.
 #include <gtest/gtest.h>
 

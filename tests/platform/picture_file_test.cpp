@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one picture loader: whole pictures load, damaged ones are refused.
 #include "platform/picture_file.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one save path: the old file survives every failure, and the
 // failure is reported.
 #include "platform/save_file.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The factor that scales the 800x600 game up to the screen in use.
 #include "platform/screen_scale.h"
 

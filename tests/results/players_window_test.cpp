@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "¿ Quién va a jugar ?" at start-up: names, the group and the main window's layout.
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printed report, printed to PDF through "Imprimir..." and read back with
 // pdftotext.
 #include <QKeyEvent>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results window on its own: a player table, a temporary game folder and
 // scripted dialogs; results files written byte by byte.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Control  de  resultados": showing, zeroing, restoring, saving, opening,
 // exchanging and closing, driven as a teacher drives it.
 #include <QCloseEvent>

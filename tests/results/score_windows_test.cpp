@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of a game: the options window, the ten best scores and the score folder.
 #include <QComboBox>
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The introduction window: its design, a whole presentation tick by tick, and
 // what a closed or finished presentation leaves for the next one.
 #include "screens/form_inicio.h"

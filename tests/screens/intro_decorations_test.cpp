@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The introduction's tiled animations: one clean picture per box, and none of
 // their frames drawn under the story's text.
 #include <gtest/gtest.h>

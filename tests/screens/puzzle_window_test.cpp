@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The puzzle window: the pieces it shows, the reward, and how it sits beside
 // the word-solved dialog.
 #include <QCloseEvent>

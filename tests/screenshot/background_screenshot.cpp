@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the background chooser and the backgrounds as PNG files into the folder
 // given as the only argument: the picture and texture choosers with their
 // previews, the main window on a picture and on a texture, and the two

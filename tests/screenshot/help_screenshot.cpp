@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window as PNG files, on the offscreen platform or under a display server:
 //   lurimba-help-screenshot FOLDER
 //     writes FOLDER/help-504.png (the topic F1 opens for "Opciones de juego") and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the introduction window's pages as PNG files into the folder given as
 // the only argument: the logo page, the castle page with its story, and the
 // story under the mouse and with a button held on it. Runs on any platform,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the end-of-game windows as PNG files into the folder given as the only
 // argument: the options window, the ten best with three new entries among
 // scores already saved, and the score folder chooser. Runs on any platform,

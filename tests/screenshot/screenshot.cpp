@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the real program under a display server and saves what a child sees,
 // as PNG files, into the folder given as the only argument. Run it from a fresh
 // copy of the game folder.

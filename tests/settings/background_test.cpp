@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background of the main window: the three commands, the chooser driven
 // with clicks, and what is kept when a file cannot be read.
 #include "settings/background.h"

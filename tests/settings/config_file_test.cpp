@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and saving the configuration file in a game folder, with a main
 // window that records what it is told to show.
 #include "settings/config_file.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The on-screen keyboard: its case, the key editor, colour and font, keyboard files.
 #include <sys/stat.h>
 

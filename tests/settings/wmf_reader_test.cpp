@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows metafiles: what is drawn, how big, and which files are refused.
 #include "platform/wmf_reader.h"
 

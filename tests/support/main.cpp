@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window tests run on Qt's offscreen platform, with no display.
 #include <gtest/gtest.h>
 

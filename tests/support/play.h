@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a word on purpose: the letters still to find and letters not in the word.
 #pragma once
 

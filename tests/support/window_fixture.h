@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real windows on the offscreen platform, with scripted dialogs, a
 // recording sound player and a fresh copy of the game folder.
 #pragma once

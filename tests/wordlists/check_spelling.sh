@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Spell-checks the words of every word list the game ships.
 #
 #   data/ejemplo and data/archivos/*.lma are read as code page 850; their

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Friendly animals for the scenes. Each one is drawn around `at` (for land
 // animals the point on the ground between the feet), `s` times its natural
 // size, facing right unless `mirror` is set. Outlines scale with the animal.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-screen backgrounds (800x600). The game draws panels and words over
 // them, so they stay calm: soft colours, big quiet areas, details near the
 // edges.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Castle parts seen from outside: towers with pointed roofs or battlements,
 // curtain walls, gates and waving flags. The stones come from the room's wall
 // helper, scaled down, so inside and outside look like the same castle.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The child figure. Drawn in its own 80x135 box: centre x = 40, soles on y = 125.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared drawing helpers, colours and file output for the Lurimba art generator.
 #pragma once
 

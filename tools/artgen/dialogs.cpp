@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures for the end-of-word dialogs: out of the castle (won) and down in
 // the cellar after the floor gave way (lost).
 #include <QLinearGradient>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A friendly green dragon sitting on the grass, wing raised and smiling.
 #include "animals.h"
 #include "common.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Animated decorations that the game lays over the castle room.
 #include <QLinearGradient>
 #include <array>

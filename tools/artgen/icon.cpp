@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Application icon: a little castle tower with a toy letter block in front.
 // One list of shapes feeds both the PNG sizes and the SVG, so they match.
 #include <QTextStream>

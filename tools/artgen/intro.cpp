@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The introduction: the castle at night behind the story, and its three
 // animations: candles and a bat (each the size of its box) and the keep's tower
 // with its pennant, laid over the picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On-screen vowel keys, the shift arrow and the pointing-hand cursor.
 #include <QFont>
 #include <QLinearGradient>

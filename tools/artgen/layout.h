@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where things sit in the castle room. All values are room pixels (the room
 // picture is shown at window (5,5), so window = room + 5).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The maker's page: an open book with a star rising from it, the words
 // "Programas TAMU" and, smaller, the name of the game.
 #include <QFontDatabase>

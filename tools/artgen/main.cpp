@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // lurimba-artgen: draws the pictures, animations and sounds of the game's main
 // window. Usage: lurimba-artgen <repository root>
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scenery shared by the outdoor pictures: sky, sun and moon, clouds, hills,
 // trees, flowers, houses and fences, all in the warm outlined style.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puzzle pictures in the countryside: the farm and the hot-air balloon over
 // the fields; also the shared canvas helpers and the entry point.
 #include "puzzles.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight puzzle pictures. Each is 320x200 and is cut by the game into a
 // 4x2 grid of 80x100 pieces, so every piece holds something to recognise.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puzzle pictures among plants: the forest with the fox and the garden with
 // butterflies.
 #include <QLinearGradient>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puzzle picture of the sea: a sailing boat above, fish and friends below.
 #include <QLinearGradient>
 #include <cmath>

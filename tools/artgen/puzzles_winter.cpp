@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puzzle picture of a snowy village: church, cottages, snowman and sled.
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The castle room behind the child, and the pieces of it that other pictures reuse.
 #pragma once
 

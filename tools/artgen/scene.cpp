@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The castle room, the child standing on the slabs, the slabs breaking one by
 // one, and the child walking out through the door.
 #include <QLinearGradient>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound effects, synthesised sample by sample: mono, 22050 Hz, 16-bit PCM.
 #include <QtEndian>
 #include <algorithm>

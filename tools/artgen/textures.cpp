@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seamless tiles for the game's panels. Everything is periodic: the grain
 // comes from noise on a wrapping lattice, and every shape that crosses an edge
 // is drawn again on the opposite side, so the tiles repeat without seams.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Woodland and garden animals: fox, rabbit, squirrel, owl, hedgehog, snail,
 // ladybird, bee and butterfly.
 #include <cmath>

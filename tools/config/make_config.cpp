@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the default configuration shipped with the game, "config.def": the
 // design look of the main window, the word list "ejemplo", five wrong letters
 // allowed and every letter counted. Argument: the game folder.

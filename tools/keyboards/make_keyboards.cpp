@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the keyboards shipped with the game: the design keyboard as
 // "teclado.def" and example keyboard files in "teclados". Argument: the game folder.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the Windows metafile backgrounds of the game folder's "fondos", record
 // by record: `lurimba-wmfgen <game folder>`. Standard C++ only; the output is
 // committed and a new run reproduces it byte for byte.

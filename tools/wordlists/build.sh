@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Lurimba developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Lurimba's word-list files from the UTF-8 sources in this folder.
 #
 #   ejemplo.txt   -> data/ejemplo            (default list, no extension)
