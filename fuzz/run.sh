@@ -16,6 +16,9 @@ seeds() {
     text_reader | word_list) echo "$root"/data/ejemplo "$root"/data/archivos/* ;;
     keyboard_file) echo "$root"/data/teclado.def "$root"/data/teclados/* ;;
     gif_decoder) echo "$root"/resources/gifs/*.gif "$root"/fuzz/seeds/gif_decoder/* ;;
+    wmf_reader) echo "$root"/data/fondos/*.wmf ;;
+    screen_config) echo "$root"/data/config.def ;;
+    points_file | results_file) echo "$root"/fuzz/seeds/"$1"/* ;;
     picture_file)
       echo "$root"/data/texturas/*.bmp "$root"/data/acierto.bmp "$root"/data/error.bmp \
         "$root"/fuzz/seeds/picture_file/*
@@ -25,7 +28,8 @@ seeds() {
 
 failed=0
 printf '%-14s %12s %9s %s\n' target executions findings result
-for target in text_reader word_list keyboard_file gif_decoder picture_file; do
+for target in text_reader word_list keyboard_file gif_decoder picture_file wmf_reader \
+  screen_config points_file results_file; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   log="$build/logs/$target.log"
