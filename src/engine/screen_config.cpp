@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "charset.h"
+#include "keyboard_layout.h"
 
 namespace {
 
@@ -154,8 +155,10 @@ WordFont StoredWordFont(const ScreenConfig& config, const WordFont& current) {
   if (!config.wordFontName.empty())
     font.name = config.wordFontName;
   font.style = config.wordFontStyle & kFontStyleBits;
+  // A size of 0 or less keeps the current one; any other is brought into 6..72
+  // points, as a keyboard file's is, so that no file makes the word unreadable.
   if (config.wordFontSize > 0)
-    font.pointSize = config.wordFontSize;
+    font.pointSize = std::clamp(config.wordFontSize, kMinFontSize, kMaxFontSize);
   return font;
 }
 

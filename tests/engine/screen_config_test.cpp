@@ -337,6 +337,17 @@ TEST_P(StoredFontSizeTest, ANameOfLengthZeroAndASizeOfZeroOrLessKeepTheCurrentOn
   EXPECT_EQ(font.pointSize, 30);
 }
 
+// Sizes a file may hold that no child could read are brought into 6..72 points.
+TEST(StoredFontSizeClampTest, SizesOutsideSixToSeventyTwoAreBroughtIn) {
+  const std::pair<int, int> sizes[] = {{1, 6},   {5, 6},   {6, 6},
+                                       {72, 72}, {73, 72}, {2147483647, 72}};
+  for (const auto& [stored, shown] : sizes) {
+    ScreenConfig config;
+    config.wordFontSize = stored;
+    EXPECT_EQ(StoredWordFont(config, WordFont{}).pointSize, shown) << stored;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, StoredFontSizeTest, ::testing::Values(0, -1, -40),
                          [](const auto& info) {
                            return "Size" + std::string(info.param < 0 ? "Minus" : "") +
