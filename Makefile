@@ -54,7 +54,11 @@ sanitize: deps
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j$$(nproc)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
-		ctest --output-on-failure -j$$(nproc)
+		ctest --output-on-failure -j$$(nproc) -E '^EscapedException[.]'
+# An exception that unwinds through Qt's own event dispatch leaves Qt's event
+# objects behind (Qt is not exception-safe): those tests run without the leak check.
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+		QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R '^EscapedException[.]'
 
 fuzz: deps
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14
