@@ -31,6 +31,7 @@
 #include "screens/form_puzle.h"
 #include "settings/background.h"
 #include "settings/on_screen_keyboard.h"
+#include "settings/word_font.h"
 #include "ui_form_juego.h"
 
 namespace {
@@ -509,12 +510,8 @@ void TForm_juego::Label_palabraMouseDown(Qt::MouseButton button) {
   const auto font = dialogs_.AskFont(ui_->Label_palabra->font());
   if (!font)
     return;
-  WordFont chosen = game_.settings().wordFont;
-  chosen.name = FromQt(font->family());
-  chosen.style = (font->bold() ? kFontBold : 0) | (font->italic() ? kFontItalic : 0) |
-                 (font->underline() ? kFontUnderline : 0) |
-                 (font->strikeOut() ? kFontStrikeOut : 0);
-  chosen.pointSize = font->pointSize();
+  // The chosen font with the word's colour as it is.
+  const WordFont chosen = FromQFont(*font, FromColourRef(game_.settings().wordFont.colour));
   game_.SetWordFont(chosen);
 }
 
@@ -523,14 +520,7 @@ void TForm_juego::ApplyWordFont(const WordFont& wordFont) {
   if (wordFont == shownWordFont_)
     return;
   shownWordFont_ = wordFont;
-  QFont font = ui_->Panel_palabra->font();
-  font.setFamily(ToQt(wordFont.name));
-  font.setBold(wordFont.style & kFontBold);
-  font.setItalic(wordFont.style & kFontItalic);
-  font.setUnderline(wordFont.style & kFontUnderline);
-  font.setStrikeOut(wordFont.style & kFontStrikeOut);
-  if (wordFont.pointSize > 0)
-    font.setPointSize(wordFont.pointSize);
+  const QFont font = ToQFont(wordFont, ui_->Panel_palabra->font());
   ui_->Panel_palabra->setFont(font);
   for (int i = 1; i <= 5; ++i) {
     QFont letterFont = FailedLetterLabel(i)->font();

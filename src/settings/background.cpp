@@ -10,21 +10,12 @@
 #include "game.h"
 #include "platform/background_picture.h"
 #include "platform/game_folder.h"
+#include "settings/word_font.h"
 #include "tiling.h"
 
 namespace {
 
 const char* const kTextureError = "Error en archivo de textura para fondo.";
-
-QColor FromColourRef(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::uint32_t ToColourRef(const QColor& colour) {
-  return static_cast<std::uint32_t>(colour.red()) |
-         static_cast<std::uint32_t>(colour.green()) << 8 |
-         static_cast<std::uint32_t>(colour.blue()) << 16;
-}
 
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include "platform/text.h"
 #include "settings/form_charboton.h"
 #include "settings/form_teclado.h"
+#include "settings/word_font.h"
 
 namespace {
 
@@ -32,14 +33,6 @@ const char* const kReadFailedText =
     "\nError.\n\nNO se ha podido leer correctamente la configuración del teclado.\n";
 const char* const kWrongFileText = "\nError.\n\nArchivo de teclado incorrecto.\n";
 const char* const kDefaultKeyboard = "teclado.def";
-
-QColor FromColourRef(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::uint32_t ToColourRef(const QColor& colour) {
-  return static_cast<std::uint32_t>(colour.red()) | (colour.green() << 8) | (colour.blue() << 16);
-}
 
 // One whole record, or nothing when the file cannot be opened or read.
 std::optional<std::string> ReadRecordFile(const QString& path) {
