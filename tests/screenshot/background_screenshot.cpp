@@ -20,50 +20,14 @@
 #include "platform/sound_player_qt.h"
 #include "settings/background.h"
 #include "settings/form_dibujof.h"
+#include "shots.h"
 #include "ui_form_dibujof.h"
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
 
 namespace {
 
-QString outputFolder;
-int failures = 0;
-
-void Settle(int ms = 300) {
-  QTest::qWait(ms);
-}
-
-void Check(bool saved, const QString& path) {
-  if (!saved) {
-    ++failures;
-    qWarning("could not save %s", qPrintable(path));
-  }
-}
-
-void SaveScreen(const QString& name) {
-  Settle();
-  const QString path = outputFolder + "/" + name + ".png";
-  Check(QGuiApplication::primaryScreen()->grabWindow(0).save(path), path);
-}
-
-void SaveWidget(QWidget& widget, const QString& name) {
-  Settle();
-  const QString path = outputFolder + "/" + name + ".png";
-  Check(widget.grab().save(path), path);
-}
-
-// Runs `action` once `window` is on screen (modal windows block their opener).
-void WhenVisible(QWidget* window, const std::function<void()>& action) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [=] {
-    if (!window->isVisible())
-      return;
-    poll->stop();
-    poll->deleteLater();
-    action();
-  });
-  poll->start(50);
-}
+using namespace shots;
 
 // Picks `file` in the chooser's list, as a click would, and saves the chooser.
 void ChooseAndSave(TForm_dibujof& chooser, const QString& file, const QString& shot) {
@@ -76,7 +40,7 @@ void ChooseAndSave(TForm_dibujof& chooser, const QString& file, const QString& s
       return;
     }
     chooser.ui()->FileListBox->setCurrentItem(items.first());
-    SaveWidget(chooser, shot);
+    SaveSettledWidget(chooser, shot);
     chooser.ui()->Button_aceptar->click();
   });
 }

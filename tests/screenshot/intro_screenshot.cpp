@@ -14,20 +14,12 @@
 #include "controls/ant_label.h"
 #include "controls/gif_image.h"
 #include "screens/form_inicio.h"
+#include "shots.h"
 #include "ui_form_inicio.h"
 
 namespace {
 
-QString outputFolder;
-int failures = 0;
-
-void Save(QWidget& window, const QString& name) {
-  const QString path = outputFolder + "/" + name + ".png";
-  if (!window.grab().save(path)) {
-    ++failures;
-    qWarning("could not save %s", qPrintable(path));
-  }
-}
+using namespace shots;
 
 void Roll(TForm_inicio& intro, int ticks) {
   for (int i = 0; i < ticks; ++i)
@@ -55,24 +47,24 @@ int main(int argc, char* argv[]) {
   intro->Present();
   intro->Timer_inicio.stop();  // the roll is driven here, a tick at a time
   Roll(*intro, 26);
-  Save(*intro, "intro-1-logo");
+  SaveWidget(*intro, "intro-1-logo");
 
   intro->ui()->Button_Seguir->click();
   intro->Timer_inicio.stop();
   Roll(*intro, 12);
-  Save(*intro, "intro-2-rolling-up");
+  SaveWidget(*intro, "intro-2-rolling-up");
   Roll(*intro, 14 + 26);
   Animate(*intro);
-  Save(*intro, "intro-3-castle");
+  SaveWidget(*intro, "intro-3-castle");
 
   TantLabel* story = intro->ui()->antLabel1;
   const QPointF inside(20, 20);
   QEnterEvent enter(inside, inside, story->mapToGlobal(inside));
   QApplication::sendEvent(story, &enter);
-  Save(*intro, "intro-4-story-under-the-mouse");
+  SaveWidget(*intro, "intro-4-story-under-the-mouse");
   QMouseEvent press(QEvent::MouseButtonPress, inside, story->mapToGlobal(inside), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(story, &press);
-  Save(*intro, "intro-5-story-held");
+  SaveWidget(*intro, "intro-5-story-held");
   return failures == 0 ? 0 : 1;
 }

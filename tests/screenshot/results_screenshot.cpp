@@ -17,19 +17,11 @@
 #include "results/form_op_fin.h"
 #include "results/form_puntos.h"
 #include "score_table.h"
+#include "shots.h"
 
 namespace {
 
-QString outputFolder;
-int failures = 0;
-
-void Save(QWidget& window, const QString& name) {
-  const QString path = outputFolder + "/" + name + ".png";
-  if (!window.grab().save(path)) {
-    ++failures;
-    qWarning("could not save %s", qPrintable(path));
-  }
-}
+using namespace shots;
 
 // Scores saved by earlier games.
 void WriteSavedScores(const QString& folder) {
@@ -71,14 +63,14 @@ int main(int argc, char* argv[]) {
   TForm_directorio directory(&owner, GameFolder(gameFolder.path()), dialogs, points.scoreDirectory);
 
   options.show();
-  Save(options, "end-1-options");
+  SaveWidget(options, "end-1-options");
   options.hide();
   points.show();
-  Save(points, "end-2-ten-best-three-new");
+  SaveWidget(points, "end-2-ten-best-three-new");
   points.hide();
   directory.show();
   QApplication::processEvents();
-  Save(directory, "end-3-score-folder");
+  SaveWidget(directory, "end-3-score-folder");
   directory.hide();
   return failures == 0 ? 0 : 1;
 }

@@ -26,6 +26,7 @@
 #include "screens/form_puzle.h"
 #include "settings/form_charboton.h"
 #include "settings/on_screen_keyboard.h"
+#include "shots.h"
 #include "support/play.h"
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
@@ -33,48 +34,8 @@
 
 namespace {
 
-QString outputFolder;
-int failures = 0;
+using namespace shots;
 
-void Settle(int ms = 300) {
-  QTest::qWait(ms);
-}
-
-void Save(const QString& name) {
-  Settle();
-  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-  const QString path = outputFolder + "/" + name + ".png";
-  if (!shot.save(path)) {
-    ++failures;
-    qWarning("could not save %s", qPrintable(path));
-  }
-}
-
-// The main window alone, even while a dialog stands in front of it.
-void SaveWindow(QWidget& window, const QString& name) {
-  Settle();
-  const QString path = outputFolder + "/" + name + ".png";
-  if (!window.grab().save(path)) {
-    ++failures;
-    qWarning("could not save %s", qPrintable(path));
-  }
-}
-
-// Runs `action` once `window` is on screen (modal windows block their opener).
-void WhenVisible(QWidget* window, const std::function<void()>& action) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [=] {
-    if (!window->isVisible())
-      return;
-    poll->stop();
-    poll->deleteLater();
-    action();
-  });
-  poll->start(50);
-}
-
-// Stores the players in a results file, prints it to PDF with the program's report
-// and turns page 1 into a PNG with pdftoppm.
 void SaveReportPage(Dialogs& dialogs, const PlayerTable& players, const QString& name) {
   PlayerTable group = players;
   for (int k = 0; k < group.playerCount; ++k)
@@ -140,25 +101,25 @@ int main(int argc, char* argv[]) {
       QTest::keyClicks(players.NameField(i + 1), QString(names[i]).toLower());
     }
     QTest::keyClicks(players.ui()->Edit_grupo, "los linces");
-    Save(prefix + "0-players");
+    SaveScreen(prefix + "0-players");
     players.ui()->Button_jugar->click();
   });
   main.Timer_juegoTimer();
   Game& game = main.game();
-  Save(prefix + "1-start");
+  SaveScreen(prefix + "1-start");
 
   const std::string toFind = LettersToFind(game);
   if (toFind.size() > 1)
     main.FormKeyPress(toFind[0]);
-  Save(prefix + "2-right-letter");
+  SaveScreen(prefix + "2-right-letter");
 
   main.FormKeyPress(WrongLetter(game, 0));
   main.FormKeyPress(WrongLetter(game, 1));
-  Save(prefix + "3-two-wrong-letters");
+  SaveScreen(prefix + "3-two-wrong-letters");
 
   // The solve had mistakes: the dialog is modal; answer it after the shot.
   WhenVisible(program.Form_Acierto, [&] {
-    Save(prefix + "4-solved-after-mistakes");
+    SaveScreen(prefix + "4-solved-after-mistakes");
     program.Form_Acierto->Seguir()->click();
   });
   for (char c : LettersToFind(game))
@@ -170,23 +131,23 @@ int main(int argc, char* argv[]) {
     main.FormKeyPress(c);
   for (int step = 1; step <= 4; ++step)
     main.Timer_iconoTimer();
-  Save(prefix + "5-leaving-the-room");
+  SaveScreen(prefix + "5-leaving-the-room");
   for (int step = 5; step <= 9; ++step)
     main.Timer_iconoTimer();
-  Save(prefix + "6-word-solved");
+  SaveScreen(prefix + "6-word-solved");
   // The end of the animation opens the puzzle: as three and then eight clean solves leave it.
   for (int solve = 1; solve <= 3; ++solve)
     program.Form_puzle->Present();
-  Save(prefix + "6a-puzzle-3-pieces");
+  SaveScreen(prefix + "6a-puzzle-3-pieces");
   for (int solve = 4; solve <= 8; ++solve)
     program.Form_puzle->Present();
-  Save(prefix + "6b-puzzle-complete");
+  SaveScreen(prefix + "6b-puzzle-complete");
   program.Form_Acierto->Seguir()->click();
 
   // A lost word: the floor breaks piece by piece under the child.
   WhenVisible(program.Form_Error, [&] {
-    SaveWindow(main, prefix + "floor-6-breaks");
-    Save(prefix + "7-word-failed");
+    SaveSettledWidget(main, prefix + "floor-6-breaks");
+    SaveScreen(prefix + "7-word-failed");
     program.Form_Error->Seguir()->click();
   });
   // The child comes back into the room at the next steps of the game timer.
@@ -197,18 +158,18 @@ int main(int argc, char* argv[]) {
   for (int wrong = 0; wrong < 6 && game.state().wordInPlay; ++wrong) {
     main.FormKeyPress(WrongLetter(game, wrong));
     if (wrong == 0)
-      SaveWindow(main, prefix + "floor-1-break");
+      SaveSettledWidget(main, prefix + "floor-1-break");
     if (wrong == 2)
-      SaveWindow(main, prefix + "floor-3-breaks");
+      SaveSettledWidget(main, prefix + "floor-3-breaks");
   }
   Settle();
 
   // The keyboard in capitals with the coloured vowels, and the key editor.
   main.ui()->M_Marcarlasvocales->trigger();
   QTest::mouseClick(main.ui()->SpeedButton_may, Qt::LeftButton);
-  Save(prefix + "8-keyboard-capitals");
+  SaveScreen(prefix + "8-keyboard-capitals");
   WhenVisible(program.Form_charboton, [&] {
-    Save(prefix + "9-key-editor");
+    SaveScreen(prefix + "9-key-editor");
     program.Form_charboton->reject();
   });
   QTest::mouseClick(main.keyboard().Key(15), Qt::RightButton);
@@ -217,7 +178,7 @@ int main(int argc, char* argv[]) {
   // The teacher's results window with the three players, and page 1 of their report.
   TForm_Resultados& results = *program.Form_Resultados;
   WhenVisible(&results, [&] {
-    Save(prefix + "10-results");
+    SaveScreen(prefix + "10-results");
     results.ui()->Button_cerrar->click();
   });
   main.ui()->M_Controlderesultados->trigger();
@@ -228,6 +189,6 @@ int main(int argc, char* argv[]) {
   main.activateWindow();
   main.ui()->Button_g->setFocus(Qt::TabFocusReason);
   QTest::keyClick(main.ui()->Button_g, Qt::Key_Tab);
-  Save(prefix + "12-keyboard-focus");
+  SaveScreen(prefix + "12-keyboard-focus");
   return failures == 0 ? 0 : 1;
 }
