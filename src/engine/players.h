@@ -24,6 +24,7 @@ struct PlayerRecord {
   int solvedTotal = 0;
   std::array<int, kModeCount> failed{};
   int failedTotal = 0;
+  bool operator==(const PlayerRecord&) const = default;
 };
 
 struct ScoreEntry {

@@ -31,6 +31,7 @@ struct ScreenConfig {
   std::int32_t vowelsOnly = 0;
   std::int32_t countRepeatedLetters = 0;
   std::int32_t revealAllOccurrences = 1;
+  bool operator==(const ScreenConfig&) const = default;
 };
 
 using ScreenConfigRecord = std::array<std::uint8_t, kScreenConfigSize>;

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -82,32 +81,14 @@ TEST(ScreenConfigTest, RecordMatchesOneBuiltByHand) {
 }
 
 TEST(ScreenConfigTest, RecordReadsBackAsWritten) {
-  const auto read = ParseScreenConfig(Bytes(SerializeScreenConfig(SampleConfig())));
-  ASSERT_TRUE(read);
-  const ScreenConfig expected = SampleConfig();
-  EXPECT_EQ(read->listPath, expected.listPath);
-  EXPECT_EQ(read->windowColor, expected.windowColor);
-  EXPECT_EQ(read->backgroundMode, expected.backgroundMode);
-  EXPECT_EQ(read->backgroundFile, expected.backgroundFile);
-  EXPECT_EQ(read->wordFontName, expected.wordFontName);
-  EXPECT_EQ(read->wordFontStyle, expected.wordFontStyle);
-  EXPECT_EQ(read->wordFontSize, expected.wordFontSize);
-  EXPECT_EQ(read->allowedFailures, expected.allowedFailures);
-  EXPECT_EQ(read->vowelsOnly, expected.vowelsOnly);
-  EXPECT_EQ(read->countRepeatedLetters, expected.countRepeatedLetters);
-  EXPECT_EQ(read->revealAllOccurrences, expected.revealAllOccurrences);
-}
-
-TEST(ScreenConfigTest, NegativeNumbersAndSystemColoursKeepTheirBits) {
-  ScreenConfig config;
-  config.windowColor = 0x8000000F;  // a system colour
-  config.wordFontSize = -12;
-  config.backgroundMode = -1;
-  const auto read = ParseScreenConfig(Bytes(SerializeScreenConfig(config)));
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->windowColor, 0x8000000Fu);
-  EXPECT_EQ(read->wordFontSize, -12);
-  EXPECT_EQ(read->backgroundMode, -1);
+  ScreenConfig negative;
+  negative.windowColor = 0x8000000F;  // a system colour keeps its bits
+  negative.wordFontSize = -12;
+  negative.backgroundMode = -1;
+  for (const ScreenConfig& config : {SampleConfig(), negative})
+    EXPECT_EQ(ParseScreenConfig(Bytes(SerializeScreenConfig(config))), config);
+  // Bytes after the magic and a longer file do not matter.
+  EXPECT_TRUE(ParseScreenConfig(RecordBuilder().Magic().Text(596, "ABCDEFG").bytes() + "more"));
 }
 
 struct RefusedCase {
@@ -132,12 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"KeyboardMagic", RecordBuilder().Text(576, "KLTP TECLADO LURIMBA").bytes()},
         RefusedCase{"MagicElsewhere", RecordBuilder().Text(0, "KLTP CONFIG LURIMBA").bytes()}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ScreenConfigTest, BytesAfterTheMagicAndALongerFileDoNotMatter) {
-  std::string bytes = RecordBuilder().Magic().Text(596, "ABCDEFG").bytes();
-  bytes += "more bytes after the record";
-  EXPECT_TRUE(ParseScreenConfig(bytes));
-}
 
 // A string with no terminator in its field ends at the field's last byte.
 TEST(ScreenConfigTest, StringsNeverRunPastTheirField) {
@@ -201,28 +176,23 @@ TEST(ConfigFromSettingsTest, TakesEveryStoredSetting) {
   settings.countRepeatedLetters = true;
   settings.revealAllOccurrences = false;
   settings.hideMode = 6;  // not stored
-  const auto config = ConfigFromSettings(settings, "/juego/archivos/años.lma");
-  ASSERT_TRUE(config);
-  EXPECT_EQ(config->listPath, "/juego/archivos/a\xF1os.lma") << "stored in Windows-1252";
-  EXPECT_EQ(config->windowColor, 0x00112233u);
-  EXPECT_EQ(config->backgroundMode, 2);
-  EXPECT_EQ(config->backgroundFile, "/juego/fondos/bosque.bmp");
-  EXPECT_EQ(config->wordFontName, "Arial");
-  EXPECT_EQ(config->wordFontStyle, kFontBold | kFontUnderline);
-  EXPECT_EQ(config->wordFontSize, 36);
-  EXPECT_EQ(config->allowedFailures, 2);
-  EXPECT_EQ(config->vowelsOnly, 1);
-  EXPECT_EQ(config->countRepeatedLetters, 1);
-  EXPECT_EQ(config->revealAllOccurrences, 0);
-}
-
-TEST(ConfigFromSettingsTest, APlainColourStoresNoFile) {
-  Settings settings;
+  ScreenConfig expected{"/juego/archivos/a\xF1os.lma",
+                        0x00112233,
+                        2,
+                        "/juego/fondos/bosque.bmp",
+                        "Arial",
+                        kFontBold | kFontUnderline,
+                        36,
+                        2,
+                        1,
+                        1,
+                        0};
+  EXPECT_EQ(ConfigFromSettings(settings, "/juego/archivos/años.lma"), expected);
+  // A plain colour stores no file, even one chosen before.
   settings.backgroundMode = BackgroundMode::Colour;
-  settings.backgroundFile = "/juego/fondos/bosque.bmp";  // from a picture chosen before
-  const auto config = ConfigFromSettings(settings, "ejemplo");
-  ASSERT_TRUE(config);
-  EXPECT_EQ(config->backgroundFile, "");
+  expected.backgroundMode = 1;
+  expected.backgroundFile = "";
+  EXPECT_EQ(ConfigFromSettings(settings, "/juego/archivos/años.lma"), expected);
 }
 
 struct PathCase {
@@ -312,47 +282,31 @@ INSTANTIATE_TEST_SUITE_P(
                       OptionsCase{"OneAtATimeKeepsRepeats", 2, 1, 1, 0, 2, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StoredFontTest, NameStyleAndSizeReplaceTheCurrentFont) {
-  ScreenConfig config;
-  config.wordFontName = "Arial";
-  config.wordFontStyle = kFontBold;
-  config.wordFontSize = 24;
-  const WordFont font = StoredWordFont(config, WordFont{"Times New Roman", kFontItalic, 30, 7});
-  EXPECT_EQ(font.name, "Arial");
-  EXPECT_EQ(font.style, kFontBold);
-  EXPECT_EQ(font.pointSize, 24);
-  EXPECT_EQ(font.colour, 7u) << "the colour is not stored";
-}
-
-class StoredFontSizeTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(StoredFontSizeTest, ANameOfLengthZeroAndASizeOfZeroOrLessKeepTheCurrentOnes) {
-  ScreenConfig config;
-  config.wordFontName = "";
-  config.wordFontStyle = kFontUnderline;
-  config.wordFontSize = GetParam();
-  const WordFont font = StoredWordFont(config, WordFont{"Times New Roman", kFontItalic, 30, 0});
-  EXPECT_EQ(font.name, "Times New Roman");
-  EXPECT_EQ(font.style, kFontUnderline) << "the style is applied all the same";
-  EXPECT_EQ(font.pointSize, 30);
-}
-
-// Sizes a file may hold that no child could read are brought into 6..72 points.
-TEST(StoredFontSizeClampTest, SizesOutsideSixToSeventyTwoAreBroughtIn) {
-  const std::pair<int, int> sizes[] = {{1, 6},   {5, 6},   {6, 6},
-                                       {72, 72}, {73, 72}, {2147483647, 72}};
-  for (const auto& [stored, shown] : sizes) {
+// Name, style and size replace the current font; the colour is not stored. A name of length zero
+// keeps the current name, a size of zero or less the current size, and sizes no child could read
+// are brought into 6..72 points.
+TEST(StoredFontTest, ReplacesTheCurrentFontWithinReadableSizes) {
+  struct Case {
+    std::string name;
+    int size;
+    WordFont expected;
+  };
+  const WordFont current{"Times New Roman", kFontItalic, 30, 7};
+  const Case cases[] = {{"Arial", 24, {"Arial", kFontBold, 24, 7}},
+                        {"", 0, {"Times New Roman", kFontBold, 30, 7}},
+                        {"", -40, {"Times New Roman", kFontBold, 30, 7}},
+                        {"Arial", 1, {"Arial", kFontBold, 6, 7}},
+                        {"Arial", 6, {"Arial", kFontBold, 6, 7}},
+                        {"Arial", 72, {"Arial", kFontBold, 72, 7}},
+                        {"Arial", 2147483647, {"Arial", kFontBold, 72, 7}}};
+  for (const Case& c : cases) {
     ScreenConfig config;
-    config.wordFontSize = stored;
-    EXPECT_EQ(StoredWordFont(config, WordFont{}).pointSize, shown) << stored;
+    config.wordFontName = c.name;
+    config.wordFontStyle = kFontBold;
+    config.wordFontSize = c.size;
+    EXPECT_EQ(StoredWordFont(config, current), c.expected) << c.name << " " << c.size;
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, StoredFontSizeTest, ::testing::Values(0, -1, -40),
-                         [](const auto& info) {
-                           return "Size" + std::string(info.param < 0 ? "Minus" : "") +
-                                  std::to_string(std::abs(info.param));
-                         });
 
 TEST(StoredBackgroundTest, AnyModeButPictureOrTextureIsAPlainColour) {
   const std::pair<int, BackgroundMode> cases[] = {
