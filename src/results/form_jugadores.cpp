@@ -28,6 +28,10 @@ TForm_jugadores::TForm_jugadores(QWidget* owner, Dialogs& dialogs)
   nameFields_ = {ui_->Edit_jugador1, ui_->Edit_jugador2, ui_->Edit_jugador3, ui_->Edit_jugador4,
                  ui_->Edit_jugador5, ui_->Edit_jugador6, ui_->Edit_jugador7, ui_->Edit_jugador8,
                  ui_->Edit_jugador9, ui_->Edit_jugador10};
+  // A screen reader names each field by what goes in it, not by its "1-" caption.
+  for (std::size_t i = 0; i < nameFields_.size(); ++i)
+    nameFields_[i]->setAccessibleName(QString("Nombre del jugador %1").arg(i + 1));
+  ui_->Edit_grupo->setAccessibleName("Nombre del grupo");
   connect(ui_->Button_jugar, &QPushButton::clicked, this, &TForm_jugadores::Button_jugarClick);
   connect(ui_->Button_terminar, &QPushButton::clicked, this,
           &TForm_jugadores::Button_terminarClick);

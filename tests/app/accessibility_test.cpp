@@ -8,12 +8,14 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "charset.h"
 #include "platform/text.h"
+#include "results/form_jugadores.h"
 #include "screens/form_error.h"
 #include "settings/on_screen_keyboard.h"
 #include "spelling.h"
@@ -209,6 +211,13 @@ TEST_F(AccessibilityTest, FailedDialogSaysItsMessage) {
   EXPECT_EQ(dialogName, "Lurimba. Palabra fallada.");
   EXPECT_EQ(dialogDescription, message);
   EXPECT_EQ(focusName, message);
+}
+
+TEST_F(AccessibilityTest, PlayersWindowNamesEachFieldByWhatGoesInIt) {
+  const TForm_jugadores& players = *program->Form_jugadores;
+  for (int player = 1; player <= 10; ++player)
+    EXPECT_EQ(Name(players.NameField(player)), "Nombre del jugador " + std::to_string(player));
+  EXPECT_EQ(Name(players.findChild<QLineEdit*>("Edit_grupo")), "Nombre del grupo");
 }
 
 // Tab walks the keys in reading order, row after row, and a click never
