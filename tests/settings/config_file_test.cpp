@@ -379,10 +379,3 @@ TEST_F(StartupTest, ConfigPanNamingAShortListEndsTheProgram) {
   StartUp();
   EXPECT_TRUE(main().ProgramEnding());
 }
-
-TEST_F(StartupTest, TheShippedConfigDefStartsWithTheExampleList) {
-  StartUp();
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(game().words().listPath, "ejemplo");
-  EXPECT_TRUE(game().words().loaded);
-}
