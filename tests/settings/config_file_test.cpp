@@ -16,64 +16,63 @@
 
 namespace {
 
-const std::string kWrongFile = "\nError.\n\nArchivo de configuración incorrecto.\n";
+using Texts = std::vector<std::string>;
+
+const std::string kWrongFile = Ansi("\nError.\n\nArchivo de configuración incorrecto.\n");
 const std::string kReadFailed =
-    "\nError.\n\nNO se ha podido leer correctamente el archivo de configuración.\n";
+    Ansi("\nError.\n\nNO se ha podido leer correctamente el archivo de configuración.\n");
 const std::string kNoDefault =
-    "\nError.\n\nNO se ha encontrado el archivo de configuración por defecto.\n";
+    Ansi("\nError.\n\nNO se ha encontrado el archivo de configuración por defecto.\n");
 const std::string kSaveFailed =
-    "\nError.\n\nNO se ha podido guardar la configuración de la pantalla.\n";
+    Ansi("\nError.\n\nNO se ha podido guardar la configuración de la pantalla.\n");
 const std::string kTextureFailed = "Error en archivo de textura para fondo.";
 
-// The main window's side: what it was told, in order. Pictures and textures
-// load when their file exists.
+// The main window's side: what it was told, in order, with the colour, file or
+// path it was given. Pictures and textures load when their file exists.
 class FakeLook : public ScreenLook {
  public:
   explicit FakeLook(Dialogs& dialogs) : dialogs_(dialogs) {}
 
-  std::vector<std::string> calls;
-  std::uint32_t colour = 0;
-  QString picture, texture, listPath;
+  Texts calls;
   WordFont font;
   Settings options;
 
-  void SetWindowColour(std::uint32_t c) override {
-    calls.push_back("colour");
-    colour = c;
-  }
+  void SetWindowColour(std::uint32_t c) override { Call("colour", QString::number(c, 16)); }
   bool ShowBackgroundPicture(const QString& file) override {
-    calls.push_back("picture");
-    if (!QFile::exists(file))
-      return false;
-    picture = file;
-    return true;
+    Call("picture", file);
+    return QFile::exists(file);
   }
   bool ApplyTexture(const QString& file) override {
-    calls.push_back("texture");
-    if (!QFile::exists(file)) {
+    Call("texture", file);
+    if (!QFile::exists(file))
       dialogs_.Plain(kTextureFailed);
-      return false;
-    }
-    texture = file;
-    return true;
+    return QFile::exists(file);
   }
-  void HideBackground() override { calls.push_back("hide"); }
-  void SetListPath(const QString& path) override {
-    calls.push_back("list");
-    listPath = path;
-  }
+  void HideBackground() override { Call("hide"); }
+  void SetListPath(const QString& path) override { Call("list", path); }
   void SetWordFont(const WordFont& f) override {
-    calls.push_back("font");
+    Call("font");
     font = f;
   }
   void ShowGameOptions(const Settings& s) override {
-    calls.push_back("options");
+    Call("options");
     options = s;
   }
 
  private:
+  void Call(const std::string& what, const QString& given = "") {
+    calls.push_back(given.isEmpty() ? what : what + " " + given.toStdString());
+  }
   Dialogs& dialogs_;
 };
+
+// What reading Config() tells the window: its colour, `background`, then the rest.
+Texts CallsFor(const Texts& background, const std::string& list = "archivos/animales.lma") {
+  Texts calls{"colour 336699"};
+  calls.insert(calls.end(), background.begin(), background.end());
+  calls.insert(calls.end(), {"list " + list, "font", "options"});
+  return calls;
+}
 
 ScreenConfig Config(int mode, const std::string& file) {
   ScreenConfig config;
@@ -91,6 +90,17 @@ ScreenConfig Config(int mode, const std::string& file) {
   return config;
 }
 
+std::string Record(const ScreenConfig& config) {
+  const ScreenConfigRecord record = SerializeScreenConfig(config);
+  return std::string(record.begin(), record.end());
+}
+
+void WriteFile(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
 class ConfigFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -98,8 +108,8 @@ class ConfigFileTest : public ::testing::Test {
     previous = QDir::currentPath();
     QDir(folder.path()).mkpath("fondos");
     QDir(folder.path()).mkpath("texturas");
-    Touch("fondos/bosque.bmp");
-    Touch("texturas/ladrillo.bmp");
+    Write("fondos/bosque.bmp", "");
+    Write("texturas/ladrillo.bmp", "");
     settings.backgroundMode = BackgroundMode::Picture;
     settings.backgroundFile = "/antes/fondo.bmp";
   }
@@ -107,27 +117,15 @@ class ConfigFileTest : public ::testing::Test {
 
   QString Path(const QString& name) const { return folder.path() + "/" + name; }
   std::string InFolder(const QString& name) const { return Path(name).toStdString(); }
-  void Touch(const QString& name) {
-    QFile file(Path(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
-  void Write(const QString& name, const std::string& bytes) {
-    QFile file(Path(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
-  void Write(const QString& name, const ScreenConfig& config) {
-    const ScreenConfigRecord record = SerializeScreenConfig(config);
-    Write(name, std::string(record.begin(), record.end()));
-  }
+  void Write(const QString& name, const std::string& bytes) { WriteFile(Path(name), bytes); }
   std::string Read(const QString& name) const {
     QFile file(Path(name));
     if (!file.open(QIODevice::ReadOnly))
       return "(missing)";
     return file.readAll().toStdString();
   }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
+  Texts PlainTexts() const {
+    Texts texts;
     for (const ShownMessage& m : dialogs.messages) {
       EXPECT_EQ(m.kind, "plain");
       texts.push_back(m.text);
@@ -146,23 +144,20 @@ class ConfigFileTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ConfigFileTest, AppliesEveryPartInItsOrder) {
-  Write("config.pan", Config(2, InFolder("fondos/bosque.bmp")));
+  Write("config.pan", Record(Config(2, InFolder("fondos/bosque.bmp"))));
   ASSERT_TRUE(config.ReadScreenConfig("config.pan"));
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(look.calls, (std::vector<std::string>{"colour", "picture", "list", "font", "options"}));
-  EXPECT_EQ(look.colour, 0x00336699u);
-  EXPECT_EQ(settings.windowColour, 0x00336699u);
-  EXPECT_EQ(look.picture, Path("fondos/bosque.bmp"));
-  EXPECT_EQ(settings.backgroundMode, BackgroundMode::Picture);
-  EXPECT_EQ(settings.backgroundFile, InFolder("fondos/bosque.bmp"));
-  EXPECT_EQ(look.listPath, "archivos/animales.lma");
-  EXPECT_EQ(look.font.name, "Arial");
-  EXPECT_EQ(look.font.style, kFontBold);
-  EXPECT_EQ(look.font.pointSize, 26);
-  EXPECT_EQ(settings.wordFont.name, "Arial");
-  EXPECT_EQ(look.options.allowedFailures, 2);
-  EXPECT_TRUE(look.options.vowelsOnly);
-  EXPECT_EQ(settings.allowedFailures, 2);
+  EXPECT_EQ(look.calls, CallsFor({"picture " + InFolder("fondos/bosque.bmp")}));
+  Settings expected;
+  expected.windowColour = 0x00336699;
+  expected.backgroundMode = BackgroundMode::Picture;
+  expected.backgroundFile = InFolder("fondos/bosque.bmp");
+  expected.wordFont = {"Arial", kFontBold, 26, expected.wordFont.colour};
+  expected.allowedFailures = 2;
+  expected.vowelsOnly = true;
+  EXPECT_EQ(settings, expected);
+  EXPECT_EQ(look.options, expected);
+  EXPECT_EQ(look.font, expected.wordFont);
 }
 
 TEST_F(ConfigFileTest, AMissingFileFailsWithoutAWord) {
@@ -185,54 +180,46 @@ TEST_P(NotAConfigTest, IsRefusedBeforeAnythingIsApplied) {
   Write("config.pan", GetParam().bytes);
   const Settings before = settings;
   EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(Texts(), std::vector<std::string>{Ansi(kWrongFile.c_str())});
+  EXPECT_EQ(PlainTexts(), Texts{kWrongFile});
   EXPECT_TRUE(look.calls.empty());
-  EXPECT_EQ(settings.windowColour, before.windowColour);
-  EXPECT_EQ(settings.backgroundFile, before.backgroundFile);
-}
-
-std::string GoodRecord() {
-  const ScreenConfigRecord record = SerializeScreenConfig(Config(1, ""));
-  return std::string(record.begin(), record.end());
+  EXPECT_EQ(settings, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, NotAConfigTest,
     ::testing::Values(NotAConfigCase{"Empty", ""},
-                      NotAConfigCase{"Short", GoodRecord().substr(0, 603)},
-                      NotAConfigCase{"WrongMagic", GoodRecord().replace(576, 4, "kltp")},
+                      NotAConfigCase{"Short", Record(Config(1, "")).substr(0, 603)},
+                      NotAConfigCase{"WrongMagic", Record(Config(1, "")).replace(576, 4, "kltp")},
                       NotAConfigCase{"WordList", "K. L. TAMU P. LURIMBA\r\nAnimales\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A picture that cannot be loaded stops the reading: the colour before it stays,
 // the background keeps its mode and file, nothing after it is applied.
 TEST_F(ConfigFileTest, AMissingPictureFailsAfterTheColour) {
-  Write("config.pan", Config(2, InFolder("fondos/borrado.bmp")));
+  Settings expected = settings;
+  expected.windowColour = 0x00336699;
+  Write("config.pan", Record(Config(2, InFolder("fondos/borrado.bmp"))));
   EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(Texts(), std::vector<std::string>{Ansi(kReadFailed.c_str())});
-  EXPECT_EQ(look.calls, (std::vector<std::string>{"colour", "picture"}));
-  EXPECT_EQ(settings.windowColour, 0x00336699u);
-  EXPECT_EQ(settings.backgroundMode, BackgroundMode::Picture);
-  EXPECT_EQ(settings.backgroundFile, "/antes/fondo.bmp");
-  EXPECT_EQ(settings.allowedFailures, 5);
-  EXPECT_EQ(settings.wordFont.name, "Times New Roman");
+  EXPECT_EQ(PlainTexts(), Texts{kReadFailed});
+  EXPECT_EQ(look.calls, (Texts{"colour 336699", "picture " + InFolder("fondos/borrado.bmp")}));
+  EXPECT_EQ(settings, expected);
 }
 
 TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn) {
-  Write("config.pan", Config(3, InFolder("texturas/borrada.bmp")));
+  Write("config.pan", Record(Config(3, InFolder("texturas/borrada.bmp"))));
   EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(Texts(), std::vector<std::string>{kTextureFailed});
+  EXPECT_EQ(PlainTexts(), Texts{kTextureFailed});
   EXPECT_EQ(settings.backgroundMode, BackgroundMode::Colour);
-  EXPECT_EQ(look.calls, (std::vector<std::string>{"colour", "texture", "list", "font", "options"}));
+  EXPECT_EQ(look.calls, CallsFor({"texture " + InFolder("texturas/borrada.bmp")}));
   EXPECT_EQ(settings.allowedFailures, 2);
 }
 
 class OtherModeTest : public ConfigFileTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(OtherModeTest, HidesTheBackgroundPicture) {
-  Write("config.pan", Config(GetParam(), "lo que sea"));
+  Write("config.pan", Record(Config(GetParam(), "lo que sea")));
   EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(look.calls, (std::vector<std::string>{"colour", "hide", "list", "font", "options"}));
+  EXPECT_EQ(look.calls, CallsFor({"hide"}));
   EXPECT_EQ(settings.backgroundMode, BackgroundMode::Colour);
 }
 
@@ -245,48 +232,33 @@ INSTANTIATE_TEST_SUITE_P(Modes, OtherModeTest, ::testing::Values(1, 0, 4, -1),
 // --- "Guardar configuración actual" ---
 
 TEST_F(ConfigFileTest, SavingAfterAPictureStartWritesThatPictureBack) {
-  Write("config.pan", Config(2, InFolder("fondos/bosque.bmp")));
+  Write("config.pan", Record(Config(2, InFolder("fondos/bosque.bmp"))));
   const std::string read = Read("config.pan");
   ASSERT_TRUE(config.ReadScreenConfig("config.pan"));
-  config.SaveScreenConfig(look.listPath);
+  config.SaveScreenConfig("archivos/animales.lma");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(Read("config.pan"), read);
 }
 
-// What the next start reads is what was saved: a texture comes back with its file.
+// What the next start reads is what was saved, in the game folder whatever folder is
+// current: a texture comes back with its file.
 TEST_F(ConfigFileTest, ASavedTextureSurvivesARestart) {
   settings.backgroundMode = BackgroundMode::Texture;
   settings.backgroundFile = InFolder("texturas/ladrillo.bmp");
-  settings.windowColour = 0x00102030;
-  config.SaveScreenConfig("ejemplo");
+  settings.windowColour = 0x00ABCDEF;
+  QTemporaryDir elsewhere;
+  QDir::setCurrent(elsewhere.path());
+  config.SaveScreenConfig(Path("archivos/años.lma"));
   ASSERT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(QFile::exists(elsewhere.path() + "/config.pan"));
 
   Settings restarted;
   FakeLook freshLook(dialogs);
   ConfigFile reader(freshLook, restarted, dialogs, GameFolder(folder.path()));
   ASSERT_TRUE(reader.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(freshLook.texture, Path("texturas/ladrillo.bmp"));
-  EXPECT_EQ(restarted.backgroundMode, BackgroundMode::Texture);
-  EXPECT_EQ(restarted.backgroundFile, settings.backgroundFile);
-  EXPECT_EQ(restarted.windowColour, 0x00102030u);
-  EXPECT_EQ(freshLook.listPath, "ejemplo");
-}
-
-TEST_F(ConfigFileTest, SavesTheSettingsInTheGameFolderWhateverFolderIsCurrent) {
-  settings.windowColour = 0x00ABCDEF;
-  settings.backgroundMode = BackgroundMode::Texture;
-  settings.backgroundFile = InFolder("texturas/ladrillo.bmp");
-  QTemporaryDir elsewhere;
-  QDir::setCurrent(elsewhere.path());
-  config.SaveScreenConfig(Path("archivos/años.lma"));
-  EXPECT_TRUE(dialogs.messages.empty());
-  const auto saved = ParseScreenConfig(Read("config.pan"));
-  ASSERT_TRUE(saved);
-  EXPECT_EQ(saved->windowColor, 0x00ABCDEFu);
-  EXPECT_EQ(saved->backgroundMode, 3);
-  EXPECT_EQ(StoredBackgroundFile(*saved), InFolder("texturas/ladrillo.bmp"));
-  EXPECT_EQ(StoredListPath(*saved), InFolder("archivos/años.lma"));
-  EXPECT_FALSE(QFile::exists(elsewhere.path() + "/config.pan"));
+  EXPECT_EQ(freshLook.calls, (Texts{"colour abcdef", "texture " + settings.backgroundFile,
+                                    "list " + InFolder("archivos/años.lma"), "font", "options"}));
+  EXPECT_EQ(restarted, settings);
 }
 
 struct UnsavableCase {
@@ -299,11 +271,11 @@ class UnsavableTest : public ConfigFileTest, public ::testing::WithParamInterfac
 
 // A path the record cannot hold whole is refused: the old file stays as it was.
 TEST_P(UnsavableTest, KeepsTheOldFileAndSaysSo) {
-  Write("config.pan", std::string("the old one"));
+  Write("config.pan", "the old one");
   settings.backgroundMode = BackgroundMode::Picture;
   settings.backgroundFile = GetParam().backgroundFile;
   config.SaveScreenConfig(GetParam().listPath);
-  EXPECT_EQ(Texts(), std::vector<std::string>{Ansi(kSaveFailed.c_str())});
+  EXPECT_EQ(PlainTexts(), Texts{kSaveFailed});
   EXPECT_EQ(Read("config.pan"), "the old one");
 }
 
@@ -319,27 +291,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConfigFileTest, AFileThatCannotBeWrittenIsReported) {
   QDir(folder.path()).mkpath("config.pan");
   config.SaveScreenConfig("ejemplo");
-  EXPECT_EQ(Texts(), std::vector<std::string>{Ansi(kSaveFailed.c_str())});
+  EXPECT_EQ(PlainTexts(), Texts{kSaveFailed});
 }
 
 // --- "Poner configuración por defecto" ---
 
 TEST_F(ConfigFileTest, DefaultCommandReadsConfigDef) {
-  Write("config.pan", Config(1, ""));
+  Write("config.pan", Record(Config(1, "")));
   ScreenConfig shipped = Config(1, "");
   shipped.listPath = "ejemplo";
   shipped.allowedFailures = 5;
-  Write("config.def", shipped);
+  Write("config.def", Record(shipped));
   EXPECT_TRUE(config.M_PonerconfiguracionpordefectoClick());
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(look.listPath, "ejemplo");
+  EXPECT_EQ(look.calls, CallsFor({"hide"}, "ejemplo"));
   EXPECT_EQ(settings.allowedFailures, 5);
 }
 
 struct DefaultFailureCase {
   const char* name;
   std::string configDef;  // "" = no file
-  std::vector<std::string> messages;
+  Texts messages;
 };
 
 class DefaultFailureTest : public ConfigFileTest,
@@ -349,40 +321,23 @@ TEST_P(DefaultFailureTest, SaysItWasNotFoundAfterTheReadersOwnMessage) {
   if (!GetParam().configDef.empty())
     Write("config.def", GetParam().configDef);
   EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
-  std::vector<std::string> expected;
-  for (const std::string& text : GetParam().messages)
-    expected.push_back(Ansi(text.c_str()));
-  EXPECT_EQ(Texts(), expected);
+  EXPECT_EQ(PlainTexts(), GetParam().messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DefaultFailureTest,
     ::testing::Values(DefaultFailureCase{"Missing", "", {kNoDefault}},
-                      DefaultFailureCase{"NotAConfiguration", "basura", {kWrongFile, kNoDefault}}),
+                      DefaultFailureCase{"NotAConfiguration", "basura", {kWrongFile, kNoDefault}},
+                      DefaultFailureCase{"MissingPicture",
+                                         Record(Config(2, "/no/existe.bmp")),
+                                         {kReadFailed, kNoDefault}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ConfigFileTest, DefaultCommandWithAMissingPictureGivesBothMessages) {
-  Write("config.def", Config(2, InFolder("fondos/borrado.bmp")));
-  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
-  EXPECT_EQ(Texts(),
-            (std::vector<std::string>{Ansi(kReadFailed.c_str()), Ansi(kNoDefault.c_str())}));
-}
 
 // --- The start-up: "config.pan", then "config.def", then "ejemplo" ---
 
 namespace {
 
-// The start-up's reader: the list the configuration names goes into the game.
-// The real start-up of the program reads "config.pan", then "config.def".
-class StartupTest : public WindowTest {
- protected:
-  void WriteConfig(const QString& name, const ScreenConfig& stored) {
-    const ScreenConfigRecord record = SerializeScreenConfig(stored);
-    QFile file(folder.path() + "/" + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(record.data()), kScreenConfigSize);
-  }
-};
+using StartupTest = WindowTest;
 
 std::vector<std::string> TenWords(const std::string& theme, int count = 10) {
   std::vector<std::string> lines = {"K. L. TAMU P. LURIMBA", theme};
@@ -393,42 +348,34 @@ std::vector<std::string> TenWords(const std::string& theme, int count = 10) {
   return lines;
 }
 
+ScreenConfig WithList(ScreenConfig config, const std::string& listPath) {
+  config.listPath = listPath;
+  return config;
+}
+
 }  // namespace
 
 TEST_F(StartupTest, ConfigPanWithADeletedPictureFallsBackToConfigDef) {
   WriteList("archivos/propia.lma", TenWords("Propia"));
   WriteList("archivos/otra.lma", TenWords("Otra"));
-  ScreenConfig user = Config(2, (folder.path() + "/fondos/borrado.bmp").toStdString());
-  user.listPath = "archivos/propia.lma";
-  WriteConfig("config.pan", user);
-  ScreenConfig shipped = Config(1, "");
-  shipped.listPath = "archivos/otra.lma";
-  WriteConfig("config.def", shipped);
+  const std::string deleted = (folder.path() + "/fondos/borrado.bmp").toStdString();
+  WriteFile(folder.path() + "/config.pan",
+            Record(WithList(Config(2, deleted), "archivos/propia.lma")));
+  WriteFile(folder.path() + "/config.def", Record(WithList(Config(1, ""), "archivos/otra.lma")));
   dialogs.messages.clear();
 
   StartUp();
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, Ansi(kReadFailed.c_str()));
+  EXPECT_EQ(dialogs.messages[0].text, kReadFailed);
   EXPECT_EQ(game().words().theme, "Otra");
   EXPECT_TRUE(game().state().wordInPlay);
 }
 
 TEST_F(StartupTest, ConfigPanNamingAShortListEndsTheProgram) {
   WriteList("archivos/corta.lma", TenWords("Corta", 9));
-  ScreenConfig user = Config(1, "");
-  user.listPath = "archivos/corta.lma";
-  WriteConfig("config.pan", user);
+  WriteFile(folder.path() + "/config.pan", Record(WithList(Config(1, ""), "archivos/corta.lma")));
   dialogs.messages.clear();
 
   StartUp();
   EXPECT_TRUE(main().ProgramEnding());
-}
-
-TEST_F(StartupTest, TheShippedConfigDefStartsWithTheExampleList) {
-  StartUp();
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(game().words().listPath, "ejemplo");
-  EXPECT_TRUE(game().words().loaded);
-  EXPECT_EQ(game().settings().allowedFailures, 5);
-  EXPECT_FALSE(game().settings().vowelsOnly);
 }

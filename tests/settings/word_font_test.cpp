@@ -17,11 +17,7 @@ TEST_P(WordFontTest, GoesToTheWidgetAndBackUnchanged) {
   const WordFont& font = GetParam().font;
   const QFont shown = ToQFont(font, QFont("Arial", 9));
   EXPECT_EQ(shown.pointSize(), font.pointSize);
-  const WordFont back = FromQFont(shown, FromColourRef(font.colour));
-  EXPECT_EQ(back.name, font.name);
-  EXPECT_EQ(back.style, font.style);
-  EXPECT_EQ(back.pointSize, font.pointSize);
-  EXPECT_EQ(back.colour, font.colour);
+  EXPECT_EQ(FromQFont(shown, FromColourRef(font.colour)), font);
 }
 
 INSTANTIATE_TEST_SUITE_P(
