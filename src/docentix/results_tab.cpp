@@ -447,8 +447,8 @@ void ResultsTab::FitColumns() {
 void ResultsTab::ShowCounts() {
   const int shown = filter_->rowCount();
   const int all = model_->rowCount();
-  counts_->setText(shown == all ? QString("%1 jugadores").arg(all)
-                                : QString("%1 de %2 jugadores").arg(shown).arg(all));
+  const QString players = all == 1 ? "1 jugador" : QString("%1 jugadores").arg(all);
+  counts_->setText(shown == all ? players : QString("%1 de %2").arg(shown).arg(players));
   exportButton_->setEnabled(shown > 0);
   printButton_->setEnabled(shown > 0);
 }

@@ -52,6 +52,21 @@ void ListEveryFileForStarDotStar(QFileDialog& dialog) {
   apply();
 }
 
+// The paths chosen in the open dialog; none when it was cancelled.
+QStringList ChooseToOpen(QWidget* owner, const OpenFileRequest& request,
+                         QFileDialog::FileMode mode) {
+  const QFileInfo start(QString::fromStdString(request.pattern));
+  QFileDialog dialog(owner, ToQt(request.title), start.path(), FilterList(request));
+  dialog.setFileMode(mode);
+  dialog.setOption(QFileDialog::ReadOnly);
+  // Qt's own dialog, whose list the filters above can reach, on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  ListEveryFileForStarDotStar(dialog);
+  if (dialog.exec() != QDialog::Accepted)
+    return {};
+  return dialog.selectedFiles();
+}
+
 }  // namespace
 
 void QtDialogs::Stop(const std::string& text, const std::string& caption) {
@@ -86,21 +101,6 @@ void QtDialogs::Beep() {
 std::vector<std::string> Dialogs::AskOpenFiles(const OpenFileRequest& request) {
   std::optional<std::string> file = AskOpenFile(request);
   return file ? std::vector<std::string>{*file} : std::vector<std::string>{};
-}
-
-// The paths chosen in the open dialog; none when it was cancelled.
-static QStringList ChooseToOpen(QWidget* owner, const OpenFileRequest& request,
-                                QFileDialog::FileMode mode) {
-  const QFileInfo start(QString::fromStdString(request.pattern));
-  QFileDialog dialog(owner, ToQt(request.title), start.path(), FilterList(request));
-  dialog.setFileMode(mode);
-  dialog.setOption(QFileDialog::ReadOnly);
-  // Qt's own dialog, whose list the filters above can reach, on every desktop.
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  ListEveryFileForStarDotStar(dialog);
-  if (dialog.exec() != QDialog::Accepted)
-    return {};
-  return dialog.selectedFiles();
 }
 
 std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request) {
