@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Saves the companion's results tab as PNG files into the folder given as the only
-// argument: a table of two results files, then the same table filtered by a theme.
+// argument: a table of two results files, the same table filtered by a theme, and
+// the open dialog.
 // Runs on any platform, the offscreen one included.
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "charset.h"
 #include "docentix/results_tab.h"
@@ -96,5 +99,18 @@ int main(int argc, char* argv[]) {
 
   tab->themeFilter()->setCurrentIndex(tab->themeFilter()->findText("Animales de la granja"));
   SaveSettledWidget(window, "docentix-results-2-one-theme");
+
+  // The open dialog, where several files are chosen at once; then cancelled.
+  auto* poll = new QTimer(&window);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog)
+      return;
+    poll->stop();
+    SaveSettledWidget(*dialog, "docentix-results-3-open-dialog");
+    dialog->reject();
+  });
+  poll->start(50);
+  tab->Open();
   return failures == 0 ? 0 : 1;
 }
