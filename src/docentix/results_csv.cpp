@@ -3,7 +3,80 @@
 
 #include "docentix/results_csv.h"
 
-bool ExportResultsCsv(const QStringList&, const QString&, QString& message) {
-  message = QStringLiteral("La exportación de resultados aún no está disponible.");
+#include <QFileInfo>
+
+#include "platform/save_file.h"
+#include "platform/text.h"
+#include "results_file.h"
+
+namespace {
+
+// A field with the separator, a quote or a line break goes between quotes, its quotes
+// doubled, so that a theme such as «Frutas; verduras» stays one cell.
+QString Field(const QString& text) {
+  if (!text.contains(';') && !text.contains('"') && !text.contains('\n') && !text.contains('\r'))
+    return text;
+  QString quoted = text;
+  quoted.replace('"', "\"\"");
+  return '"' + quoted + '"';
+}
+
+QString Line(const QStringList& fields) {
+  return fields.join(';') + "\r\n";
+}
+
+QString CellText(const ResultsRow& row, int column) {
+  switch (column) {
+    case kFileColumn:
+      return row.fileName;
+    case kNameColumn:
+      return ToQt(row.record.name);
+    case kThemeColumn:
+      return ToQt(row.record.theme);
+    case kDateColumn:
+      return CsvDate(row.record);
+  }
+  return QString::number(CountAt(row.record, column));
+}
+
+}  // namespace
+
+QByteArray ResultsCsv(const std::vector<ResultsRow>& rows) {
+  QStringList titles;
+  for (int column = 0; column < kResultsColumnCount; ++column)
+    titles << Field(ColumnTitle(column));
+  QString text = Line(titles);
+  for (const ResultsRow& row : rows) {
+    QStringList fields;
+    for (int column = 0; column < kResultsColumnCount; ++column)
+      fields << Field(CellText(row, column));
+    text += Line(fields);
+  }
+  return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+bool SaveResultsCsv(const std::vector<ResultsRow>& rows, const QString& csvPath, QString& message) {
+  // Results are only ever added to, by the game: an export never takes a results file's place.
+  std::string notResults;
+  if (OpenResultsFile(csvPath.toStdString(), notResults)) {
+    message = QString("«%1» es un archivo de Resultados y no se sustituye por la tabla.")
+                  .arg(QFileInfo(csvPath).fileName());
+    return false;
+  }
+  if (SaveWhole(csvPath, ResultsCsv(rows)))
+    return true;
+  message = QString("No se ha podido guardar el archivo «%1».").arg(QFileInfo(csvPath).fileName());
   return false;
+}
+
+bool ExportResultsCsv(const QStringList& resultsFiles, const QString& csvPath, QString& message) {
+  std::vector<ResultsRow> rows;
+  for (const QString& path : resultsFiles) {
+    QString failure;
+    if (!ReadResultsRows(path, rows, failure)) {
+      message = QFileInfo(path).fileName() + ":\n" + failure;
+      return false;
+    }
+  }
+  return SaveResultsCsv(rows, csvPath, message);
 }

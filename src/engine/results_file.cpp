@@ -224,6 +224,57 @@ std::string ResultsReader::FileName() const {
   return path_.substr(path_.find_last_of('/') + 1);
 }
 
+bool ResultsReader::ReadAll(std::vector<PlayerRecord>& records, std::size_t keep) {
+  for (PlayerRecord record; Next(record);) {
+    if (records.size() < keep)
+      records.push_back(std::move(record));
+  }
+  return !failed_;
+}
+
+std::optional<ResultsReader> OpenResultsFile(const std::string& path, std::string& failure) {
+  std::FILE* file = OpenForReading(path);
+  if (!file) {
+    failure = Ansi(kCannotReadText);
+    return std::nullopt;
+  }
+  ResultsReader reader(file, path);
+  RecordBytes header;
+  switch (ReadRecord(file, header)) {
+    case ReadStatus::Error:
+      failure = Ansi(kCannotReadText);
+      return std::nullopt;
+    case ReadStatus::End:  // shorter than a header
+      failure = Ansi(kNotResultsText);
+      return std::nullopt;
+    case ReadStatus::Whole:
+      break;
+  }
+  if (!IsResultsHeader(header)) {
+    failure = Ansi(kNotResultsText);
+    return std::nullopt;
+  }
+  return reader;
+}
+
+std::optional<std::vector<PlayerRecord>> ReadResultsFile(const std::string& path,
+                                                         std::string& failure) {
+  std::optional<ResultsReader> reader = OpenResultsFile(path, failure);
+  if (!reader)
+    return std::nullopt;
+  try {
+    std::vector<PlayerRecord> records;
+    if (!reader->ReadAll(records)) {
+      failure = Ansi(kCannotReadText);
+      return std::nullopt;
+    }
+    return records;
+  } catch (const std::bad_alloc&) {
+    failure = Ansi(kNoMemoryText);
+    return std::nullopt;
+  }
+}
+
 ResultsFiles::ResultsFiles(Prompter& prompter, const LocalDate& today)
     : prompter_(prompter), header_(EncodeResultsHeader(today)) {}
 
@@ -246,26 +297,11 @@ void ResultsFiles::Fail(const char* text) {
 
 std::optional<ResultsReader> ResultsFiles::CheckResultsHeader(const std::string& path) {
   BusyCursor busy(onBusy);
-  std::FILE* file = OpenForReading(path);
-  if (!file) {
-    Fail(kCannotReadText);
-    return std::nullopt;
-  }
-  ResultsReader reader(file, path);
-  RecordBytes header;
-  switch (ReadRecord(file, header)) {
-    case ReadStatus::Error:
-      Fail(kCannotReadText);
-      return std::nullopt;
-    case ReadStatus::End:  // shorter than a header
-      Fail(kNotResultsText);
-      return std::nullopt;
-    case ReadStatus::Whole:
-      break;
-  }
-  if (!IsResultsHeader(header)) {
-    Fail(kNotResultsText);
-    return std::nullopt;
+  std::string failure;
+  std::optional<ResultsReader> reader = OpenResultsFile(path, failure);
+  if (!reader) {
+    prompter_.Beep();
+    prompter_.Stop(failure, kCaption);
   }
   return reader;
 }
@@ -292,11 +328,7 @@ int ResultsFiles::LoadFilePlayers() {
     std::vector<PlayerRecord> players;
     players.reserve(kMaxFileRecords);
     // The whole file is read, as its records are counted; only the first fifty are kept.
-    for (PlayerRecord record; reader->Next(record);) {
-      if (players.size() < static_cast<std::size_t>(kMaxFileRecords))
-        players.push_back(std::move(record));
-    }
-    if (reader->Failed())
+    if (!reader->ReadAll(players, kMaxFileRecords))
       return 0;
     filePlayers = std::move(players);
   } catch (const std::bad_alloc&) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -52,6 +53,9 @@ class ResultsReader {
   const std::string& Path() const { return path_; }
   // The name and extension of the file, without its folder.
   std::string FileName() const;
+  // Reads every whole record left, in file order, and keeps the first `keep` of them
+  // in `records`; false on a read failure.
+  bool ReadAll(std::vector<PlayerRecord>& records, std::size_t keep = SIZE_MAX);
 
  private:
   struct Closer {
@@ -61,6 +65,16 @@ class ResultsReader {
   std::string path_;
   bool failed_ = false;
 };
+
+// Opens the results file at `path` just after its header, read-only. Nothing when it
+// cannot be opened or read or is not a results file: `failure` then holds the
+// message for it (Windows-1252).
+std::optional<ResultsReader> OpenResultsFile(const std::string& path, std::string& failure);
+// Every whole record of the results file at `path`, in file order, however many there
+// are; a trailing incomplete record is left out. Nothing, with its message in
+// `failure`, when the file cannot be read whole or is not a results file.
+std::optional<std::vector<PlayerRecord>> ReadResultsFile(const std::string& path,
+                                                         std::string& failure);
 
 // The results file in use and the players read from one, with the file commands of
 // the results window. Paths are UTF-8; every message goes through the prompter.

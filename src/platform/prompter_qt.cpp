@@ -52,6 +52,21 @@ void ListEveryFileForStarDotStar(QFileDialog& dialog) {
   apply();
 }
 
+// The paths chosen in the open dialog; none when it was cancelled.
+QStringList ChooseToOpen(QWidget* owner, const OpenFileRequest& request,
+                         QFileDialog::FileMode mode) {
+  const QFileInfo start(QString::fromStdString(request.pattern));
+  QFileDialog dialog(owner, ToQt(request.title), start.path(), FilterList(request));
+  dialog.setFileMode(mode);
+  dialog.setOption(QFileDialog::ReadOnly);
+  // Qt's own dialog, whose list the filters above can reach, on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  ListEveryFileForStarDotStar(dialog);
+  if (dialog.exec() != QDialog::Accepted)
+    return {};
+  return dialog.selectedFiles();
+}
+
 }  // namespace
 
 void QtDialogs::Stop(const std::string& text, const std::string& caption) {
@@ -83,17 +98,23 @@ void QtDialogs::Beep() {
   QApplication::beep();
 }
 
+std::vector<std::string> Dialogs::AskOpenFiles(const OpenFileRequest& request) {
+  std::optional<std::string> file = AskOpenFile(request);
+  return file ? std::vector<std::string>{*file} : std::vector<std::string>{};
+}
+
 std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request) {
-  const QFileInfo start(QString::fromStdString(request.pattern));
-  QFileDialog dialog(owner_, ToQt(request.title), start.path(), FilterList(request));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setOption(QFileDialog::ReadOnly);
-  // Qt's own dialog, whose list the filters above can reach, on every desktop.
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  ListEveryFileForStarDotStar(dialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  const QStringList files = ChooseToOpen(owner_, request, QFileDialog::ExistingFile);
+  if (files.isEmpty())
     return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  return files.first().toStdString();
+}
+
+std::vector<std::string> QtDialogs::AskOpenFiles(const OpenFileRequest& request) {
+  std::vector<std::string> paths;
+  for (const QString& file : ChooseToOpen(owner_, request, QFileDialog::ExistingFiles))
+    paths.push_back(file.toStdString());
+  return paths;
 }
 
 std::optional<std::string> QtDialogs::AskSaveFile(const SaveFileRequest& request) {

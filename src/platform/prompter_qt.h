@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "prompter.h"
 
@@ -22,6 +24,9 @@ class Dialogs : public Prompter {
   virtual bool QuestionDefaultNo(const std::string& text, const std::string& caption) = 0;
   // The print dialog for `printer`; true when the user confirmed it.
   virtual bool AskPrinter(QPrinter& printer) = 0;
+  // One or several existing files chosen at once; none when the user cancels. Unless
+  // overridden, the one file AskOpenFile gives.
+  virtual std::vector<std::string> AskOpenFiles(const OpenFileRequest& request);
 };
 
 class QtDialogs : public Dialogs {
@@ -39,6 +44,7 @@ class QtDialogs : public Dialogs {
   std::optional<QColor> AskColor(const QColor& initial) override;
   bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
   bool AskPrinter(QPrinter& printer) override;
+  std::vector<std::string> AskOpenFiles(const OpenFileRequest& request) override;
 
  private:
   QWidget* owner_ = nullptr;

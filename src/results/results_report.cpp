@@ -215,6 +215,14 @@ class OrientationKeeper {
 }  // namespace
 
 ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& dialogs) {
+  return PrintResultsReport(
+      printer, QString::fromStdString(reader.FileName()),
+      [&reader](PlayerRecord& record) { return reader.Next(record); }, dialogs,
+      [&reader] { return reader.Failed(); });
+}
+
+ReportEnd PrintResultsReport(QPrinter& printer, const QString& fileName, const NextRecord& next,
+                             Dialogs& dialogs, const std::function<bool()>& readFailed) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ReportEnd end = ReportEnd::Printed;
   {
@@ -225,11 +233,11 @@ ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& 
       QApplication::restoreOverrideCursor();
       return ReportEnd::Failed;
     }
-    Report report(printer, painter, QString::fromStdString(reader.FileName()));
+    Report report(printer, painter, fileName);
     InputWatch input;
     QElapsedTimer sinceEvents;
     report.PageHeader();
-    for (PlayerRecord record; end == ReportEnd::Printed && reader.Next(record);) {
+    for (PlayerRecord record; end == ReportEnd::Printed && next(record);) {
       if (!report.NewPageIfFull(true)) {
         end = ReportEnd::Failed;
         break;
@@ -259,7 +267,7 @@ ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& 
       if (!report.NewPageIfFull(false))
         end = ReportEnd::Failed;
     }
-    if (end == ReportEnd::Printed && reader.Failed())
+    if (end == ReportEnd::Printed && readFailed && readFailed())
       end = ReportEnd::Failed;  // the pages printed so far are kept, without a message
     if (end == ReportEnd::Printed)
       report.ClosingLine();

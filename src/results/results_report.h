@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "results_file.h"
 
@@ -21,3 +22,11 @@ inline constexpr const char* kReportJobTitle = "Resultados Lurimba";
 // back afterwards. A key press or a mouse click while it prints asks whether to
 // stop; on Yes the job ends with "------ Impresión detenida -------".
 ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& dialogs);
+
+// The records to print, one at a time, in order; false when there are no more.
+using NextRecord = std::function<bool(PlayerRecord& record)>;
+// The same report of the records `next` gives, headed with `fileName` (a name and
+// extension, or several joined). `readFailed`, when given, tells whether the end
+// of the records was a read failure: the job then ends without its closing line.
+ReportEnd PrintResultsReport(QPrinter& printer, const QString& fileName, const NextRecord& next,
+                             Dialogs& dialogs, const std::function<bool()>& readFailed = {});

@@ -260,6 +260,16 @@ TEST_F(ResultsFileTest, OnlyTheFirstFiftyPlayersAreKeptForViewing) {
   EXPECT_EQ(files.filePlayers.back().theme, "Tema");
 }
 
+TEST_F(ResultsFileTest, ReadingAWholeFileKeepsEveryWholeRecord) {
+  const std::string path = dir.Write("largo.rlm", FileBytes(53, 70));
+  std::string failure;
+  const auto records = ReadResultsFile(path, failure);
+  ASSERT_TRUE(records.has_value()) << failure;
+  ASSERT_EQ(records->size(), 53u);
+  EXPECT_EQ(records->back().name, "J53");
+  EXPECT_EQ(records->back().failedTotal, 253);
+}
+
 // Every way reading can fail: the message, and the players read before stay.
 struct ReadFailure {
   const char* name;
@@ -286,6 +296,17 @@ TEST_P(ReadFailureTest, ReportsAndKeepsThePlayersRead) {
   EXPECT_EQ(files.FilePlayerCount(), 3);
   EXPECT_EQ(files.resultsPath, goodPath);
   EXPECT_EQ(ReadAll(path), before);
+}
+
+// The companion program reads a whole file with the same rules and the same messages.
+TEST_P(ReadFailureTest, ReadingAWholeFileGivesTheSameMessage) {
+  const std::string path = GetParam().make(dir);
+  const std::string before = ReadAll(path);
+  std::string failure;
+  EXPECT_FALSE(ReadResultsFile(path, failure).has_value());
+  EXPECT_EQ(failure, GetParam().message);
+  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_TRUE(prompter.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The results tab: several files in one table, its filters, a file that is not a
+// results file, and the export of the table as shown.
+#include "docentix/results_tab.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "charset.h"
+#include "results_files.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+using namespace results_files;
+
+const std::string kNotResults =
+    Ansi("E R R O R\n\nEl fichero no es de Resultados\no no pertenece a esta serie.");
+
+class ResultsTabTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Class A played animals on two days; class B played fruit.
+    Write(dir.filePath("clase-a.rlm"), FileBytes({{"ANA", "Animales", 2001, 5, 3, 1},
+                                                  {"LUC\xD6"
+                                                   "A",
+                                                   "Animales", 2001, 5, 3, 2},
+                                                  {"ANTONIO", "Animales", 2001, 12, 3, 3}}));
+    Write(dir.filePath("clase-b.rlm"), FileBytes({{"JULIANA", "Frutas", 2001, 12, 3, 4}}));
+    Write(dir.filePath("lista.lma"), "LURIMBA\r\nanimales\r\n");
+    tab.resize(900, 500);
+    tab.show();
+  }
+
+  QStringList Names() const {
+    QStringList names;
+    for (const ResultsRow& row : tab.ShownRows())
+      names << QString::fromStdString(AnsiToUtf8(row.record.name));
+    return names;
+  }
+
+  QPushButton* Button(const QString& text) const {
+    for (QPushButton* button : tab.findChildren<QPushButton*>())
+      if (button->text() == text)
+        return button;
+    return nullptr;
+  }
+
+  // Chooses an entry of a filter list with the arrow keys, as a teacher would.
+  static void Choose(QComboBox* box, const QString& text) {
+    const int wanted = box->findText(text);
+    ASSERT_GE(wanted, 0) << text.toStdString();
+    box->setFocus();
+    while (box->currentIndex() != wanted)
+      QTest::keyClick(box, box->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+  }
+
+  QTemporaryDir dir;
+  ScriptedDialogs dialogs;
+  ResultsTab tab{dir.path(), dialogs};
+};
+
+TEST_F(ResultsTabTest, TwoFilesGiveOneTable) {
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm"), dir.filePath("clase-b.rlm")}));
+  EXPECT_EQ(Names(), QStringList({"ANA", "LUCÍA", "ANTONIO", "JULIANA"}));
+  // A file opened again is read again, not listed twice.
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm")}));
+  EXPECT_EQ(Names(), QStringList({"ANA", "LUCÍA", "ANTONIO", "JULIANA"}));
+  EXPECT_EQ(tab.ShownRows().back().fileName, "clase-b.rlm");
+}
+
+struct FilterCase {
+  const char* name;
+  QString typed;  // in the name filter
+  QString theme;  // entry chosen in the theme list
+  QString date;   // entry chosen in the date list
+  QStringList shown;
+};
+
+class ResultsFilterTest : public ResultsTabTest,
+                          public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(ResultsFilterTest, ShowsTheMatchingRows) {
+  const FilterCase& c = GetParam();
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm"), dir.filePath("clase-b.rlm")}));
+  tab.nameFilter()->setFocus();
+  QTest::keyClicks(tab.nameFilter(), c.typed);
+  Choose(tab.themeFilter(), c.theme);
+  Choose(tab.dateFilter(), c.date);
+  EXPECT_EQ(Names(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, ResultsFilterTest,
+    ::testing::Values(FilterCase{"Nothing",
+                                 "",
+                                 "Todos los temas",
+                                 "Todas las fechas",
+                                 {"ANA", "LUCÍA", "ANTONIO", "JULIANA"}},
+                      FilterCase{"PartOfANameInAnyCase",
+                                 "an",
+                                 "Todos los temas",
+                                 "Todas las fechas",
+                                 {"ANA", "ANTONIO", "JULIANA"}},
+                      FilterCase{"Theme", "", "Frutas", "Todas las fechas", {"JULIANA"}},
+                      FilterCase{
+                          "Date", "", "Todos los temas", "12/03/2001", {"ANTONIO", "JULIANA"}},
+                      FilterCase{"AllThree", "an", "Animales", "05/03/2001", {"ANA"}},
+                      FilterCase{"NoneLeft", "zz", "Todos los temas", "Todas las fechas", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsTabTest, NotAResultsFileLeavesTheTableAsItWas) {
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm")}));
+  const QByteArray list = Read(dir.filePath("lista.lma"));
+  // Alone from the open dialog, or with a good file: nothing of either is added.
+  dialogs.filesToOpen = {dir.filePath("lista.lma").toStdString()};
+  QTest::mouseClick(Button("Abrir..."), Qt::LeftButton);
+  EXPECT_FALSE(tab.OpenFiles({dir.filePath("clase-b.rlm"), dir.filePath("lista.lma")}));
+
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const ShownMessage& message : dialogs.messages) {
+    EXPECT_EQ(message.kind, "stop");
+    EXPECT_EQ(message.text, kNotResults);
+    EXPECT_EQ(message.caption, "Docentix: lista.lma");
+  }
+  EXPECT_EQ(dialogs.beeps, 2);
+  EXPECT_EQ(Names(), QStringList({"ANA", "LUCÍA", "ANTONIO"}));
+  EXPECT_EQ(Read(dir.filePath("lista.lma")), list);
+}
+
+TEST_F(ResultsTabTest, ExportWritesTheRowsShownAndLeavesTheResultsFiles) {
+  const QByteArray a = Read(dir.filePath("clase-a.rlm"));
+  const QByteArray b = Read(dir.filePath("clase-b.rlm"));
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm"), dir.filePath("clase-b.rlm")}));
+  Choose(tab.themeFilter(), "Animales");
+  tab.table()->sortByColumn(kNameColumn, Qt::DescendingOrder);
+
+  dialogs.filesToSave = {dir.filePath("animales").toStdString()};
+  QTest::mouseClick(Button("Exportar CSV..."), Qt::LeftButton);
+  EXPECT_TRUE(dialogs.messages.empty());
+  const QStringList lines = QString::fromUtf8(Read(dir.filePath("animales.csv"))).split("\r\n");
+  ASSERT_EQ(lines.size(), 5);  // the header, three rows and the end of the last line
+  EXPECT_TRUE(lines[1].startsWith("clase-a.rlm;LUCÍA;"));
+  EXPECT_TRUE(lines[2].startsWith("clase-a.rlm;ANTONIO;"));
+  EXPECT_TRUE(lines[3].startsWith("clase-a.rlm;ANA;"));
+  EXPECT_EQ(Read(dir.filePath("clase-a.rlm")), a);
+  EXPECT_EQ(Read(dir.filePath("clase-b.rlm")), b);
+}
+
+}  // namespace
