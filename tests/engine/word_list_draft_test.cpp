@@ -143,42 +143,6 @@ TEST(EncodeWordListTest, WritesTheGameFormatAndLoadsBack) {
   }
 }
 
-struct CheckFileCase {
-  std::string name;
-  std::string bytes;
-  std::string caption;
-  std::string says;  // UTF-8
-};
-
-class CheckWordFileTest : public ::testing::TestWithParam<CheckFileCase> {};
-
-TEST_P(CheckWordFileTest, GivesTheGameMessage) {
-  TempDir dir;
-  WordList list;
-  const std::string path = dir.Write("lista.lma", GetParam().bytes);
-  const auto message = CheckWordFile(path, list);
-  ASSERT_TRUE(message);
-  EXPECT_EQ(message->caption, GetParam().caption);
-  EXPECT_NE(AnsiToUtf8(message->text).find(GetParam().says), std::string::npos);
-}
-
-std::vector<std::pair<std::string, std::string>> Words(int count, const std::string& first) {
-  std::vector<std::pair<std::string, std::string>> pairs{{first, ""}};
-  for (int k = 1; k < count; ++k)
-    pairs.push_back({"palabra" + std::string(k, 'a'), ""});
-  return pairs;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, CheckWordFileTest,
-    ::testing::Values(CheckFileCase{"NotAList", "Hola\r\n", "Error del tipo de archivo",
-                                    "El fichero no tiene palabras correctas."},
-                      CheckFileCase{"NineWords", ListBytes("T", Words(9, "sol")), "Lurimba",
-                                    "menos de 10 palabras"},
-                      CheckFileCase{"OneLetterWord", ListBytes("T", Words(12, "/a")), "Lurimba",
-                                    "lista.lma es extraño o tiene palabras incorrectas"}),
-    [](const auto& info) { return info.param.name; });
-
 struct PreviewCase {
   std::string name;
   std::string word;
