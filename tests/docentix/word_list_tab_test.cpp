@@ -246,8 +246,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseTest,
                                                      false}),
                          [](const auto& info) { return info.param.name; });
 
-// A vocabulary of the KDE programs: each entry's translation in the first language gives the word (its text)
-// and the hint (its comment); the lessons only name entries again.
+// A vocabulary of the KDE programs: each entry's translation in the first language gives the word
+// (its text) and the hint (its comment); the lessons only name entries again.
 TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
   const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
