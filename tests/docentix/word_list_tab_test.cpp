@@ -292,6 +292,20 @@ TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
   EXPECT_FALSE(ImportKvtml("<html></html>").error.isEmpty());
 }
 
+// What is exported as UTF-8 text is imported back the same, quotes and separators included.
+TEST(TextExportTest, ImportsBackTheSameWords) {
+  const WordListDraft draft{
+      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", ""}, {"\"sí\"", "dice, \"sí\""}}};
+  const QByteArray text = ExportText(draft);
+  EXPECT_EQ(text, "ca/ña;\"Dulce; de azúcar\"\nñu;\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
+  const ImportedList back = ImportText(text);
+  ASSERT_EQ(back.draft.entries.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(back.draft.entries[i].word, draft.entries[i].word);
+    EXPECT_EQ(back.draft.entries[i].hint, draft.entries[i].hint);
+  }
+}
+
 struct SpellingCase {
   std::string name;
   QString text;
