@@ -68,8 +68,7 @@ fuzz: deps
 screenshot: build
 	cmake --build $(BUILD) --target lurimba-screenshot lurimba-intro-screenshot \
 		lurimba-results-screenshot lurimba-background-screenshot lurimba-help-screenshot \
-		lurimba-docentix-results-screenshot \
-		-j$$(nproc)
+		lurimba-docentix-results-screenshot lurimba-docentix-lists-screenshot -j$$(nproc)
 	rm -rf $(BUILD)/screenshots
 	mkdir -p $(BUILD)/screenshots
 	for size in 800x600 1024x768 1280x1024 1920x1080; do \
@@ -83,6 +82,7 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-results-screenshot $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-help-screenshot $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-docentix-results-screenshot $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-docentix-lists-screenshot $(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 # Start-up time, memory and idle CPU against a bare Qt window; prints a table, never fails on a figure.

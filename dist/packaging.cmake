@@ -49,6 +49,7 @@ install(FILES ${LURIMBA_DIST}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # giflib); the rest is what the program loads at run time and no library names:
 #  - fonts-liberation: Arial and Times New Roman, through fontconfig's metric aliases;
 #  - qt6-translations-l10n: Qt's own Spanish texts (buttons, file, colour and print dialogs);
+#  - hunspell-es: the Spanish dictionary docentix checks a word list's spelling against;
 #  - pulseaudio or pipewire-pulse: QSoundEffect plays through the PulseAudio client library,
 #    which libqt6multimedia6 brings; without a server the game is silent, never broken.
 # The picture formats the game reads (BMP, PNG, GIF) are built into Qt and giflib; Qt's own
@@ -73,7 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LURIMBA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, hunspell-es")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -53,6 +53,9 @@ const char* const kAuthorText =
     "desarrollo de Lurimba.\n\nSoftware libre: Licencia Pública General de GNU, versión 3 o "
     "posterior.\n";
 const char* const kNoInfoPageText = "Falta el archivo 'htm' de información.";
+const char* const kNoDocentixText =
+    "\nNo se ha podido abrir el programa Docentix.\n\nDebe estar en la misma carpeta que "
+    "Lurimba.\n";
 
 QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -215,8 +218,11 @@ void TForm_juego::ConnectMenus() {
   connect(ui.M_Ayuda, &QAction::triggered, this, [this] { help_.OpenHelpFile("lurimba.chm"); });
   connect(ui.Mp_Ayuda, &QAction::triggered, this,
           [this] { help_.OpenHelpFile("lurimba.hlp", kBackgroundHelpContext); });
-  connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this,
-          [this] { QProcess::startDetached(folder_.File("docentix.exe"), {}); });
+  // The teacher's companion is installed beside the game's own program.
+  connect(ui.M_ProgramaDOCENTIX, &QAction::triggered, this, [this] {
+    if (!QProcess::startDetached(QCoreApplication::applicationDirPath() + "/docentix", {}))
+      dialogs_.Stop(Ansi(kNoDocentixText), kCaption);
+  });
   connect(ui.Button_jugadoranterior, &QPushButton::clicked, this,
           [this] { game_.PreviousPlayer(); });
   connect(ui.Button_jugadorsiguiente, &QPushButton::clicked, this, [this] { game_.NextPlayer(); });

@@ -7,22 +7,10 @@
 #include "charset.h"
 #include "game.h"
 #include "text_reader.h"
+#include "word_file_messages.h"
 
 namespace {
 
-const char* const kCannotOpenText =
-    "\n¡¡ ERROR !!\n\nEl fichero de palabras no se ha encontrado.\n";
-const char* const kWrongTypeText = "\n¡¡ ERROR !!\n\nEl fichero no tiene palabras correctas.\n";
-const char* const kWrongTypeCaption = "Error del tipo de archivo";
-const char* const kFirstLineErrorText =
-    "\n¡¡ ERROR !!\n\nError en la lectura del archivo de palabras.\n";
-const char* const kReadErrorText = "\n¡¡ ERROR !!\n\nProblema al leer en fichero.\n";
-const char* const kReadErrorCaption = "Error en fichero";
-const char* const kBadWordsText =
-    "\nError al leer archivo.\n\nEl archivo %s es extraño o tiene palabras incorrectas.\nNo "
-    "es adecuado para jugar a Lurimba.\n";
-const char* const kFewWordsText =
-    "\n\nEl archivo leído tiene menos de 10 palabras, por lo que no es válido para jugar.\n\n";
 const char* const kNoMarksLoadedText =
     "\n\nEl archivo en memoria tiene palabras \"SIN marcas\".\n\nPor tanto, el programa va a "
     "cambiar de opción de juego.\n";
@@ -44,12 +32,6 @@ bool FileOpens(const std::string& path) {
   return true;
 }
 
-// The message names the file as far as Windows-1252 can write its name.
-std::string BadWordsText(const std::string& path) {
-  std::string text = Ansi(kBadWordsText);
-  return text.replace(text.find("%s"), 2, Utf8ToAnsi(path));
-}
-
 }  // namespace
 
 std::string Game::InGameFolder(const std::string& path) const {
@@ -66,23 +48,11 @@ bool Game::LoadWordFileReporting(const std::string& path) {
     view_.AddTheme(words_.theme);
     currentTheme_ = words_.theme;
   }
-  switch (result) {
-    case LoadResult::Ok:
-      return true;
-    case LoadResult::CannotOpen:
-      prompter_.Stop(Ansi(kCannotOpenText), kCaption);
-      break;
-    case LoadResult::WrongType:
-      prompter_.Stop(Ansi(kWrongTypeText), kWrongTypeCaption);
-      break;
-    case LoadResult::FirstLineError:
-      prompter_.Stop(Ansi(kFirstLineErrorText), kCaption);
-      break;
-    case LoadResult::ReadError:
-      prompter_.Stop(Ansi(kReadErrorText), kReadErrorCaption);
-      break;
+  if (const auto failure = LoadFailureMessage(result)) {
+    prompter_.Stop(failure->text, failure->caption);
+    return false;
   }
-  return false;
+  return true;
 }
 
 bool Game::ChooseWordFile(const std::string& pattern) {
@@ -99,7 +69,8 @@ bool Game::ChooseWordFile(const std::string& pattern) {
     words_.CountWords(WordField::Raw);
     words_.StripMarks();
     if (!words_.CheckWordLengths()) {
-      prompter_.Stop(BadWordsText(*path), kCaption);
+      const WordFileMessage badWords = BadWordsMessage(*path);
+      prompter_.Stop(badWords.text, badWords.caption);
       words_.loaded = false;
       continue;
     }
@@ -118,7 +89,7 @@ void Game::ReadWordFileCommand() {
     state_.helpContext = kWordListHelpContext;
     if (ChooseWordFile(folder + "/archivos/*.lma")) {
       if (words_.wordCount < kMinListWords) {
-        prompter_.Stop(Ansi(kFewWordsText), kCaption);
+        prompter_.Stop(FewWordsMessage().text, kCaption);
         words_.loaded = false;
       } else {
         words_.CountWords(WordField::Stripped);
@@ -149,7 +120,7 @@ bool Game::AcceptStartupCount() {
       return true;
     }
   }
-  prompter_.Stop(Ansi(kFewWordsText), kCaption);
+  prompter_.Stop(FewWordsMessage().text, kCaption);
   words_.loaded = false;
   return false;
 }

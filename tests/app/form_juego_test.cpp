@@ -449,6 +449,17 @@ TEST_F(WindowTest, AuthorAndInformationPage) {
             dialogs.messages[0].text + Ansi("Falta el archivo 'htm' de información."));
 }
 
+// The companion program is looked for beside the game's program; the tests' folder has none.
+TEST_F(WindowTest, ProgramaDocentixSaysWhenTheCompanionIsMissing) {
+  StartUp();
+  ASSERT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/docentix"));
+  main().ui()->M_ProgramaDOCENTIX->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "stop");
+  EXPECT_EQ(dialogs.messages[0].text, Ansi("\nNo se ha podido abrir el programa Docentix.\n\nDebe "
+                                           "estar en la misma carpeta que Lurimba.\n"));
+}
+
 TEST_F(WindowTest, PresentacionUnrollsTheIntroductionOverTheGame) {
   StartUp();
   main().ui()->M_Presentacion->trigger();

@@ -4,7 +4,7 @@
 
 # Builds the Debian package from a built tree and checks its name, what it holds, that every
 # file lies under /usr, that it runs no maintainer script, and that its dependencies name
-# Qt 6, giflib, the fonts and Qt's translations.
+# Qt 6, giflib, hunspell and its Spanish dictionary, the fonts and Qt's translations.
 #
 # Usage: check_deb.sh BUILD_DIR VERSION
 set -euo pipefail
@@ -33,7 +33,7 @@ fi
 
 # What it holds.
 dpkg-deb -c "$deb" | awk '{ print $6 }' > "$out/contents"
-for path in ./usr/bin/lurimba ./usr/share/lurimba/.lurimba ./usr/share/lurimba/ejemplo \
+for path in ./usr/bin/lurimba ./usr/bin/docentix ./usr/share/lurimba/.lurimba ./usr/share/lurimba/ejemplo \
   ./usr/share/lurimba/lurim_w.htm ./usr/share/lurimba/archivos/animales.lma \
   ./usr/share/lurimba/puzles/puzle1.bmp ./usr/share/applications/org.lurimba.Lurimba.desktop \
   ./usr/share/metainfo/org.lurimba.Lurimba.metainfo.xml \
@@ -48,11 +48,13 @@ outside=$(grep -v -e '^\./$' -e '^\./usr/' "$out/contents" || true)
 dpkg-deb -c "$deb" | awk '$2 != "root/root" { print $6 }' > "$out/not-root"
 [ ! -s "$out/not-root" ] || fail "files not owned by root: $(head -3 "$out/not-root")"
 
-# The program is stripped: a package with the debugging information is several times larger.
+# The programs are stripped: a package with the debugging information is several times larger.
 dpkg-deb -x "$deb" "$out/tree"
-if readelf -S "$out/tree/usr/bin/lurimba" | grep -q -e '\.debug_info' -e '\.symtab'; then
-  fail "/usr/bin/lurimba is not stripped"
-fi
+for program in lurimba docentix; do
+  if readelf -S "$out/tree/usr/bin/$program" | grep -q -e '\.debug_info' -e '\.symtab'; then
+    fail "/usr/bin/$program is not stripped"
+  fi
+done
 
 # Its control file.
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -61,7 +63,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = amd64 ] || fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
-  libgif7 fonts-liberation qt6-translations-l10n; do
+  libgif7 libhunspell-1.7-0 fonts-liberation qt6-translations-l10n hunspell-es; do
   grep -qE "(^|, )${package}( |,|$)" <<< "$depends" || fail "Depends does not name $package: $depends"
 done
 dpkg-deb -e "$deb" "$out/control"

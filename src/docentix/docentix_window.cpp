@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "docentix/docentix_window.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTabWidget>
+
+#include "docentix/results_tab.h"
+#include "docentix/word_list_tab.h"
+
+DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs,
+                               const SpellChecker& spelling)
+    : tabs_(new QTabWidget(this)),
+      lists_(new WordListTab(folder.File("archivos"), dialogs, spelling, tabs_)),
+      results_(new ResultsTab(folder.File("resultad"), tabs_)) {
+  tabs_->addTab(lists_, QStringLiteral("Listas de palabras"));
+  tabs_->addTab(results_, QStringLiteral("Resultados"));
+  setCentralWidget(tabs_);
+  resize(1040, 720);
+  connect(lists_, &WordListTab::StateChanged, this, &DocentixWindow::ShowTitle);
+  ShowTitle();
+}
+
+void DocentixWindow::ShowTitle() {
+  const QString list = lists_->Path().isEmpty() ? QStringLiteral("lista nueva")
+                                                : QFileInfo(lists_->Path()).fileName();
+  setWindowTitle(QStringLiteral("Docentix, el programa del docente de Lurimba: %1[*]").arg(list));
+  setWindowModified(lists_->IsModified());
+}
+
+void DocentixWindow::closeEvent(QCloseEvent* event) {
+  if (lists_->MayDiscardChanges())
+    event->accept();
+  else
+    event->ignore();
+}

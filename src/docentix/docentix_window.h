@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Docentix's window: the word lists and the results files of the game folder, a tab each.
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/game_folder.h"
+
+class Dialogs;
+class QTabWidget;
+class ResultsTab;
+class SpellChecker;
+class WordListTab;
+
+class DocentixWindow : public QMainWindow {
+ public:
+  DocentixWindow(const GameFolder& folder, Dialogs& dialogs, const SpellChecker& spelling);
+
+  WordListTab& Lists() { return *lists_; }
+  QTabWidget& Tabs() { return *tabs_; }
+
+ protected:
+  // Unsaved changes to the list are asked about first.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowTitle();
+
+  QTabWidget* tabs_;
+  WordListTab* lists_;
+  ResultsTab* results_;
+};

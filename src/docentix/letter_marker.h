@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The letters of the selected word as buttons: a click marks the letter for
+// "Ocultar letras marcadas", or takes its mark away.
+#pragma once
+
+#include <QList>
+#include <QToolButton>
+#include <QWidget>
+
+class QHBoxLayout;
+
+class LetterMarker : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LetterMarker(QWidget* parent = nullptr);
+
+  // The word as written, marks included (empty: no word selected).
+  void ShowWord(const QString& rawWord);
+  QList<QToolButton*> Buttons() const { return buttons_; }
+
+ Q_SIGNALS:
+  // The letter at `index` (marks not counted) was clicked.
+  void LetterClicked(int index);
+
+ private:
+  QHBoxLayout* row_;
+  QList<QToolButton*> buttons_;
+};

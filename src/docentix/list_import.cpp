@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "docentix/list_import.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Cuts a line at `separator`, outside quotes; a quoted field loses its quotes and
+// its doubled quotes become one.
+QStringList SplitFields(const QString& line, QChar separator) {
+  QStringList fields{QString()};
+  bool quoted = false;
+  for (int i = 0; i < line.size(); ++i) {
+    const QChar c = line.at(i);
+    if (c == '"' && quoted && i + 1 < line.size() && line.at(i + 1) == '"') {
+      fields.last() += '"';
+      ++i;
+    } else if (c == '"' && (quoted || fields.last().trimmed().isEmpty())) {
+      quoted = !quoted;
+      if (quoted)
+        fields.last().clear();
+    } else if (c == separator && !quoted) {
+      fields.append(QString());
+    } else {
+      fields.last() += c;
+    }
+  }
+  return fields;
+}
+
+QChar SeparatorOf(const QString& line) {
+  for (QChar separator : {QChar('\t'), QChar(';'), QChar(',')}) {
+    if (line.contains(separator))
+      return separator;
+  }
+  return QChar('\t');
+}
+
+QString Quote(const QString& field) {
+  if (!field.contains(';') && !field.contains('"'))
+    return field;
+  return '"' + QString(field).replace("\"", "\"\"") + '"';
+}
+
+}  // namespace
+
+ImportedList ImportText(const QByteArray& utf8) {
+  ImportedList imported;
+  QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = decode(utf8);
+  if (decode.hasError()) {
+    imported.error = QStringLiteral("El archivo no está escrito en UTF-8.");
+    return imported;
+  }
+  const QStringList lines = text.split('\n');
+  for (int i = 0; i < lines.size(); ++i) {
+    QString line = lines.at(i);
+    if (line.endsWith('\r'))
+      line.chop(1);
+    if (i == 0 && line.startsWith(QChar(0xFEFF)))
+      line.remove(0, 1);
+    if (line.trimmed().isEmpty())
+      continue;
+    const QStringList fields = SplitFields(line, SeparatorOf(line));
+    const QString hint = fields.mid(1).join(SeparatorOf(line));
+    imported.draft.entries.push_back(
+        {fields.first().trimmed().toStdString(), hint.trimmed().toStdString()});
+    imported.sourceLines.append(i + 1);
+  }
+  if (imported.draft.entries.empty())
+    imported.error = QStringLiteral("El archivo no tiene ninguna palabra.");
+  return imported;
+}
+
+ImportedList ImportKvtml(const QByteArray& xml) {
+  ImportedList imported;
+  QXmlStreamReader reader(xml);
+  if (!reader.readNextStartElement() || reader.name() != u"kvtml") {
+    imported.error = QStringLiteral("El archivo no es un vocabulario kvtml.");
+    return imported;
+  }
+  int entryNumber = 0;
+  // The word and hint of the entry being read: its translation in the first language
+  // (identifier 0), as the KDE programs number them.
+  QString word, hint;
+  int translationDepth = 0;
+  bool inEntry = false, translationDone = false;
+  while (!reader.atEnd()) {
+    const auto token = reader.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      const auto name = reader.name();
+      if (name == u"entry") {
+        inEntry = true;
+        translationDone = false;
+        word.clear();
+        hint.clear();
+        ++entryNumber;
+      } else if (inEntry && name == u"translation" && !translationDone &&
+                 reader.attributes().value("id") == u"0") {
+        translationDepth = 1;
+      } else if (translationDepth == 1 && name == u"text") {
+        word = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+      } else if (translationDepth == 1 && name == u"comment") {
+        hint = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+      } else if (translationDepth > 0) {
+        reader.skipCurrentElement();
+      }
+    } else if (token == QXmlStreamReader::EndElement) {
+      const auto name = reader.name();
+      if (name == u"translation" && translationDepth > 0) {
+        translationDepth = 0;
+        translationDone = true;
+      } else if (name == u"entry" && inEntry) {
+        inEntry = false;
+        if (!word.isEmpty()) {
+          imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
+          imported.sourceLines.append(entryNumber);
+        }
+      }
+    }
+  }
+  if (reader.hasError()) {
+    imported.draft.entries.clear();
+    imported.sourceLines.clear();
+    imported.error = QStringLiteral("El archivo kvtml está dañado (línea %1): %2")
+                         .arg(reader.lineNumber())
+                         .arg(reader.errorString());
+  } else if (imported.draft.entries.empty()) {
+    imported.error = QStringLiteral("El archivo no tiene ninguna palabra.");
+  }
+  return imported;
+}
+
+ImportedList ImportListFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ImportedList failed;
+    failed.error = QStringLiteral("No se ha podido leer el archivo.");
+    return failed;
+  }
+  const QByteArray bytes = file.readAll();
+  return path.endsWith(".kvtml", Qt::CaseInsensitive) ? ImportKvtml(bytes) : ImportText(bytes);
+}
+
+QByteArray ExportText(const WordListDraft& draft) {
+  QByteArray out;
+  for (const DraftEntry& entry : draft.entries) {
+    if (entry.word.empty() && entry.hint.empty())
+      continue;
+    const QString line =
+        Quote(QString::fromStdString(entry.word)) + ';' + Quote(QString::fromStdString(entry.hint));
+    out += line.toUtf8() + '\n';
+  }
+  return out;
+}

@@ -1,0 +1,415 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "docentix/word_list_tab.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "charset.h"
+#include "docentix/letter_marker.h"
+#include "docentix/list_import.h"
+#include "docentix/mode_previews.h"
+#include "docentix/spelling_delegate.h"
+#include "platform/prompter_qt.h"
+#include "platform/save_file.h"
+#include "platform/text.h"
+#include "word_file_messages.h"
+
+namespace {
+
+const char* const kDocentixCaption = "Docentix";
+const char* const kListFilters[] = {"Archivo de palabras (*.lma)", "Todos (*.*)"};
+constexpr int kWordColumn = 0;
+constexpr int kHintColumn = 1;
+constexpr int kShownProblems = 6;  // in the message that refuses a save
+const QColor kErrorBackground(255, 222, 222);
+const QColor kWarningBackground(255, 243, 205);
+
+std::string Utf8(const QString& text) {
+  return text.toStdString();
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QMessageBox::StandardButton AskToSaveChanges(QWidget* owner) {
+  QMessageBox box(QMessageBox::Question, kDocentixCaption,
+                  QStringLiteral("La lista de palabras tiene cambios sin guardar.\n\n"
+                                 "¿Desea guardarlos?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
+                         QWidget* parent)
+    : QWidget(parent),
+      listsFolder_(listsFolder),
+      dialogs_(dialogs),
+      spelling_(spelling),
+      askChanges_([this] { return AskToSaveChanges(this); }),
+      theme_(new QLineEdit(this)),
+      table_(new QTableWidget(0, 2, this)),
+      selectedWord_(new QLabel(this)),
+      marker_(new LetterMarker(this)),
+      previews_(new ModePreviews(this)),
+      problemList_(new QListWidget(this)),
+      summary_(new QLabel(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(MakeButtons());
+
+  auto* themeRow = new QHBoxLayout;
+  auto* themeLabel = new QLabel(QStringLiteral("&Tema:"), this);
+  themeLabel->setBuddy(theme_);
+  theme_->setPlaceholderText(QStringLiteral("El tema de la lista, por ejemplo «Animales»"));
+  themeRow->addWidget(themeLabel);
+  themeRow->addWidget(theme_);
+  layout->addLayout(themeRow);
+
+  table_->setHorizontalHeaderLabels({QStringLiteral("Palabra"), QStringLiteral("Pista")});
+  table_->horizontalHeader()->setSectionResizeMode(kWordColumn, QHeaderView::Interactive);
+  table_->horizontalHeader()->setSectionResizeMode(kHintColumn, QHeaderView::Stretch);
+  table_->setColumnWidth(kWordColumn, 170);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setItemDelegate(new SpellingDelegate(spelling_, table_));
+  table_->setAlternatingRowColors(true);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->addWidget(table_);
+  splitter->addWidget(MakeWordPanel());
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  layout->addWidget(splitter, 1);
+
+  summary_->setWordWrap(true);
+  layout->addWidget(summary_);
+  problemList_->setMaximumHeight(96);
+  problemList_->setWordWrap(true);
+  layout->addWidget(problemList_);
+
+  connect(theme_, &QLineEdit::textEdited, this, &WordListTab::Edited);
+  connect(table_, &QTableWidget::itemChanged, this, [this] {
+    if (!filling_)
+      Edited();
+  });
+  connect(table_, &QTableWidget::currentCellChanged, this, &WordListTab::ShowSelectedWord);
+  connect(marker_, &LetterMarker::LetterClicked, this, &WordListTab::MarkLetter);
+  connect(problemList_, &QListWidget::currentRowChanged, this, &WordListTab::GoToProblem);
+  SetDraft({}, QString());
+}
+
+QWidget* WordListTab::MakeButtons() {
+  auto* buttons = new QWidget(this);
+  auto* row = new QHBoxLayout(buttons);
+  row->setContentsMargins(0, 0, 0, 0);
+  const auto add = [&](const QString& text, const QString& tip,
+                       const std::function<void()>& command) {
+    auto* button = new QPushButton(text, buttons);
+    button->setToolTip(tip);
+    connect(button, &QPushButton::clicked, this, command);
+    row->addWidget(button);
+  };
+  add(QStringLiteral("&Nueva"), QStringLiteral("Empezar una lista vacía"), [this] { NewList(); });
+  add(QStringLiteral("&Abrir..."), QStringLiteral("Abrir una lista de palabras (.lma)"),
+      [this] { OpenList(); });
+  add(QStringLiteral("&Guardar"), QStringLiteral("Guardar la lista para el juego"),
+      [this] { Save(); });
+  add(QStringLiteral("Guardar &como..."), QStringLiteral("Guardar la lista con otro nombre"),
+      [this] { SaveAs(); });
+  row->addSpacing(16);
+  add(QStringLiteral("&Importar..."),
+      QStringLiteral("Traer palabras y pistas de un archivo de texto, CSV o kvtml"),
+      [this] { ImportList(); });
+  add(QStringLiteral("&Exportar..."),
+      QStringLiteral("Escribir las palabras y pistas en un archivo de texto (UTF-8)"),
+      [this] { ExportList(); });
+  row->addStretch();
+  return buttons;
+}
+
+QWidget* WordListTab::MakeWordPanel() {
+  auto* panel = new QGroupBox(QStringLiteral("Palabra seleccionada"), this);
+  auto* column = new QVBoxLayout(panel);
+  selectedWord_->setStyleSheet("font-size: 14pt; font-weight: bold;");
+  column->addWidget(selectedWord_);
+  auto* markHelp = new QLabel(
+      QStringLiteral("Pulse las letras que el juego debe ocultar en «Ocultar letras marcadas»:"),
+      panel);
+  markHelp->setWordWrap(true);
+  column->addWidget(markHelp);
+  column->addWidget(marker_);
+  column->addSpacing(8);
+  column->addWidget(
+      new QLabel(QStringLiteral("Así la verá el niño en cada opción de juego:"), panel));
+  column->addWidget(previews_);
+  column->addStretch();
+  return panel;
+}
+
+void WordListTab::SetDraft(const WordListDraft& draft, const QString& path) {
+  filling_ = true;
+  theme_->setText(FromUtf8(draft.theme));
+  table_->clearContents();
+  table_->setRowCount(static_cast<int>(draft.entries.size()));
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    table_->setItem(row, kWordColumn, new QTableWidgetItem(FromUtf8(draft.entries[row].word)));
+    table_->setItem(row, kHintColumn, new QTableWidgetItem(FromUtf8(draft.entries[row].hint)));
+  }
+  EnsureBlankLastRow();
+  filling_ = false;
+  path_ = path;
+  table_->setCurrentCell(0, kWordColumn);
+  Recheck();
+  ShowSelectedWord();
+  SetModified(false);
+}
+
+WordListDraft WordListTab::Draft() const {
+  WordListDraft draft;
+  draft.theme = Utf8(theme_->text());
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const QTableWidgetItem* word = table_->item(row, kWordColumn);
+    const QTableWidgetItem* hint = table_->item(row, kHintColumn);
+    draft.entries.push_back(
+        {word ? Utf8(word->text()) : std::string(), hint ? Utf8(hint->text()) : std::string()});
+  }
+  return draft;
+}
+
+void WordListTab::SetModified(bool modified) {
+  modified_ = modified;
+  Q_EMIT StateChanged();
+}
+
+void WordListTab::Edited() {
+  filling_ = true;
+  EnsureBlankLastRow();
+  filling_ = false;
+  Recheck();
+  ShowSelectedWord();
+  SetModified(true);
+}
+
+// The table always ends with an empty row, where the next word is typed.
+void WordListTab::EnsureBlankLastRow() {
+  const int last = table_->rowCount() - 1;
+  const auto filled = [this](int row, int column) {
+    const QTableWidgetItem* item = table_->item(row, column);
+    return item && !item->text().isEmpty();
+  };
+  if (last >= 0 && !filled(last, kWordColumn) && !filled(last, kHintColumn))
+    return;
+  table_->insertRow(last + 1);
+  table_->setItem(last + 1, kWordColumn, new QTableWidgetItem);
+  table_->setItem(last + 1, kHintColumn, new QTableWidgetItem);
+}
+
+void WordListTab::Recheck() {
+  problems_ = CheckWordList(Draft());
+  filling_ = true;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    for (int column : {kWordColumn, kHintColumn}) {
+      if (QTableWidgetItem* item = table_->item(row, column)) {
+        item->setData(Qt::BackgroundRole, QVariant());
+        item->setToolTip(QString());
+      }
+    }
+  }
+  theme_->setStyleSheet(QString());
+  theme_->setToolTip(QString());
+  problemList_->clear();
+  int errors = 0;
+  for (const DraftProblem& problem : problems_) {
+    const QString text = ToQt(DescribeProblem(problem));
+    auto* line = new QListWidgetItem(
+        (problem.blocksSaving ? QStringLiteral("✖ ") : QStringLiteral("⚠ ")) + text, problemList_);
+    line->setForeground(problem.blocksSaving ? QColor(170, 0, 0) : QColor(140, 90, 0));
+    errors += problem.blocksSaving ? 1 : 0;
+    const QColor background = problem.blocksSaving ? kErrorBackground : kWarningBackground;
+    if (problem.part == DraftPart::Theme) {
+      theme_->setStyleSheet("QLineEdit { background: #ffdede; }");
+      theme_->setToolTip(text);
+    } else if (problem.entry >= 0) {
+      const int column = problem.part == DraftPart::Hint ? kHintColumn : kWordColumn;
+      if (QTableWidgetItem* item = table_->item(problem.entry, column)) {
+        if (item->toolTip().isEmpty() || problem.blocksSaving)
+          item->setBackground(background);
+        item->setToolTip(item->toolTip().isEmpty() ? text : item->toolTip() + "\n" + text);
+      }
+    }
+  }
+  filling_ = false;
+  int words = 0;
+  for (const DraftEntry& entry : Draft().entries)
+    words += entry.word.empty() && entry.hint.empty() ? 0 : 1;
+  const QString count =
+      words == 1 ? QStringLiteral("1 palabra.") : QStringLiteral("%1 palabras.").arg(words);
+  if (errors == 0)
+    summary_->setText(count + QStringLiteral(" El juego puede leer esta lista."));
+  else if (errors == 1)
+    summary_->setText(count + QStringLiteral(" Hay 1 problema que corregir antes de guardar."));
+  else
+    summary_->setText(
+        count + QStringLiteral(" Hay %1 problemas que corregir antes de guardar.").arg(errors));
+}
+
+void WordListTab::ShowSelectedWord() {
+  const int row = table_->currentRow();
+  const QTableWidgetItem* item = row >= 0 ? table_->item(row, kWordColumn) : nullptr;
+  const QString raw = item ? item->text() : QString();
+  selectedWord_->setText(raw.isEmpty() ? QStringLiteral("(ninguna)") : QString(raw).remove('/'));
+  marker_->ShowWord(raw);
+  previews_->ShowEntry({Utf8(raw), std::string()});
+}
+
+void WordListTab::MarkLetter(int index) {
+  const int row = table_->currentRow();
+  QTableWidgetItem* item = row >= 0 ? table_->item(row, kWordColumn) : nullptr;
+  if (!item)
+    return;
+  item->setText(FromUtf8(ToggleMark(Utf8(item->text()), index)));  // itemChanged does the rest
+}
+
+void WordListTab::GoToProblem(int which) {
+  if (which < 0 || which >= static_cast<int>(problems_.size()))
+    return;
+  const DraftProblem& problem = problems_[which];
+  if (problem.part == DraftPart::Theme)
+    theme_->setFocus();
+  else if (problem.entry >= 0)
+    table_->setCurrentCell(problem.entry,
+                           problem.part == DraftPart::Hint ? kHintColumn : kWordColumn);
+}
+
+bool WordListTab::MayDiscardChanges() {
+  if (!modified_)
+    return true;
+  switch (askChanges_()) {
+    case QMessageBox::Yes:
+      return Save();
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void WordListTab::NewList() {
+  if (MayDiscardChanges())
+    SetDraft({}, QString());
+}
+
+void WordListTab::OpenList() {
+  if (!MayDiscardChanges())
+    return;
+  const auto path = dialogs_.AskOpenFile({"Abrir lista de palabras",
+                                          Utf8(listsFolder_ + "/*.lma"),
+                                          {std::begin(kListFilters), std::end(kListFilters)}});
+  if (path)
+    OpenFile(FromUtf8(*path));
+}
+
+bool WordListTab::OpenFile(const QString& path) {
+  WordList list;
+  if (const auto failure = LoadFailureMessage(LoadWordFile(Utf8(path), list))) {
+    dialogs_.Stop(failure->text, failure->caption);
+    return false;
+  }
+  SetDraft(DraftFromList(list), path);
+  return true;
+}
+
+bool WordListTab::Save() {
+  return path_.isEmpty() ? SaveAs() : SaveTo(path_);
+}
+
+bool WordListTab::SaveAs() {
+  const QString proposed = path_.isEmpty() ? listsFolder_ + "/lista.lma" : path_;
+  const auto chosen = dialogs_.AskSaveFile({"Guardar lista de palabras",
+                                            Utf8(proposed),
+                                            {std::begin(kListFilters), std::end(kListFilters)}});
+  if (!chosen)
+    return false;
+  QString path = FromUtf8(*chosen);
+  if (QFileInfo(path).suffix().isEmpty())
+    path += ".lma";
+  if (path != path_ && QFileInfo::exists(path) &&
+      !dialogs_.Question(Ansi("\nEl archivo ya existe.\n\n¿Desea reemplazarlo?\n"),
+                         kDocentixCaption))
+    return false;
+  return SaveTo(path);
+}
+
+bool WordListTab::SaveTo(const QString& path) {
+  Recheck();
+  const auto bytes = EncodeWordList(Draft());
+  if (!bytes) {
+    std::string text = Ansi("\nNo se puede guardar la lista: el juego no la leería como está.\n\n");
+    int shown = 0;
+    for (const DraftProblem& problem : problems_) {
+      if (problem.blocksSaving && shown++ < kShownProblems)
+        text += DescribeProblem(problem) + "\n";
+    }
+    dialogs_.Stop(text, kDocentixCaption);
+    return false;
+  }
+  if (!SaveWhole(path, QByteArray::fromStdString(*bytes))) {
+    dialogs_.Stop(Ansi("\nNo se ha podido guardar la lista en\n") + FromQt(path) + "\n",
+                  kDocentixCaption);
+    return false;
+  }
+  path_ = path;
+  SetModified(false);
+  return true;
+}
+
+void WordListTab::ImportList() {
+  if (!MayDiscardChanges())
+    return;
+  const auto path = dialogs_.AskOpenFile(
+      {"Importar palabras",
+       Utf8(listsFolder_ + "/*"),
+       {"Texto o CSV (*.txt *.csv)", "Vocabulario de KDE (*.kvtml)", "Todos (*.*)"}});
+  if (path)
+    ImportFile(FromUtf8(*path));
+}
+
+bool WordListTab::ImportFile(const QString& path) {
+  ImportedList imported = ImportListFile(path);
+  if (!imported.error.isEmpty()) {
+    dialogs_.Stop("\n" + FromQt(imported.error) + "\n", kDocentixCaption);
+    return false;
+  }
+  imported.draft.theme = Utf8(theme_->text());
+  SetDraft(imported.draft, QString());
+  SetModified(true);
+  return true;
+}
+
+void WordListTab::ExportList() {
+  const QString proposed = path_.isEmpty() ? listsFolder_ + "/lista.txt"
+                                           : QFileInfo(path_).path() + "/" +
+                                                 QFileInfo(path_).completeBaseName() + ".txt";
+  const auto chosen = dialogs_.AskSaveFile(
+      {"Exportar como texto", Utf8(proposed), {"Texto (*.txt)", "Todos (*.*)"}});
+  if (!chosen)
+    return;
+  if (!SaveWhole(FromUtf8(*chosen), ExportText(Draft())))
+    dialogs_.Stop(Ansi("\nNo se ha podido escribir el archivo.\n"), kDocentixCaption);
+}

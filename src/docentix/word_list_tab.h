@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The "Listas de palabras" tab: a word list being written, checked against the
+// game's rules as it is typed, with its letters to hide and its six previews.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "word_list_draft.h"
+
+class Dialogs;
+class LetterMarker;
+class ModePreviews;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class SpellChecker;
+
+class WordListTab : public QWidget {
+  Q_OBJECT
+ public:
+  // listsFolder: where the open and save dialogs start (the game folder's "archivos").
+  WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
+              QWidget* parent = nullptr);
+
+  // The commands of the tab's buttons. Each one shows its own message when it fails.
+  void NewList();
+  void OpenList();
+  bool Save();
+  bool SaveAs();
+  void ImportList();
+  void ExportList();
+
+  // Reads a list through the game's loader. On failure: the game's message, and
+  // the list being edited stays as it was.
+  bool OpenFile(const QString& path);
+  // Writes the list unless a problem blocks it (then says which, naming the line).
+  bool SaveTo(const QString& path);
+  // Takes the words of a text, CSV or kvtml file in place of the list's words.
+  bool ImportFile(const QString& path);
+
+  // Before the list is replaced or the program ends: asks whether to save the
+  // changes. False when the user cancelled (or the save did not happen).
+  bool MayDiscardChanges();
+  // Asks "save the changes?" with Sí, No and Cancelar (tests answer it themselves).
+  using ChangesQuestion = std::function<QMessageBox::StandardButton()>;
+  void SetChangesQuestion(ChangesQuestion question) { askChanges_ = std::move(question); }
+
+  WordListDraft Draft() const;
+  const std::vector<DraftProblem>& Problems() const { return problems_; }
+  bool IsModified() const { return modified_; }
+  const QString& Path() const { return path_; }
+
+  QTableWidget* Table() const { return table_; }
+  QLineEdit* ThemeEdit() const { return theme_; }
+  LetterMarker* Marker() const { return marker_; }
+  ModePreviews* Previews() const { return previews_; }
+  QListWidget* ProblemList() const { return problemList_; }
+
+ Q_SIGNALS:
+  // The file name or the modified state changed (the window's title shows both).
+  void StateChanged();
+
+ private:
+  QWidget* MakeButtons();
+  QWidget* MakeWordPanel();
+  void SetDraft(const WordListDraft& draft, const QString& path);
+  void SetModified(bool modified);
+  void Edited();
+  void EnsureBlankLastRow();
+  void Recheck();
+  void ShowSelectedWord();
+  void MarkLetter(int index);
+  void GoToProblem(int which);
+
+  QString listsFolder_;
+  Dialogs& dialogs_;
+  const SpellChecker& spelling_;
+  ChangesQuestion askChanges_;
+  QString path_;
+  bool modified_ = false;
+  bool filling_ = false;  // the table is being filled by the program, not typed in
+  std::vector<DraftProblem> problems_;
+
+  QLineEdit* theme_;
+  QTableWidget* table_;
+  QLabel* selectedWord_;
+  LetterMarker* marker_;
+  ModePreviews* previews_;
+  QListWidget* problemList_;
+  QLabel* summary_;
+};

@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "docentix/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Outcome {
+  int status;
+  QString out, err;
+};
+
+Outcome RunDocentix(const QStringList& arguments) {
+  QString out, err;
+  QTextStream outStream(&out), errStream(&err);
+  const int status = RunCommandLine(arguments, outStream, errStream);
+  outStream.flush();
+  errStream.flush();
+  return {status, out, err};
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ListOf(int words) {
+  QByteArray bytes = "K. L. TAMU P. LURIMBA\r\nTema\r\n";
+  for (int k = 0; k < words; ++k)
+    bytes += "palabra" + QByteArray(k + 1, 'a') + "\r\n\r\n";
+  return bytes;
+}
+
+TEST(CheckCommandTest, EveryShippedListWouldLoad) {
+  QStringList files{QStringLiteral(DATA_DIR "/ejemplo")};
+  for (const QString& name : QDir(DATA_DIR "/archivos").entryList({"*.lma"}, QDir::Files))
+    files.append(QStringLiteral(DATA_DIR "/archivos/") + name);
+  ASSERT_GT(files.size(), 10);
+  const Outcome run = RunDocentix(QStringList{"--check"} << files);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, QString());
+}
+
+// One line on stderr for each file the game would refuse, with the game's message.
+TEST(CheckCommandTest, NamesEveryRefusedFileWithTheGameMessage) {
+  QTemporaryDir dir;
+  Write(dir.filePath("buena.lma"), ListOf(10));
+  Write(dir.filePath("texto.lma"), "Hola\r\n");
+  Write(dir.filePath("nueve.lma"), ListOf(9));
+  const Outcome run = RunDocentix({"--check", dir.filePath("buena.lma"), dir.filePath("texto.lma"),
+                                   dir.filePath("nueve.lma"), dir.filePath("falta.lma")});
+  EXPECT_EQ(run.status, 1);
+  const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << run.err.toStdString();
+  EXPECT_EQ(lines[0],
+            dir.filePath("texto.lma") + ": ¡¡ ERROR !! El fichero no tiene palabras correctas.");
+  EXPECT_EQ(lines[1], dir.filePath("nueve.lma") +
+                          ": El archivo leído tiene menos de 10 palabras, por lo que no es "
+                          "válido para jugar.");
+  EXPECT_EQ(lines[2], dir.filePath("falta.lma") +
+                          ": ¡¡ ERROR !! El fichero de palabras no se ha encontrado.");
+}
+
+const QByteArray kWords =
+    "pingüino;Ave que no vuela\n"
+    "\n"
+    "ñandú;\"Corre mucho; vive en América\"\n"
+    "camión\tLleva cargas\n"
+    "ca/ra/col,Lleva su casa a cuestas\n"
+    "búho;Ve de noche\n"
+    "cigüeña;Hace el nido en el campanario\n"
+    "león;El rey de la selva\n"
+    "pájaro;Tiene plumas\n"
+    "canguro;Salta\n"
+    "jabalí;Cerdo del monte\n";
+
+TEST(ImportCommandTest, WritesTheListTheGameReads) {
+  QTemporaryDir dir;
+  Write(dir.filePath("palabras.txt"), "\xEF\xBB\xBF" + kWords);
+  const Outcome run = RunDocentix({"--import", dir.filePath("palabras.txt"), "--theme",
+                                   "Animales del año", "-o", dir.filePath("lista.lma")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  const QByteArray expected =
+      "K. L. TAMU P. LURIMBA\r\nAnimales del a\xA4o\r\n"
+      "ping\x81ino\r\nAve que no vuela\r\n"
+      "\xA4"
+      "and\xA3\r\nCorre mucho; vive en Am\x82rica\r\n"
+      "cami\xA2n\r\nLleva cargas\r\n"
+      "ca/ra/col\r\nLleva su casa a cuestas\r\n"
+      "b\xA3ho\r\nVe de noche\r\n"
+      "cig\x81"
+      "e\xA4"
+      "a\r\nHace el nido en el campanario\r\n"
+      "le\xA2n\r\nEl rey de la selva\r\n"
+      "p\xA0jaro\r\nTiene plumas\r\n"
+      "canguro\r\nSalta\r\n"
+      "jabal\xA1\r\nCerdo del monte\r\n";
+  EXPECT_EQ(Read(dir.filePath("lista.lma")), expected);
+}
+
+TEST(ImportCommandTest, RefusesALineTheGameWouldSplitNamingIt) {
+  QTemporaryDir dir;
+  const QByteArray ninety =
+      "Ave grande de patas largas que hace su nido en lo alto de las torres "
+      "y de las iglesias ¡ñ!";
+  ASSERT_EQ(QString::fromUtf8(ninety).size(), 90);
+  QByteArray words = kWords;
+  words.replace("Hace el nido en el campanario", ninety);
+  Write(dir.filePath("palabras.txt"), words);
+  const Outcome run = RunDocentix({"--import", dir.filePath("palabras.txt"), "--theme", "Animales",
+                                   "-o", dir.filePath("lista.lma")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.startsWith(dir.filePath("palabras.txt") +
+                                 ", línea 7 (pista de la palabra 6, «cigüeña»): tiene 90 "
+                                 "caracteres; el juego lee 80 por línea"))
+      << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(dir.filePath("lista.lma")));
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "docentix/word_list_tab.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "charset.h"
+#include "docentix/docentix_window.h"
+#include "docentix/letter_marker.h"
+#include "docentix/list_import.h"
+#include "docentix/mode_previews.h"
+#include "docentix/spell_checker.h"
+#include "scripted_dialogs.h"
+#include "word_file_messages.h"
+
+namespace {
+
+const QByteArray kMagic = "K. L. TAMU P. LURIMBA\r\n";
+const char* const kWords[][2] = {
+    {"perro", "Ladra"},     {"gato", "Ma\xA3lla"},           {"vaca", "Da leche"},
+    {"oveja", "Da lana"},   {"cerdo", "Vive en la pocilga"}, {"pato", "Nada en el estanque"},
+    {"burro", "Rebuzna"},   {"gallina", "Pone huevos"},      {"conejo", "Tiene orejas largas"},
+    {"caballo", "Relincha"}};
+
+// A list of ten animals as a teacher's old editor wrote it (code page 850).
+QByteArray AnimalList(const QByteArray& theme, int editedRow = -1, const QByteArray& word = {},
+                      const QByteArray& hint = {}) {
+  QByteArray bytes = kMagic + theme + "\r\n";
+  for (int row = 0; row < 10; ++row) {
+    const bool edited = row == editedRow;
+    bytes += (edited && !word.isEmpty() ? word : QByteArray(kWords[row][0])) + "\r\n";
+    bytes += (edited && !hint.isEmpty() ? hint : QByteArray(kWords[row][1])) + "\r\n";
+  }
+  return bytes;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types as a keyboard does, one key press a character (Qt Test's own typing takes ASCII only).
+void TypeText(QWidget* widget, const QString& text) {
+  for (QChar c : text)
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+class ListsTabTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    tab().SetChangesQuestion([this] {
+      ++questions;
+      return answer;
+    });
+  }
+
+  WordListTab& tab() { return window.Lists(); }
+  QTableWidget& table() { return *tab().Table(); }
+  QPoint CellCentre(int row, int column) {
+    return table().visualItemRect(table().item(row, column)).center();
+  }
+  void ClickCell(int row, int column) {
+    table().scrollToItem(table().item(row, column));
+    QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+  }
+  // Types into a cell as a teacher does: a double click opens its editor, Enter closes it.
+  void TypeInCell(int row, int column, const QString& text) {
+    ClickCell(row, column);
+    QTest::mouseDClick(table().viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+    // The editor of the cell, once it holds the focus (not the one of the cell before).
+    const auto editing = [this] {
+      QWidget* focus = QApplication::focusWidget();
+      return qobject_cast<QLineEdit*>(focus) && focus->isVisible() &&
+             focus->parent() == table().viewport();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(editing, 1000));
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    TypeText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits what was typed on its next turn of the event loop.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table().item(row, column)->text() == text; }, 1000));
+  }
+  QString Path(const QString& name) { return dir.filePath(name); }
+
+  QTemporaryDir dir;
+  ScriptedDialogs dialogs;
+  SpellChecker spelling;
+  DocentixWindow window{GameFolder(dir.path()), dialogs, spelling};
+  QMessageBox::StandardButton answer = QMessageBox::Cancel;
+  int questions = 0;
+};
+
+// What a teacher does with an old list: mark letters, change the theme and a hint, add a
+// word. The file written is exactly the hand-built one and the game reads it back.
+TEST_F(ListsTabTest, EditedListIsWrittenByteForByteAndTheGameReadsIt) {
+  Write(Path("animales.lma"), AnimalList("Animales"));
+  ASSERT_TRUE(tab().OpenFile(Path("animales.lma")));
+
+  ClickCell(1, 0);
+  QTest::mouseClick(tab().Marker()->Buttons().at(0), Qt::LeftButton);
+  QTest::mouseClick(tab().Marker()->Buttons().at(2), Qt::LeftButton);
+  EXPECT_EQ(table().item(1, 0)->text(), "/ga/to");
+  EXPECT_EQ(tab().Previews()->Preview(6), ". a . o");
+  EXPECT_EQ(tab().Previews()->Preview(3), "g . . o");
+
+  tab().ThemeEdit()->setFocus();
+  QTest::keyClick(tab().ThemeEdit(), Qt::Key_End);
+  TypeText(tab().ThemeEdit(), " de la granja");
+  TypeInCell(0, 1, "Ladra y guarda la casa");
+  TypeInCell(10, 0, "ñu");
+  TypeInCell(10, 1, "Antílope de África");
+  EXPECT_TRUE(tab().IsModified());
+  EXPECT_TRUE(window.isWindowModified());
+
+  ASSERT_TRUE(tab().Save());
+  QByteArray expected = AnimalList("Animales de la granja", 1, "/ga/to");
+  expected.replace("Ladra\r\n", "Ladra y guarda la casa\r\n");
+  expected +=
+      "\xA4u\r\nAnt\xA1lope de \xB5"
+      "frica\r\n";
+  EXPECT_EQ(Read(Path("animales.lma")).toStdString(), expected.toStdString());
+  EXPECT_FALSE(tab().IsModified());
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  WordList list;
+  ASSERT_FALSE(CheckWordFile(Path("animales.lma").toStdString(), list));
+  EXPECT_EQ(list.wordCount, 11);
+  EXPECT_EQ(list.theme, "Animales de la granja");
+  EXPECT_EQ(list.slots[2].rawWord, "/ga/to");
+  EXPECT_EQ(list.slots[2].word, "gato");
+  EXPECT_EQ(list.slots[11].word, "\xF1u");
+  EXPECT_EQ(list.slots[11].hint, Ansi("Antílope de África"));
+}
+
+struct BadFileCase {
+  std::string name;
+  QByteArray bytes;  // empty: the file does not exist
+  LoadResult result;
+};
+
+class BadFileTest : public ListsTabTest, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadFileTest, GivesTheGameMessageAndKeepsTheList) {
+  Write(Path("animales.lma"), AnimalList("Animales"));
+  ASSERT_TRUE(tab().OpenFile(Path("animales.lma")));
+  TypeInCell(3, 1, "Da lana y queso");
+  const WordListDraft before = tab().Draft();
+  if (!GetParam().bytes.isEmpty())
+    Write(Path("malo.lma"), GetParam().bytes);
+
+  EXPECT_FALSE(tab().OpenFile(Path("malo.lma")));
+  const auto expected = LoadFailureMessage(GetParam().result);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, expected->text);
+  EXPECT_EQ(dialogs.messages[0].caption, expected->caption);
+  EXPECT_EQ(tab().Draft().entries[3].hint, before.entries[3].hint);
+  EXPECT_EQ(tab().Draft().entries.size(), before.entries.size());
+  EXPECT_EQ(tab().Path(), Path("animales.lma"));
+  EXPECT_TRUE(tab().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadFileTest,
+    ::testing::Values(BadFileCase{"NotAList", "PNG\r\n\x1A\r\nbinario", LoadResult::WrongType},
+                      BadFileCase{"MagicInLowerCase", "k. l. tamu p. lurimba\r\nTema\r\n",
+                                  LoadResult::WrongType},
+                      BadFileCase{"Missing", {}, LoadResult::CannotOpen}),
+    [](const auto& info) { return info.param.name; });
+
+// A hint too long for one line of the file: the cell is marked, the problem named, and the
+// save refused until the teacher shortens it.
+TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
+  QByteArray words;
+  for (const auto& pair : kWords)
+    words +=
+        QByteArray::fromStdString(AnsiToUtf8(OemToAnsi(std::string(pair[0]) + ";" + pair[1]))) +
+        "\n";
+  const QString ninety =
+      "Pone huevos que los niños comen en la merienda y a veces cría pollitos "
+      "en el corral, ñü üü";
+  ASSERT_EQ(ninety.size(), 90);
+  words.replace("Pone huevos", ninety.toUtf8());
+  Write(Path("palabras.txt"), words);
+  ASSERT_TRUE(tab().ImportFile(Path("palabras.txt")));
+  EXPECT_EQ(table().item(7, 1)->background().color(), QColor(255, 222, 222));
+  EXPECT_NE(table().item(7, 1)->toolTip().indexOf("tiene 90 caracteres"), -1);
+
+  dialogs.toSave.push_back(Path("granja.lma").toStdString());
+  EXPECT_FALSE(tab().Save());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(AnsiToUtf8(dialogs.messages[0].text)
+                .find("Línea 18 (pista de la palabra 8, «gallina»): tiene 90 caracteres; el "
+                      "juego lee 80 por línea"),
+            std::string::npos)
+      << AnsiToUtf8(dialogs.messages[0].text);
+  EXPECT_FALSE(QFile::exists(Path("granja.lma")));
+
+  TypeInCell(7, 1, "Pone huevos");
+  dialogs.toSave.push_back(Path("granja.lma").toStdString());
+  EXPECT_TRUE(tab().Save());
+  EXPECT_TRUE(QFile::exists(Path("granja.lma")));
+}
+
+struct CloseCase {
+  std::string name;
+  QMessageBox::StandardButton answer;
+  bool closes;
+  bool saved;
+};
+
+class CloseTest : public ListsTabTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseTest, AsksAboutUnsavedChanges) {
+  Write(Path("animales.lma"), AnimalList("Animales"));
+  ASSERT_TRUE(tab().OpenFile(Path("animales.lma")));
+  TypeInCell(0, 0, "perrito");
+  answer = GetParam().answer;
+  EXPECT_EQ(window.close(), GetParam().closes);
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(Read(Path("animales.lma")).contains("perrito"), GetParam().saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseTest,
+                         ::testing::Values(CloseCase{"Si", QMessageBox::Yes, true, true},
+                                           CloseCase{"No", QMessageBox::No, true, false},
+                                           CloseCase{"Cancelar", QMessageBox::Cancel, false,
+                                                     false}),
+                         [](const auto& info) { return info.param.name; });
+
+// A vocabulary of the KDE programs: each entry's translation in the first language gives the word
+// (its text) and the hint (its comment); the lessons only name entries again.
+TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
+  const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <information><title>Animales</title></information>
+  <identifiers>
+    <identifier id="0"><name>Español</name><locale>es</locale></identifier>
+    <identifier id="1"><name>Inglés</name><locale>en</locale></identifier>
+  </identifiers>
+  <entries>
+    <entry id="0">
+      <translation id="0"><text>cigüeña</text><comment>Anida en los
+        campanarios</comment></translation>
+      <translation id="1"><text>stork</text><comment>bird</comment></translation>
+    </entry>
+    <entry id="1">
+      <translation id="0"><text>ñu</text></translation>
+    </entry>
+    <entry id="2">
+      <translation id="1"><text>only english</text></translation>
+    </entry>
+    <entry id="3">
+      <translation id="0"><text>búho</text><comment>Ve de noche</comment>
+        <conjugation><tense>presente</tense></conjugation></translation>
+    </entry>
+  </entries>
+  <lessons><container><name>Lección 1</name><entry id="0"/><entry id="3"/></container></lessons>
+</kvtml>
+)";
+  const ImportedList imported = ImportKvtml(kvtml);
+  ASSERT_TRUE(imported.error.isEmpty()) << imported.error.toStdString();
+  ASSERT_EQ(imported.draft.entries.size(), 3u);
+  EXPECT_EQ(imported.draft.entries[0].word, "cigüeña");
+  EXPECT_EQ(imported.draft.entries[0].hint, "Anida en los campanarios");
+  EXPECT_EQ(imported.draft.entries[1].word, "ñu");
+  EXPECT_EQ(imported.draft.entries[1].hint, "");
+  EXPECT_EQ(imported.draft.entries[2].word, "búho");
+  EXPECT_EQ(imported.draft.entries[2].hint, "Ve de noche");
+  EXPECT_EQ(imported.sourceLines, QList<int>({1, 2, 4}));
+
+  EXPECT_FALSE(ImportKvtml("<kvtml><entries><entry><translation>").error.isEmpty());
+  EXPECT_FALSE(ImportKvtml("<html></html>").error.isEmpty());
+}
+
+// What is exported as UTF-8 text is imported back the same, quotes and separators included.
+TEST(TextExportTest, ImportsBackTheSameWords) {
+  const WordListDraft draft{
+      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", ""}, {"\"sí\"", "dice, \"sí\""}}};
+  const QByteArray text = ExportText(draft);
+  EXPECT_EQ(text, "ca/ña;\"Dulce; de azúcar\"\nñu;\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
+  const ImportedList back = ImportText(text);
+  ASSERT_EQ(back.draft.entries.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(back.draft.entries[i].word, draft.entries[i].word);
+    EXPECT_EQ(back.draft.entries[i].hint, draft.entries[i].hint);
+  }
+}
+
+struct SpellingCase {
+  std::string name;
+  QString text;
+  QList<int> unknownStarts;
+};
+
+class SpellingTest : public ::testing::TestWithParam<SpellingCase> {};
+
+TEST_P(SpellingTest, UnderlinesWordsTheDictionaryDoesNotKnow) {
+  static const SpellChecker spelling;
+  ASSERT_TRUE(spelling.Available()) << "the Spanish dictionary (hunspell-es) is missing";
+  QList<int> starts;
+  for (const SpellChecker::Range& range : spelling.UnknownWords(GetParam().text))
+    starts.append(range.start);
+  EXPECT_EQ(starts, GetParam().unknownStarts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SpellingTest,
+    ::testing::Values(SpellingCase{"Known", "El niño come cigüeñas asadas", {}},
+                      SpellingCase{"Misspelt", "El perro ladrra y muerde", {9}},
+                      SpellingCase{"MarksInsideAWord", "ca/mi/ón", {}},
+                      SpellingCase{"TwoWrong", "kasa y kosa", {0, 7}}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Saves Docentix's "Listas de palabras" tab as a PNG file into the folder given as the only
+// argument: a shipped list being edited, with a word whose letters are being marked, its six
+// previews, a misspelt word underlined and a hint too long for the game's line marked.
+// Runs on any platform, the offscreen one included.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "docentix/docentix_window.h"
+#include "docentix/letter_marker.h"
+#include "docentix/spell_checker.h"
+#include "docentix/word_list_tab.h"
+#include "platform/application.h"
+#include "platform/prompter_qt.h"
+#include "shots.h"
+
+namespace {
+
+using namespace shots;
+
+void ClickCell(QTableWidget& table, int row, int column) {
+  const QPoint centre = table.visualItemRect(table.item(row, column)).center();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre);
+}
+
+// The row of a word, marks not counted; -1 when the list does not have it.
+int RowOf(const QTableWidget& table, const QString& word) {
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (table.item(row, 0)->text().remove('/') == word)
+      return row;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  Application app(argc, argv);
+  if (argc < 2)
+    return 2;
+  outputFolder = QDir(argv[1]).absolutePath();
+  QTemporaryDir gameFolder;
+  QDir(gameFolder.path()).mkpath("archivos");
+  const QString list = gameFolder.filePath("archivos/animales.lma");
+  if (!QFile::copy(DATA_DIR "/archivos/animales.lma", list))
+    return 1;
+  QFile::setPermissions(list, QFile::ReadOwner | QFile::WriteOwner);
+
+  QtDialogs dialogs;
+  const SpellChecker spelling;
+  DocentixWindow window(GameFolder(gameFolder.path()), dialogs, spelling);
+  dialogs.SetOwner(&window);
+  window.resize(1100, 760);
+  window.show();
+  QTest::qWaitForWindowExposed(&window);
+  WordListTab& tab = window.Lists();
+  if (!tab.OpenFile(list))
+    return 1;
+
+  // The teacher has typed a hint with a spelling mistake and a hint too long for the game's
+  // line, and is marking letters of "mariposa".
+  QTableWidget& table = *tab.Table();
+  table.item(RowOf(table, "mariposa"), 1)
+      ->setText(QStringLiteral("Insecto con alas de muchos colorez"));
+  table.item(RowOf(table, "león"), 1)
+      ->setText(QStringLiteral("Animal que vive en la sabana, ruge muy fuerte y el macho tiene "
+                               "una melena grande"));
+  const int row = RowOf(table, "mariposa");
+  if (row < 0)
+    return 1;
+  table.item(row, 0)->setText(QStringLiteral("mariposa"));
+  table.scrollToItem(table.item(row, 0), QAbstractItemView::PositionAtCenter);
+  ClickCell(table, row, 0);
+  for (int letter : {0, 2, 4, 6})
+    QTest::mouseClick(tab.Marker()->Buttons().at(letter), Qt::LeftButton);
+  SaveSettledWidget(window, "docentix-lists");
+  return failures == 0 ? 0 : 1;
+}
