@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "platform/game_folder.h"
@@ -18,6 +17,7 @@
 #include "results/form_puntos.h"
 #include "score_table.h"
 #include "settings/on_screen_keyboard.h"
+#include "support/while_open.h"
 #include "support/window_fixture.h"
 #include "ui_form_directorio.h"
 #include "ui_form_jugadores.h"
@@ -28,13 +28,7 @@ namespace {
 
 // Runs `action`, which opens a modal window, while `answer` works inside it.
 void RunModal(const std::function<void()>& action, const std::function<void()>& answer) {
-  bool answered = false;
-  QTimer::singleShot(0, [&] {
-    answered = true;
-    answer();
-  });
-  action();
-  EXPECT_TRUE(answered) << "no modal window opened";
+  WhileOpen(action, [&](QWidget*) { answer(); });
 }
 
 // Calls `seen` with every event `target` receives.
