@@ -345,14 +345,6 @@ TEST_F(WindowTest, RightClickOnTheWordChoosesItsFont) {
   EXPECT_NE(main().ui()->Label_letrafallo3->font().pointSize(), 28);
 }
 
-TEST_F(WindowTest, PlayerButtonsStopAtTheEnds) {
-  StartUp();
-  QTest::mouseClick(main().ui()->Button_jugadorsiguiente, Qt::LeftButton);
-  QTest::mouseClick(main().ui()->Button_jugadoranterior, Qt::LeftButton);
-  EXPECT_EQ(game().players().currentPlayer, 1);
-  EXPECT_FALSE(main().ui()->Button_jugadorsiguiente->isEnabled());
-}
-
 TEST_F(WindowTest, TerminarJuegoAsksBeforeEnding) {
   StartUp();
   dialogs.answers = {false};
