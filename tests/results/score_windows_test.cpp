@@ -145,11 +145,10 @@ TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListAndIsSaved) {
 
 TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
   // A short file written elsewhere: two whole entries and two bytes more.
-  const std::string saved = RawEntry(
-                                "PE\xA5"
-                                "A",
-                                60) +
-                            RawEntry("PEPA", 20) + "xx";
+  const std::string pena =
+      "PE\xA5"
+      "A";  // "PEÑA" in code page 850
+  const std::string saved = RawEntry(pena, 60) + RawEntry("PEPA", 20) + "xx";
   WriteAll(PointsFile(), saved);
   Play("G", {{"ANA", 20}});
   ShowPoints();
@@ -171,9 +170,7 @@ TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
   EXPECT_TRUE(ShownAsNew(4));
   const QByteArray file = ReadAll(PointsFile());
   ASSERT_EQ(file.size(), 240);
-  EXPECT_EQ(file.left(5), QByteArray("PE\xA5"
-                                     "A\0",
-                                     5));
+  EXPECT_EQ(file.left(5), QByteArray(pena.c_str(), 5));
 }
 
 TEST_F(ScoreWindows, RestoringTheMinimisedWindowKeepsTheList) {
