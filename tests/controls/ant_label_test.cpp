@@ -24,42 +24,36 @@ namespace {
 const QPoint kInside(3, 3);
 const QPoint kOutside(-5, -5);
 
+void Mouse(TantLabel& label, QEvent::Type type, QPoint at, Qt::MouseButton button,
+           Qt::MouseButtons held) {
+  QMouseEvent event(type, at, at, button, held, Qt::NoModifier);
+  QApplication::sendEvent(&label, &event);
+}
+
 void Send(TantLabel& label, char event) {
+  QEnterEvent enter(kInside, kInside, kInside);
+  QEvent leave(QEvent::Leave);
   switch (event) {
-    case 'E': {  // the mouse enters
-      QEnterEvent enter(kInside, kInside, kInside);
+    case 'E':  // the mouse enters
       QApplication::sendEvent(&label, &enter);
       break;
-    }
-    case 'L': {  // the mouse leaves
-      QEvent leave(QEvent::Leave);
+    case 'L':  // the mouse leaves
       QApplication::sendEvent(&label, &leave);
       break;
-    }
-    case 'P': {  // a button goes down on the label
-      QMouseEvent press(QEvent::MouseButtonPress, kInside, kInside, Qt::LeftButton, Qt::LeftButton,
-                        Qt::NoModifier);
-      QApplication::sendEvent(&label, &press);
+    case 'P':  // a button goes down on the label
+      Mouse(label, QEvent::MouseButtonPress, kInside, Qt::LeftButton, Qt::LeftButton);
       break;
-    }
-    case 'O':    // the held mouse is dragged out
-    case 'I': {  // and back in
-      const QPoint at = event == 'O' ? kOutside : kInside;
-      QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(&label, &move);
+    case 'O':  // the held mouse is dragged out
+    case 'I':  // and back in
+      Mouse(label, QEvent::MouseMove, event == 'O' ? kOutside : kInside, Qt::NoButton,
+            Qt::LeftButton);
       break;
-    }
-    case 'R': {  // the button comes up
-      QMouseEvent release(QEvent::MouseButtonRelease, kInside, kInside, Qt::LeftButton,
-                          Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(&label, &release);
+    case 'R':  // the button comes up
+      Mouse(label, QEvent::MouseButtonRelease, kInside, Qt::LeftButton, Qt::NoButton);
       break;
-    }
     case 'D':
-      label.setEnabled(false);
-      break;
-    case 'N':
-      label.setEnabled(true);
+    case 'N':  // disabled, enabled again
+      label.setEnabled(event == 'N');
       break;
   }
 }
