@@ -236,6 +236,7 @@ TEST_F(GifImageTest, LoopOnRestartsAFinishedAnimationOnlyWhileAnimateIsOn) {
   gif.SetLoop(false);
   gif.SetAnimate(true);
   Ticks(3);
+  ASSERT_FALSE(gif.TimerRunning()) << "the second run ends too";
   gif.SetLoop(true);
   EXPECT_TRUE(gif.TimerRunning());
   Tick();
