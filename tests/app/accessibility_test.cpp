@@ -88,15 +88,6 @@ TEST_F(AccessibilityTest, WordIsSpelledWithItsGapsAndFollowsTheGame) {
   EXPECT_TRUE(after.contains(QString::fromStdString(Utf8(LetterName(right)))));
 }
 
-// A letter with a mark typed on the real keyboard is judged and named with
-// its mark ("ï" is in no Spanish word).
-TEST_F(AccessibilityTest, TypedMarkedLetterIsNamedWithItsMark) {
-  StartUp();
-  Type(FocusedChild(), Ansi("ï")[0]);
-  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: i con diéresis");
-  EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 4");
-}
-
 TEST_F(AccessibilityTest, CountersSayTheirCaptionAndValue) {
   StartUp({"ANA"});
   EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 5");
@@ -109,20 +100,18 @@ TEST_F(AccessibilityTest, CountersSayTheirCaptionAndValue) {
   EXPECT_EQ(Name(ui().Label_pista).rfind("Pista: ", 0), 0u) << Name(ui().Label_pista);
   EXPECT_EQ(Description(ui().Label_oportunidades), "Número de fallos que se permiten todavía");
 
-  const char wrong = WrongLetter();
-  QTest::keyClick(FocusedChild(), wrong);
+  // A letter with a mark typed on the real keyboard is judged and named with its mark
+  // ("ï" is in no Spanish word).
+  Type(FocusedChild(), Ansi("ï")[0]);
   EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 4");
-  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: " + Utf8(LetterName(wrong)));
+  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: i con diéresis");
 }
 
-// Each key by its letter, in the keyboard's case.
+// Each key by its letter, in the keyboard's case (the names themselves are the engine's).
 TEST_F(AccessibilityTest, KeysAreNamedByTheirLetterInTheirCase) {
   StartUp();
-  EXPECT_EQ(Name(ui().Button_a), "a");
-  EXPECT_EQ(Name(ui().Button_y), "i griega");
   EXPECT_EQ(Name(ui().Button_gn), "eñe");
   EXPECT_EQ(Name(ui().Button_a2), "a con tilde");
-  EXPECT_EQ(Name(ui().Button_u3), "u con diéresis");
   EXPECT_EQ(Name(ui().BitBtn_ME), "e mayúscula");
   EXPECT_EQ(Description(ui().Button_b), "Pulsa aquí o en el teclado");
   EXPECT_EQ(Name(ui().SpeedButton_may), "Mayúsculas");

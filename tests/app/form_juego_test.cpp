@@ -38,27 +38,6 @@ QPushButton* Key(TForm_juego& window, QChar letter) {
 
 }  // namespace
 
-TEST_F(WindowTest, CreatesTheThirteenWindowsWithOnlyTheMainOneToShow) {
-  const QWidget* windows[] = {
-      program->Form_inicio, program->Form_jugadores,  program->Form_Acierto,
-      program->Form_Error,  program->Form_Resultados, program->Form_op_fin,
-      program->Form_puntos, program->Form_charboton,  program->Form_dibujof,
-      program->Form_puzle,  program->Form_teclado,    program->Form_directorio};
-  const char* names[] = {"Form_inicio",     "Form_jugadores", "Form_Acierto", "Form_Error",
-                         "Form_Resultados", "Form_op_fin",    "Form_puntos",  "Form_charboton",
-                         "Form_dibujof",    "Form_puzle",     "Form_teclado", "Form_directorio"};
-  for (int i = 0; i < 12; ++i) {
-    EXPECT_EQ(windows[i]->objectName(), names[i]);
-    EXPECT_FALSE(windows[i]->isVisible()) << names[i];
-  }
-  EXPECT_EQ(main().objectName(), "Form_juego");
-  EXPECT_EQ(main().windowTitle(), "Lurimba,");
-  // Before the first tick the window shows its design texts.
-  EXPECT_EQ(Text(main().ui()->Label_palabra), "palabra");
-  EXPECT_EQ(Text(main().ui()->Label_tiempo), "000:00");
-  EXPECT_FALSE(main().Timer_juego.isActive());
-}
-
 TEST_F(WindowTest, FirstTickStartsTheGameWithTheDefaultList) {
   StartUp();
   EXPECT_TRUE(main().StartupDone());
@@ -166,12 +145,11 @@ TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
   // Esc cannot close the dialog while the child is still walking out.
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_TRUE(dialog.isVisible());
+  Ui::TForm_juego& ui = *main().ui();
+  QLabel* frames[] = {ui.Image_salida1, ui.Image_salida2, ui.Image_salida3, ui.Image_salida4,
+                      ui.Image_salida5, ui.Image_salida6, ui.Image_salida7, ui.Image_salida8};
   for (int step = 2; step <= 8; ++step) {
     main().Timer_iconoTimer();
-    QLabel* frames[] = {main().ui()->Image_salida1, main().ui()->Image_salida2,
-                        main().ui()->Image_salida3, main().ui()->Image_salida4,
-                        main().ui()->Image_salida5, main().ui()->Image_salida6,
-                        main().ui()->Image_salida7, main().ui()->Image_salida8};
     EXPECT_TRUE(frames[step - 1]->isVisibleTo(&main())) << step;
     EXPECT_FALSE(frames[step - 2]->isVisibleTo(&main())) << step;
     EXPECT_FALSE(dialog.Seguir()->isVisibleTo(&dialog)) << step;
@@ -266,28 +244,11 @@ TEST_F(WindowTest, ModeMenuIsARadioGroupAndRefusedCommandsKeepTheMode) {
   EXPECT_TRUE(main().ui()->M_Ocultarsololaprimeraylaltima->isChecked());
 
   // A list with a word without marks cannot be played in the marked-letters mode.
-  WriteList("archivos/sin_marcas.lma", {"K. L. TAMU P. LURIMBA",
-                                        "Sin marcas",
-                                        "casa",
-                                        "",
-                                        "mesa",
-                                        "",
-                                        "pato",
-                                        "",
-                                        "gato",
-                                        "",
-                                        "rana",
-                                        "",
-                                        "sapo",
-                                        "",
-                                        "lobo",
-                                        "",
-                                        "oso",
-                                        "",
-                                        "pez",
-                                        "",
-                                        "toro",
-                                        ""});
+  std::vector<std::string> lines = {"K. L. TAMU P. LURIMBA", "Sin marcas"};
+  for (const char* word :
+       {"casa", "mesa", "pato", "gato", "rana", "sapo", "lobo", "oso", "pez", "toro"})
+    lines.insert(lines.end(), {word, ""});
+  WriteList("archivos/sin_marcas.lma", lines);
   dialogs.filesToOpen = {(folder.path() + "/archivos/sin_marcas.lma").toStdString()};
   main().M_LeerpalabrasdearchivoClick();
   dialogs.messages.clear();
@@ -382,14 +343,6 @@ TEST_F(WindowTest, RightClickOnTheWordChoosesItsFont) {
   EXPECT_EQ(main().ui()->Label_palabra->font().pointSize(), 28);
   EXPECT_EQ(main().ui()->Label_letrafallo3->font().family(), "Liberation Sans");
   EXPECT_NE(main().ui()->Label_letrafallo3->font().pointSize(), 28);
-}
-
-TEST_F(WindowTest, PlayerButtonsStopAtTheEnds) {
-  StartUp();
-  QTest::mouseClick(main().ui()->Button_jugadorsiguiente, Qt::LeftButton);
-  QTest::mouseClick(main().ui()->Button_jugadoranterior, Qt::LeftButton);
-  EXPECT_EQ(game().players().currentPlayer, 1);
-  EXPECT_FALSE(main().ui()->Button_jugadorsiguiente->isEnabled());
 }
 
 TEST_F(WindowTest, TerminarJuegoAsksBeforeEnding) {

@@ -96,12 +96,6 @@ TEST_F(GameFolderTest, FillingOnAFullDiskLeavesNoFileCutShort) {
   EXPECT_LT(copied, 6);
 }
 
-TEST_F(GameFolderTest, WithoutAnyGameDataTheUserFolderIsUsed) {
-  const GameFolder chosen = ChooseGameFolder(program.path());
-  EXPECT_EQ(chosen.Path(), home.path() + "/lurimba");
-  EXPECT_TRUE(QDir(chosen.Path()).exists());
-}
-
 // A teacher may delete or rename "ejemplo": the game stays in its folder and says the list is
 // missing there, instead of moving to the per-user folder.
 TEST_F(GameFolderTest, TheFolderBesideTheProgramStaysTheGameFolderWithoutTheDefaultList) {
@@ -112,11 +106,13 @@ TEST_F(GameFolderTest, TheFolderBesideTheProgramStaysTheGameFolderWithoutTheDefa
   EXPECT_FALSE(QDir(home.path() + "/lurimba").exists());
 }
 
-// A folder of word lists beside the program is not a game folder without the marker.
+// A folder of word lists beside the program is not a game folder without the marker: the
+// user's folder is made and used.
 TEST_F(GameFolderTest, TheDefaultListAloneDoesNotMakeAGameFolder) {
   Touch(program.path() + "/data/ejemplo");
   const QString chosen = ChooseGameFolder(program.path()).Path();
   EXPECT_EQ(chosen, home.path() + "/lurimba");
+  EXPECT_TRUE(QDir(chosen).exists());
   EXPECT_FALSE(QFile::exists(chosen + "/ejemplo"));
 }
 

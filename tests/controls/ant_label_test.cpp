@@ -24,42 +24,36 @@ namespace {
 const QPoint kInside(3, 3);
 const QPoint kOutside(-5, -5);
 
+void Mouse(TantLabel& label, QEvent::Type type, QPoint at, Qt::MouseButton button,
+           Qt::MouseButtons held) {
+  QMouseEvent event(type, at, at, button, held, Qt::NoModifier);
+  QApplication::sendEvent(&label, &event);
+}
+
 void Send(TantLabel& label, char event) {
+  QEnterEvent enter(kInside, kInside, kInside);
+  QEvent leave(QEvent::Leave);
   switch (event) {
-    case 'E': {  // the mouse enters
-      QEnterEvent enter(kInside, kInside, kInside);
+    case 'E':  // the mouse enters
       QApplication::sendEvent(&label, &enter);
       break;
-    }
-    case 'L': {  // the mouse leaves
-      QEvent leave(QEvent::Leave);
+    case 'L':  // the mouse leaves
       QApplication::sendEvent(&label, &leave);
       break;
-    }
-    case 'P': {  // a button goes down on the label
-      QMouseEvent press(QEvent::MouseButtonPress, kInside, kInside, Qt::LeftButton, Qt::LeftButton,
-                        Qt::NoModifier);
-      QApplication::sendEvent(&label, &press);
+    case 'P':  // a button goes down on the label
+      Mouse(label, QEvent::MouseButtonPress, kInside, Qt::LeftButton, Qt::LeftButton);
       break;
-    }
-    case 'O':    // the held mouse is dragged out
-    case 'I': {  // and back in
-      const QPoint at = event == 'O' ? kOutside : kInside;
-      QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(&label, &move);
+    case 'O':  // the held mouse is dragged out
+    case 'I':  // and back in
+      Mouse(label, QEvent::MouseMove, event == 'O' ? kOutside : kInside, Qt::NoButton,
+            Qt::LeftButton);
       break;
-    }
-    case 'R': {  // the button comes up
-      QMouseEvent release(QEvent::MouseButtonRelease, kInside, kInside, Qt::LeftButton,
-                          Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(&label, &release);
+    case 'R':  // the button comes up
+      Mouse(label, QEvent::MouseButtonRelease, kInside, Qt::LeftButton, Qt::NoButton);
       break;
-    }
     case 'D':
-      label.setEnabled(false);
-      break;
-    case 'N':
-      label.setEnabled(true);
+    case 'N':  // disabled, enabled again
+      label.setEnabled(event == 'N');
       break;
   }
 }
@@ -245,65 +239,61 @@ TEST_P(AntLabelDrawTest, ShadowOutlineAndTextLandWhereExpected) {
   EXPECT_EQ(ImageDifference(Render(label), expected), "");
 }
 
+using D = DrawCase;
+constexpr Style kPlain = Style::hlsNormal, kDiagonal = Style::hlsDiagonal, kFull = Style::hlsFull;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft, kRight = Qt::AlignRight, kCentre = Qt::AlignHCenter;
 INSTANTIATE_TEST_SUITE_P(
     Table, AntLabelDrawTest,
-    ::testing::Values(
-        DrawCase{"LeftDefault", Qt::AlignLeft, 1, 1, false, Style::hlsNormal, {0, 0}, {1, 1}, 1},
-        DrawCase{"LeftDeep", Qt::AlignLeft, 3, 2, false, Style::hlsNormal, {0, 0}, {3, 2}, 1},
-        DrawCase{"LeftNegative", Qt::AlignLeft, -2, -3, false, Style::hlsNormal, {2, 3}, {0, 0}, 1},
-        DrawCase{
-            "RightPositive", Qt::AlignRight, 2, 1, false, Style::hlsNormal, {-2, 0}, {0, 1}, 1},
-        DrawCase{
-            "RightNegative", Qt::AlignRight, -2, -1, false, Style::hlsNormal, {0, 1}, {-2, 0}, 1},
-        DrawCase{
-            "CentredPositive", Qt::AlignHCenter, 2, 1, false, Style::hlsNormal, {0, 0}, {2, 1}, 1},
-        DrawCase{
-            "CentredNegative", Qt::AlignHCenter, -3, 2, false, Style::hlsNormal, {3, 0}, {0, 2}, 1},
-        DrawCase{"OnlyDown", Qt::AlignLeft, 0, 2, false, Style::hlsNormal, {0, 0}, {0, 2}, 1},
-        DrawCase{
-            "NoDepthNoShadow", Qt::AlignLeft, 0, 0, false, Style::hlsNormal, {0, 0}, {0, 0}, 0},
-        DrawCase{"OutlineNormal", Qt::AlignLeft, 1, 1, true, Style::hlsNormal, {0, 0}, {1, 1}, 1},
-        DrawCase{
-            "OutlineDiagonal", Qt::AlignLeft, 1, 1, true, Style::hlsDiagonal, {0, 0}, {1, 1}, 1},
-        DrawCase{"OutlineFull", Qt::AlignHCenter, 2, 2, true, Style::hlsFull, {0, 0}, {2, 2}, 1},
-        DrawCase{
-            "OutlineWithoutShadow", Qt::AlignRight, 0, 0, true, Style::hlsFull, {0, 0}, {0, 0}, 0}),
+    ::testing::Values(D{"LeftDefault", kLeft, 1, 1, false, kPlain, {0, 0}, {1, 1}, 1},
+                      D{"LeftDeep", kLeft, 3, 2, false, kPlain, {0, 0}, {3, 2}, 1},
+                      D{"LeftNegative", kLeft, -2, -3, false, kPlain, {2, 3}, {0, 0}, 1},
+                      D{"RightPositive", kRight, 2, 1, false, kPlain, {-2, 0}, {0, 1}, 1},
+                      D{"RightNegative", kRight, -2, -1, false, kPlain, {0, 1}, {-2, 0}, 1},
+                      D{"CentredPositive", kCentre, 2, 1, false, kPlain, {0, 0}, {2, 1}, 1},
+                      D{"CentredNegative", kCentre, -3, 2, false, kPlain, {3, 0}, {0, 2}, 1},
+                      D{"OnlyDown", kLeft, 0, 2, false, kPlain, {0, 0}, {0, 2}, 1},
+                      D{"NoDepthNoShadow", kLeft, 0, 0, false, kPlain, {0, 0}, {0, 0}, 0},
+                      D{"OutlineNormal", kLeft, 1, 1, true, kPlain, {0, 0}, {1, 1}, 1},
+                      D{"OutlineDiagonal", kLeft, 1, 1, true, kDiagonal, {0, 0}, {1, 1}, 1},
+                      D{"OutlineFull", kCentre, 2, 2, true, kFull, {0, 0}, {2, 2}, 1},
+                      D{"OutlineWithoutShadow", kRight, 0, 0, true, kFull, {0, 0}, {0, 0}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AntLabelDraw, EachStateDrawsInItsOwnColours) {
+// The label at rest with its text at the origin: shadow one pixel down and right under a
+// plain outline.
+QImage PlainLook(const QString& caption, QRgb shadow, QRgb outline, QRgb front) {
+  const auto text = TextPixels(caption, Qt::AlignLeft, kSize);
+  QImage expected(kSize, QImage::Format_ARGB32);
+  expected.fill(kBackground);
+  Paint(expected, text, {1, 1}, shadow);
+  for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
+    Paint(expected, text, offset, outline);
+  Paint(expected, text, {0, 0}, front);
+  return expected;
+}
+
+TEST(AntLabelDraw, EachStateDrawsInItsOwnColoursAndAFlatDisabledLabelIsEmbossed) {
   TantLabel label;
   Prepare(label, "Ay", Qt::AlignLeft, kSize);
   label.SetColorFront(State::Selected, qRgb(255, 255, 255));
   label.SetColorBack(State::Selected, qRgb(0, 0, 128));
   label.SetHighLight(State::Selected, true);
   label.SetHighLightColor(State::Selected, qRgb(255, 0, 0));
-  const auto text = TextPixels("Ay", Qt::AlignLeft, kSize);
   Send(label, 'E');
-  QImage expected(kSize, QImage::Format_ARGB32);
-  expected.fill(kBackground);
-  Paint(expected, text, {1, 1}, qRgb(0, 0, 128));
-  for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
-    Paint(expected, text, offset, qRgb(255, 0, 0));
-  Paint(expected, text, {0, 0}, qRgb(255, 255, 255));
-  EXPECT_EQ(ImageDifference(Render(label), expected), "");
-}
+  EXPECT_EQ(ImageDifference(Render(label),
+                            PlainLook("Ay", qRgb(0, 0, 128), qRgb(255, 0, 0), qRgb(255, 255, 255))),
+            "");
 
-TEST(AntLabelDraw, FlatLabelDisabledIsEmbossed) {
-  TantLabel label;
-  Prepare(label, "Ay", Qt::AlignLeft, kSize);
-  label.SetColor3d(false);
-  label.SetHighLight(State::Disabled, true);
-  label.SetHighLightColor(State::Disabled, kOutline);
-  const auto text = TextPixels("Ay", Qt::AlignLeft, kSize);
-  label.setEnabled(false);
-  const QPalette& palette = label.palette();
-  QImage expected(kSize, QImage::Format_ARGB32);
-  expected.fill(kBackground);
-  Paint(expected, text, {1, 1}, palette.color(QPalette::Light).rgb());
-  for (const QPoint& offset : OutlineOffsets(Style::hlsNormal, 1, 1))
-    Paint(expected, text, offset, kOutline);
-  Paint(expected, text, {0, 0}, palette.color(QPalette::Dark).rgb());
-  EXPECT_EQ(ImageDifference(Render(label), expected), "");
+  TantLabel flat;
+  Prepare(flat, "Ay", Qt::AlignLeft, kSize);
+  flat.SetColor3d(false);
+  flat.SetHighLight(State::Disabled, true);
+  flat.SetHighLightColor(State::Disabled, kOutline);
+  flat.setEnabled(false);
+  const QPalette& palette = flat.palette();
+  EXPECT_EQ(ImageDifference(Render(flat), PlainLook("Ay", palette.color(QPalette::Light).rgb(),
+                                                    kOutline, palette.color(QPalette::Dark).rgb())),
+            "");
 }
 
 TEST(AntLabelDraw, TransparentLeavesWhatIsBehind) {

@@ -15,24 +15,19 @@
 #include "ui_form_error.h"
 #include "ui_form_juego.h"
 
-TEST_F(WindowTest, DialogsKeepTheirDesignControls) {
-  const std::pair<FeedbackDialog*, const char*> dialogsShown[] = {
-      {program->Form_Acierto, "Lurimba. Palabra acertada."},
-      {program->Form_Error, "Lurimba. Palabra fallada."}};
-  for (const auto& [dialog, caption] : dialogsShown) {
-    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(caption));
-    EXPECT_EQ(dialog->Seguir()->text(), "Seguir");
-    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
-    auto* nulo = dialog->findChild<QPushButton*>("Button_nulo");
-    ASSERT_NE(nulo, nullptr);
-    EXPECT_EQ(nulo->y(), 500);
-    EXPECT_FALSE(dialog->Picture()->pixmap().isNull());
-  }
-}
+// Each way a dialog's picture can be unusable: both are reported, one message each.
+struct PictureFault {
+  const char* name;
+  void (*spoil)(const QString& folder);
+};
 
-TEST_F(WindowTest, MissingPicturesAreReportedOnceAtCreation) {
-  QFile::remove(folder.path() + "/acierto.bmp");
-  QFile::remove(folder.path() + "/error.bmp");
+class FeedbackPictureTest : public WindowTest,
+                            public ::testing::WithParamInterface<PictureFault> {};
+
+TEST_P(FeedbackPictureTest, IsReportedOnceAtCreationAndNotShown) {
+  EXPECT_FALSE(program->Form_Acierto->Picture()->pixmap().isNull());
+  EXPECT_FALSE(program->Form_Error->Picture()->pixmap().isNull());
+  GetParam().spoil(folder.path());
   dialogs.messages.clear();
   Program another(GameFolder(folder.path()), dialogs, sound);
   ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -42,55 +37,34 @@ TEST_F(WindowTest, MissingPicturesAreReportedOnceAtCreation) {
   EXPECT_TRUE(another.Form_Acierto->Picture()->pixmap().isNull());
 }
 
-// A picture cut short would load as black; it is refused with the picture's message.
-TEST_F(WindowTest, DamagedPicturesAreReportedAndNotShown) {
-  QFile picture(folder.path() + "/acierto.bmp");
-  ASSERT_TRUE(picture.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(picture.resize(picture.size() - 1));
-  picture.close();
-  QFile::remove(folder.path() + "/error.bmp");
-  ASSERT_TRUE(QDir(folder.path()).mkdir("error.bmp"));  // a folder of that name
-  dialogs.messages.clear();
-  Program another(GameFolder(folder.path()), dialogs, sound);
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(dialogs.messages[0].text,
-            "\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n");
-  EXPECT_EQ(dialogs.messages[1].text, "\nError.\n\nProblema con archivo de imagen 'error.bmp'.\n");
-  EXPECT_TRUE(another.Form_Acierto->Picture()->pixmap().isNull());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FeedbackPictureTest,
+    ::testing::Values(PictureFault{"Missing",
+                                   [](const QString& folder) {
+                                     QFile::remove(folder + "/acierto.bmp");
+                                     QFile::remove(folder + "/error.bmp");
+                                   }},
+                      // A picture cut short would load as black; a folder stands for the other.
+                      PictureFault{"Damaged",
+                                   [](const QString& folder) {
+                                     QFile picture(folder + "/acierto.bmp");
+                                     ASSERT_TRUE(picture.open(QIODevice::ReadWrite));
+                                     ASSERT_TRUE(picture.resize(picture.size() - 1));
+                                     picture.close();
+                                     QFile::remove(folder + "/error.bmp");
+                                     ASSERT_TRUE(QDir(folder).mkdir("error.bmp"));
+                                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WindowTest, DialogsRefuseCloseRequestsAndIgnoreEnter) {
+// The failed dialog refuses close requests and Enter; "Seguir" only closes it: the main
+// window starts the next word once the press that lost the word, and the dialog it opened,
+// have returned.
+TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
   StartUp();
   TForm_Error& dialog = *program->Form_Error;
+  const std::string lostWord = game().state().displayText;
   bool closeRefused = false;
   bool enterIgnored = false;
-  WhileModal(
-      [&] {
-        for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong) {
-          main().FormKeyPress(WrongLetter(wrong));
-        }
-      },
-      [&] {
-        dialog.close();
-        closeRefused = dialog.isVisible();
-        QTest::keyClick(&dialog, Qt::Key_Return);
-        enterIgnored = dialog.isVisible();
-        dialog.Seguir()->click();
-      });
-  EXPECT_TRUE(closeRefused);
-  EXPECT_TRUE(enterIgnored);
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(game().state().wordInPlay);
-  // The short layout: the message across the dialog, no picture.
-  EXPECT_EQ(dialog.Message()->size(), QSize(488, 79));
-  EXPECT_EQ(dialog.Seguir()->pos(), QPoint(173, 99));
-}
-
-// "Seguir" only closes the dialog: the main window starts the next word once the
-// press that lost the word, and the dialog it opened, have returned.
-TEST_F(WindowTest, NextWordStartsAfterTheFailedDialogHasReturned) {
-  StartUp();
-  const std::string lostWord = game().state().displayText;
   bool playingWhileOpen = true;
   bool playingAfterSeguir = true;
   std::string wordAfterSeguir;
@@ -101,14 +75,24 @@ TEST_F(WindowTest, NextWordStartsAfterTheFailedDialogHasReturned) {
       },
       [&] {
         playingWhileOpen = game().state().wordInPlay;
-        program->Form_Error->Seguir()->click();
+        dialog.close();
+        closeRefused = dialog.isVisible();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        enterIgnored = dialog.isVisible();
+        dialog.Seguir()->click();
         playingAfterSeguir = game().state().wordInPlay;
         wordAfterSeguir = game().state().displayText;
       });
+  EXPECT_TRUE(closeRefused);
+  EXPECT_TRUE(enterIgnored);
+  EXPECT_FALSE(dialog.isVisible());
   EXPECT_FALSE(playingWhileOpen);
   EXPECT_FALSE(playingAfterSeguir);
   EXPECT_EQ(wordAfterSeguir, lostWord);
   EXPECT_TRUE(game().state().wordInPlay);
   EXPECT_EQ(game().state().failureSteps, 0);
   EXPECT_FALSE(main().ui()->Image_sfallo6->isVisibleTo(&main()));
+  // The short layout: the message across the dialog, no picture.
+  EXPECT_EQ(dialog.Message()->size(), QSize(488, 79));
+  EXPECT_EQ(dialog.Seguir()->pos(), QPoint(173, 99));
 }

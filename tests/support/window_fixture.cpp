@@ -49,38 +49,36 @@ void ScriptedDialogs::Plain(const std::string& text) {
   messages.push_back({"plain", text, kCaption});
 }
 
+namespace {
+
+// The next scripted answer; a cancel when the script has run out.
+template <typename T>
+std::optional<T> Next(std::deque<std::optional<T>>& script) {
+  if (script.empty())
+    return std::nullopt;
+  std::optional<T> answer = script.front();
+  script.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 std::optional<std::string> ScriptedDialogs::AskOpenFile(const OpenFileRequest& request) {
   fileRequests.push_back(request);
-  if (filesToOpen.empty())
-    return std::nullopt;
-  auto file = filesToOpen.front();
-  filesToOpen.pop_front();
-  return file;
+  return Next(filesToOpen);
 }
 
 std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& request) {
   saveFileRequests.push_back(request);
-  if (filesToSave.empty())
-    return std::nullopt;
-  auto file = filesToSave.front();
-  filesToSave.pop_front();
-  return file;
+  return Next(filesToSave);
 }
 
 std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
-  if (fonts.empty())
-    return std::nullopt;
-  auto font = fonts.front();
-  fonts.pop_front();
-  return font;
+  return Next(fonts);
 }
 
 std::optional<QColor> ScriptedDialogs::AskColor(const QColor&) {
-  if (colours.empty())
-    return std::nullopt;
-  auto colour = colours.front();
-  colours.pop_front();
-  return colour;
+  return Next(colours);
 }
 
 namespace {
