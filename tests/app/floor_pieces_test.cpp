@@ -60,8 +60,9 @@ TEST_P(FloorPieces, BreakAsALargeDarkGapAboveTheWordPanel) {
   EXPECT_GE(drawn.height(), kSeenDepth);
   EXPECT_GE(DarkShare(piece), 0.3) << "the break does not read as a gap";
   for (int other = 1; other <= 6; ++other) {
-    if (other != GetParam())
+    if (other != GetParam()) {
       EXPECT_FALSE(drawn.intersects(DrawnArea(Piece(other)))) << "overlaps piece " << other;
+    }
   }
 }
 
