@@ -19,7 +19,7 @@
 #include "docentix/list_import.h"
 #include "docentix/mode_previews.h"
 #include "docentix/spell_checker.h"
-#include "scripted_dialogs.h"
+#include "support/window_fixture.h"
 #include "word_file_messages.h"
 
 namespace {
@@ -204,7 +204,7 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   EXPECT_EQ(table().item(7, 1)->background().color(), QColor(255, 222, 222));
   EXPECT_NE(table().item(7, 1)->toolTip().indexOf("tiene 90 caracteres"), -1);
 
-  dialogs.toSave.push_back(Path("granja.lma").toStdString());
+  dialogs.filesToSave.push_back(Path("granja.lma").toStdString());
   EXPECT_FALSE(tab().Save());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(AnsiToUtf8(dialogs.messages[0].text)
@@ -215,7 +215,7 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   EXPECT_FALSE(QFile::exists(Path("granja.lma")));
 
   TypeInCell(7, 1, "Pone huevos");
-  dialogs.toSave.push_back(Path("granja.lma").toStdString());
+  dialogs.filesToSave.push_back(Path("granja.lma").toStdString());
   EXPECT_TRUE(tab().Save());
   EXPECT_TRUE(QFile::exists(Path("granja.lma")));
 }
