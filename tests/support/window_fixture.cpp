@@ -67,7 +67,8 @@ std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& r
   return file;
 }
 
-std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
+std::optional<QFont> ScriptedDialogs::AskFont(const QFont&, const QString& title) {
+  fontAndColourTitles.push_back(title);
   if (fonts.empty())
     return std::nullopt;
   auto font = fonts.front();
@@ -75,7 +76,8 @@ std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
   return font;
 }
 
-std::optional<QColor> ScriptedDialogs::AskColor(const QColor&) {
+std::optional<QColor> ScriptedDialogs::AskColor(const QColor&, const QString& title) {
+  fontAndColourTitles.push_back(title);
   if (colours.empty())
     return std::nullopt;
   auto colour = colours.front();
