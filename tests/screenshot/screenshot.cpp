@@ -194,7 +194,7 @@ int main(int argc, char* argv[]) {
   // The longest texts shrink to fit: a word of 30 letters, a theme of 65 characters, many points.
   game.SetViewOption(&ViewOptions::points, true);
   main.SetThemeText(
-      Ansi("Tema: Animales de la granja, del bosque, del mar y de la selva tropical"));
+      Ansi("Tema: ANIMALES DE LA GRANJA, DEL BOSQUE, DEL MAR Y DE LA SELVA TROPICAL"));
   main.SetWordText("ESTERNOCLEIDOMASTOIDEOMUSCULAR");
   main.SetPointsText("1250 / 10400");
   SaveScreen(prefix + "13-longest-texts");
