@@ -86,6 +86,10 @@ TForm_juego::~TForm_juego() = default;
 
 void TForm_juego::SetWindows(const Windows& windows) {
   windows_ = windows;
+  // Every hint of every window stays five seconds, also those given later (the
+  // theme's file name); the other windows are this one's children.
+  for (QWidget* widget : findChildren<QWidget*>())
+    widget->setToolTipDuration(5000);
   keyboard_->SetEditors(windows.keyEditor, windows.keyboardChooser);
   // The picture control owns the background; the background owns its three commands.
   background_ =
@@ -153,9 +157,6 @@ void TForm_juego::SetUpLook() {
   const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
   ui_->Button_jugadoranterior->setCursor(hand);
   ui_->Button_jugadorsiguiente->setCursor(hand);
-  // Every hint stays five seconds, also those given later (the theme's file name).
-  for (QWidget* widget : findChildren<QWidget*>())
-    widget->setToolTipDuration(5000);
   // A right press on the word chooses its font and nothing else: the context
   // menu event the window system sends after it stops at the word.
   for (QLabel* word : {ui_->Label_palabra, ui_->Label_palabra2}) {
