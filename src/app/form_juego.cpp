@@ -89,6 +89,10 @@ TForm_juego::~TForm_juego() = default;
 
 void TForm_juego::SetWindows(const Windows& windows) {
   windows_ = windows;
+  // Every hint of every window stays five seconds, also those given later (the
+  // theme's file name); the other windows are this one's children.
+  for (QWidget* widget : findChildren<QWidget*>())
+    widget->setToolTipDuration(5000);
   keyboard_->SetEditors(windows.keyEditor, windows.keyboardChooser);
   // The picture control owns the background; the background owns its three commands.
   background_ =
@@ -156,12 +160,16 @@ void TForm_juego::SetUpLook() {
   const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
   ui_->Button_jugadoranterior->setCursor(hand);
   ui_->Button_jugadorsiguiente->setCursor(hand);
-  for (QWidget* widget : findChildren<QWidget*>()) {
-    if (!widget->toolTip().isEmpty())
-      widget->setToolTipDuration(5000);
+  // A right press on the word chooses its font and nothing else: the context
+  // menu event the window system sends after it stops at the word.
+  for (QLabel* word : {ui_->Label_palabra, ui_->Label_palabra2}) {
+    word->installEventFilter(this);
+    word->setContextMenuPolicy(Qt::PreventContextMenu);
   }
-  ui_->Label_palabra->installEventFilter(this);
-  ui_->Label_palabra2->installEventFilter(this);
+  // Texts that do not fit shrink from these fonts.
+  solvedWordFont_ = ui_->Label_palabra2->font();
+  themeFont_ = ui_->Label_tema->font();
+  pointsFont_ = ui_->Label_puntos->font();
 }
 
 void TForm_juego::SetUpDecorations() {
@@ -510,15 +518,17 @@ bool TForm_juego::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+// The whole font of the word: its name, size and style, then its colour.
 void TForm_juego::Label_palabraMouseDown(Qt::MouseButton button) {
   if (button != Qt::RightButton)
     return;
-  const auto font = dialogs_.AskFont(ui_->Label_palabra->font());
+  const auto font = dialogs_.AskFont(ui_->Panel_palabra->font(), "Tipo de letra de la palabra");
   if (!font)
     return;
-  // The chosen font with the word's colour as it is.
-  const WordFont chosen = FromQFont(*font, FromColourRef(game_.settings().wordFont.colour));
-  game_.SetWordFont(chosen);
+  // Cancelling the colour keeps the word's colour as it is.
+  const QColor current = FromColourRef(game_.settings().wordFont.colour);
+  const QColor colour = dialogs_.AskColor(current, "Color de la palabra").value_or(current);
+  game_.SetWordFont(FromQFont(*font, colour));
 }
 
 // The word follows the chosen font; the wrong letters take its name only.
@@ -528,6 +538,10 @@ void TForm_juego::ApplyWordFont(const WordFont& wordFont) {
   shownWordFont_ = wordFont;
   const QFont font = ToQFont(wordFont, ui_->Panel_palabra->font());
   ui_->Panel_palabra->setFont(font);
+  QPalette palette = ui_->Panel_palabra->palette();
+  palette.setColor(QPalette::WindowText, FromColourRef(wordFont.colour));
+  ui_->Panel_palabra->setPalette(palette);
+  SetWordText(FromQt(ui_->Label_palabra->text()));
   for (int i = 1; i <= 5; ++i) {
     QFont letterFont = FailedLetterLabel(i)->font();
     letterFont.setFamily(font.family());

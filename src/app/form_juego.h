@@ -183,6 +183,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   bool shownOnce_ = false;
   bool solvedDialogAfterExit_ = false;  // the solved dialog was opened by the exit animation
   WordFont shownWordFont_;              // the design's font until one is chosen
+  QFont solvedWordFont_, themeFont_, pointsFont_;  // design fonts of labels that shrink to fit
   int childStep_ = 0;
   int exitStep_ = 1;
 };

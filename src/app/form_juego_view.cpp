@@ -5,12 +5,24 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "app/fit_text.h"
 #include "app/form_juego.h"
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
 #include "platform/text.h"
 #include "settings/on_screen_keyboard.h"
 #include "ui_form_juego.h"
+
+namespace {
+
+// At 20 pixels thirty of the widest capital (W) still fit the word's 629, so
+// every word is seen whole; smaller would be hard to read from a desk.
+constexpr FitRule kWordFit{20, false};
+// A theme is a heading: the status bar's size is the least; past it, "…".
+constexpr FitRule kThemeFit{12, true};
+constexpr FitRule kPointsFit{14, false};
+
+}  // namespace
 
 QLabel* TForm_juego::FloorPiece(int piece) {
   QLabel* pieces[] = {ui_->Image_sfallo1, ui_->Image_sfallo2, ui_->Image_sfallo3,
@@ -31,12 +43,13 @@ QLabel* TForm_juego::FailedLetterLabel(int label) {
   return labels[std::clamp(label, 1, 5) - 1];
 }
 
+// The word follows the word font of its panel.
 void TForm_juego::SetWordText(const std::string& text) {
-  ui_->Label_palabra->setText(ToQt(text));
+  ShowFitted(*ui_->Label_palabra, ui_->Panel_palabra->font(), ToQt(text), kWordFit);
 }
 
 void TForm_juego::ShowRevealedWord(const std::string& text) {
-  ui_->Label_palabra->setText(ToQt(text));
+  SetWordText(text);
   ui_->Label_palabra->repaint();
 }
 
@@ -45,7 +58,7 @@ void TForm_juego::SetHintText(const std::string& text) {
 }
 
 void TForm_juego::SetThemeText(const std::string& text) {
-  ui_->Label_tema->setText(ToQt(text));
+  ShowFitted(*ui_->Label_tema, themeFont_, ToQt(text), kThemeFit);
 }
 
 void TForm_juego::SetThemeTooltip(const std::string& path) {
@@ -58,7 +71,7 @@ void TForm_juego::AddTheme(const std::string& theme) {
 }
 
 void TForm_juego::ShowSolvedWord() {
-  ui_->Label_palabra2->setText(ui_->Label_palabra->text());
+  ShowFitted(*ui_->Label_palabra2, solvedWordFont_, ui_->Label_palabra->text(), kWordFit);
   ui_->Label_palabra2->show();
   ui_->Label_palabra->hide();
   ui_->Label_pista->hide();
@@ -114,7 +127,7 @@ void TForm_juego::SetPlayerName(const std::string& name) {
 }
 
 void TForm_juego::SetPointsText(const std::string& text) {
-  ui_->Label_puntos->setText(QString::fromStdString(text));
+  ShowFitted(*ui_->Label_puntos, pointsFont_, QString::fromStdString(text), kPointsFit);
 }
 
 void TForm_juego::ShowSettings(const Settings& settings) {

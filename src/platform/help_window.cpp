@@ -243,8 +243,9 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  // When the modal window that owns the help closes, the help stays open on its own.
-  if (watched == parentWidget() && event->type() == QEvent::Hide) {
+  // When the modal window that owns the help closes, the help stays open on its
+  // own; a minimised owner takes its help along and brings it back.
+  if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous()) {
     const bool wasVisible = isVisible();
     SetOwner(nullptr);
     if (wasVisible)

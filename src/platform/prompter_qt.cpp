@@ -131,16 +131,17 @@ std::optional<std::string> QtDialogs::AskSaveFile(const SaveFileRequest& request
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<QFont> QtDialogs::AskFont(const QFont& initial) {
+std::optional<QFont> QtDialogs::AskFont(const QFont& initial, const QString& title) {
   bool accepted = false;
-  const QFont font = QFontDialog::getFont(&accepted, initial, owner_);
+  const QFont font = title.isEmpty() ? QFontDialog::getFont(&accepted, initial, owner_)
+                                     : QFontDialog::getFont(&accepted, initial, owner_, title);
   if (!accepted)
     return std::nullopt;
   return font;
 }
 
-std::optional<QColor> QtDialogs::AskColor(const QColor& initial) {
-  const QColor colour = QColorDialog::getColor(initial, owner_);
+std::optional<QColor> QtDialogs::AskColor(const QColor& initial, const QString& title) {
+  const QColor colour = QColorDialog::getColor(initial, owner_, title);
   if (!colour.isValid())
     return std::nullopt;
   return colour;

@@ -18,8 +18,9 @@ class QPrinter;
 // The engine's prompter plus the dialogs only windows ask for.
 class Dialogs : public Prompter {
  public:
-  virtual std::optional<QFont> AskFont(const QFont& initial) = 0;
-  virtual std::optional<QColor> AskColor(const QColor& initial) = 0;
+  // An empty title leaves the dialog's own.
+  virtual std::optional<QFont> AskFont(const QFont& initial, const QString& title = {}) = 0;
+  virtual std::optional<QColor> AskColor(const QColor& initial, const QString& title = {}) = 0;
   // Question icon, Yes and No, with No as the default button; true for Yes.
   virtual bool QuestionDefaultNo(const std::string& text, const std::string& caption) = 0;
   // The print dialog for `printer`; true when the user confirmed it.
@@ -40,8 +41,8 @@ class QtDialogs : public Dialogs {
   void Beep() override;
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
   std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
-  std::optional<QFont> AskFont(const QFont& initial) override;
-  std::optional<QColor> AskColor(const QColor& initial) override;
+  std::optional<QFont> AskFont(const QFont& initial, const QString& title = {}) override;
+  std::optional<QColor> AskColor(const QColor& initial, const QString& title = {}) override;
   bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
   bool AskPrinter(QPrinter& printer) override;
   std::vector<std::string> AskOpenFiles(const OpenFileRequest& request) override;

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "charset.h"
 #include "platform/prompter_qt.h"
@@ -44,6 +45,7 @@ PlayersAnswer TForm_jugadores::Ask() {
     field->clear();
   ui_->Edit_grupo->clear();
   ui_->Edit_jugador1->setFocus();
+  CentreOnScreen();
   switch (exec()) {
     case QDialog::Accepted:
       return PlayersAnswer::Play;
@@ -52,6 +54,20 @@ PlayersAnswer TForm_jugadores::Ask() {
     default:
       return PlayersAnswer::Closed;
   }
+}
+
+// On the screen's middle, wherever the main window is. Before the window is
+// first shown its frame is not known: the main window's frame stands for it.
+void TForm_jugadores::CentreOnScreen() {
+  QWidget* owner = parentWidget();
+  const QScreen* screen = owner ? owner->screen() : this->screen();
+  if (!screen)
+    return;
+  QRect frame = frameGeometry();
+  if (frame.size() == size() && owner)
+    frame.setSize(size() + owner->frameGeometry().size() - owner->size());
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 GroupEntry TForm_jugadores::Entry() const {

@@ -52,6 +52,8 @@ class TForm_jugadores : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void CentreOnScreen();
+
   std::unique_ptr<Ui::TForm_jugadores> ui_;
   Dialogs& dialogs_;
   std::array<QLineEdit*, kMaxPlayers> nameFields_{};

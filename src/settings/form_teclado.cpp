@@ -33,11 +33,8 @@ TForm_teclado::TForm_teclado(QWidget* owner, const GameFolder& folder)
 
 TForm_teclado::~TForm_teclado() = default;
 
-void TForm_teclado::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  RefreshList();
-}
-
+// The files as they are when the program opens the chooser; a restore of the
+// minimised chooser keeps the list and what is selected in it.
 void TForm_teclado::RefreshList() {
   ui_->FileListBox->clear();
   const QDir folder(folder_.File(kFolder));
@@ -69,6 +66,7 @@ void TForm_teclado::Button_okClick() {
 std::optional<QString> TForm_teclado::AskSaveName() {
   setWindowTitle(QString::fromUtf8("Guardar configuración del teclado"));
   ui_->Edit1->setEnabled(true);
+  RefreshList();
   if (exec() != QDialog::Accepted)
     return std::nullopt;
   return acceptedName_;
@@ -77,6 +75,7 @@ std::optional<QString> TForm_teclado::AskSaveName() {
 std::optional<QString> TForm_teclado::AskFileToRead() {
   setWindowTitle(QString::fromUtf8("Leer configuración del teclado"));
   ui_->Edit1->setEnabled(false);
+  RefreshList();
   if (exec() != QDialog::Accepted)
     return std::nullopt;
   // Nothing selected: a name that opens nothing, so reading fails with its message.

@@ -35,9 +35,6 @@ class TForm_teclado : public QDialog {
   // files, only Windows-1252 characters, and a path of at most 255 bytes.
   bool AcceptableName(const QString& name) const;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   void RefreshList();
 

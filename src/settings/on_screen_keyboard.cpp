@@ -50,10 +50,16 @@ std::optional<std::string> ReadRecordFile(const QString& path) {
 OnScreenKeyboard::OnScreenKeyboard(const KeyboardWidgets& widgets, Game& game, Dialogs& dialogs,
                                    const GameFolder& folder)
     : QObject(widgets.panel), w_(widgets), game_(game), dialogs_(dialogs), folder_(folder) {
-  for (QPushButton* key : w_.keys)
+  // A right press on a key does its one thing; the context menu event the
+  // window system sends after it stops at the key, short of the keyboard's menu.
+  for (QPushButton* key : w_.keys) {
     key->installEventFilter(this);
-  for (QPushButton* key : w_.vowels)
+    key->setContextMenuPolicy(Qt::PreventContextMenu);
+  }
+  for (QPushButton* key : w_.vowels) {
     key->installEventFilter(this);
+    key->setContextMenuPolicy(Qt::PreventContextMenu);
+  }
   SetUpLook();
   ConnectKeys();
   // Every way of switching "Mayús" (a click, the keyboard, a screen reader's

@@ -190,5 +190,13 @@ int main(int argc, char* argv[]) {
   main.ui()->Button_g->setFocus(Qt::TabFocusReason);
   QTest::keyClick(main.ui()->Button_g, Qt::Key_Tab);
   SaveScreen(prefix + "12-keyboard-focus");
+
+  // The longest texts shrink to fit: a word of 30 letters, a theme of 65 characters, many points.
+  game.SetViewOption(&ViewOptions::points, true);
+  main.SetThemeText(
+      Ansi("Tema: ANIMALES DE LA GRANJA, DEL BOSQUE, DEL MAR Y DE LA SELVA TROPICAL"));
+  main.SetWordText("ESTERNOCLEIDOMASTOIDEOMUSCULAR");
+  main.SetPointsText("1250 / 10400");
+  SaveScreen(prefix + "13-longest-texts");
   return failures == 0 ? 0 : 1;
 }

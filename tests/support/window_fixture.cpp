@@ -73,11 +73,13 @@ std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& r
   return Next(filesToSave);
 }
 
-std::optional<QFont> ScriptedDialogs::AskFont(const QFont&) {
+std::optional<QFont> ScriptedDialogs::AskFont(const QFont&, const QString& title) {
+  fontAndColourTitles.push_back(title);
   return Next(fonts);
 }
 
-std::optional<QColor> ScriptedDialogs::AskColor(const QColor&) {
+std::optional<QColor> ScriptedDialogs::AskColor(const QColor&, const QString& title) {
+  fontAndColourTitles.push_back(title);
   return Next(colours);
 }
 

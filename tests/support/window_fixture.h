@@ -34,8 +34,8 @@ class ScriptedDialogs : public Dialogs {
   void Beep() override { ++beeps; }
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
   std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
-  std::optional<QFont> AskFont(const QFont& initial) override;
-  std::optional<QColor> AskColor(const QColor& initial) override;
+  std::optional<QFont> AskFont(const QFont& initial, const QString& title = {}) override;
+  std::optional<QColor> AskColor(const QColor& initial, const QString& title = {}) override;
   bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
   // Confirms with the next file of printTo as the PDF output; cancels when there is none.
   bool AskPrinter(QPrinter& printer) override;
@@ -46,6 +46,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<std::string>> filesToSave;  // the same for the save dialog
   std::deque<std::optional<QFont>> fonts;              // cancel when empty
   std::deque<std::optional<QColor>> colours;           // cancel when empty
+  QStringList fontAndColourTitles;                     // font and colour dialogs, in order
   std::vector<OpenFileRequest> fileRequests;           // open dialogs, in order
   std::vector<SaveFileRequest> saveFileRequests;       // save dialogs, in order
   std::deque<QString> printTo;                         // PDF files for the print dialog

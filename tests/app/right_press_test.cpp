@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A right press as the window system delivers it on Linux: the press, then the
+// context menu event, then the release. On a key or on the word it does its
+// one thing; no context menu of what lies behind opens as well.
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include "charset.h"
+#include "support/window_fixture.h"
+#include "ui_form_juego.h"
+
+namespace {
+
+struct RightPressCase {
+  const char* name;
+  QWidget* (*target)(Ui::TForm_juego& ui);
+  const char* expected;  // what the press did, as RightPress() tells it
+};
+
+const std::string kRefusal =
+    Ansi("El carácter de las 5 letras vocales básicas, no se puede modificar");
+
+void PrintTo(const RightPressCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class RightPressTest : public WindowTest, public ::testing::WithParamInterface<RightPressCase> {
+ protected:
+  // Presses the right button on `target` and tells what opened: the messages
+  // shown, "font" for the font dialog, the name of a modal window (cancelled).
+  std::string RightPress(QWidget* target) {
+    std::string done;
+    QTimer cancel;
+    cancel.setSingleShot(true);
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+      if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        done += modal->objectName().toStdString();
+        modal->reject();
+      }
+    });
+    cancel.start(0);
+    dialogs.fonts = {std::nullopt};  // the font dialog, cancelled
+    const QPoint at = target->rect().center();
+    QTest::mousePress(target, Qt::RightButton, {}, at);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &menuEvent);
+    QTest::mouseRelease(target, Qt::RightButton, {}, at);
+    QApplication::processEvents();
+    for (const ShownMessage& message : dialogs.messages)
+      done += message.text == kRefusal ? "refusal" : message.text;
+    if (dialogs.fonts.empty())
+      done += "font";
+    return done;
+  }
+};
+
+TEST_P(RightPressTest, DoesItsOneThingAndOpensNoMenu) {
+  StartUp();
+  dialogs.messages.clear();
+  EXPECT_EQ(RightPress(GetParam().target(*main().ui())), GetParam().expected);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  for (QMenu* menu : main().findChildren<QMenu*>())
+    EXPECT_FALSE(menu->isVisible()) << menu->objectName().toStdString();
+  if (QWidget* popup = QApplication::activePopupWidget())
+    popup->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, RightPressTest,
+    ::testing::Values(
+        RightPressCase{"VowelKey", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Button_a; },
+                       "refusal"},
+        RightPressCase{"LetterKey", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Button_b; },
+                       "Form_charboton"},
+        RightPressCase{"Word", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Label_palabra; },
+                       "font"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The keyboard's own background still offers the keyboard's menu.
+TEST_F(WindowTest, ARightPressBesideTheKeysOpensTheKeyboardMenu) {
+  StartUp();
+  QWidget* panel = main().ui()->Panel_teclas;
+  const QPoint at(2, 2);
+  ASSERT_EQ(panel->childAt(at), nullptr);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, panel->mapToGlobal(at));
+  QApplication::sendEvent(panel, &menuEvent);
+  auto* menu = main().findChild<QMenu*>("PopupMenu_teclado");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  menu->close();
+}
+
+}  // namespace
