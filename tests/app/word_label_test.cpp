@@ -169,9 +169,10 @@ TEST_F(WindowTest, EveryHintStaysFiveSeconds) {
   main().M_LeerpalabrasdearchivoClick();
   ASSERT_FALSE(main().ui()->Label_tema->toolTip().isEmpty());
   for (QWidget* widget : main().findChildren<QWidget*>()) {
-    if (!widget->toolTip().isEmpty())
+    if (!widget->toolTip().isEmpty()) {
       EXPECT_EQ(widget->toolTipDuration(), 5000)
           << widget->metaObject()->className() << " " << widget->toolTip().toStdString();
+    }
   }
 }
 
