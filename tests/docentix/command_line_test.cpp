@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 namespace {
 
 struct Outcome {
@@ -23,17 +25,6 @@ Outcome RunDocentix(const QStringList& arguments) {
   outStream.flush();
   errStream.flush();
   return {status, out, err};
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray ListOf(int words) {

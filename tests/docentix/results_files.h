@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
+
 namespace results_files {
 
 inline void PutInt32(QByteArray& bytes, int at, std::int32_t value) {
@@ -48,18 +50,6 @@ inline QByteArray FileBytes(const std::vector<Player>& players) {
   for (const Player& p : players)
     bytes += Record(p.oemName, p.oemTheme, p.year, p.day, p.month, p.base);
   return bytes;
-}
-
-inline QString Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-    return QString();
-  return path;
-}
-
-inline QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
 }
 
 }  // namespace results_files

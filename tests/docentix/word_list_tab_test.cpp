@@ -19,6 +19,7 @@
 #include "docentix/list_import.h"
 #include "docentix/mode_previews.h"
 #include "docentix/spell_checker.h"
+#include "file_bytes.h"
 #include "support/window_fixture.h"
 #include "word_file_messages.h"
 
@@ -41,17 +42,6 @@ QByteArray AnimalList(const QByteArray& theme, int editedRow = -1, const QByteAr
     bytes += (edited && !hint.isEmpty() ? hint : QByteArray(kWords[row][1])) + "\r\n";
   }
   return bytes;
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Types as a keyboard does, one key press a character (Qt Test's own typing takes ASCII only).
