@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "file_bytes.h"
+#include "results_files.h"
 
 namespace {
 
@@ -118,6 +119,28 @@ TEST(ImportCommandTest, RefusesALineTheGameWouldSplitNamingIt) {
                                  "caracteres; el juego lee 80 por línea"))
       << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(dir.filePath("lista.lma")));
+}
+
+// The results of two files as one table; a file that is not a results file writes nothing.
+TEST(ExportCsvCommandTest, WritesTheTableOrSaysWhyNot) {
+  QTemporaryDir dir;
+  const QString a =
+      Write(dir.filePath("a.rlm"), results_files::FileBytes({{"ANA", "Animales", 2001, 5, 3, 1}}));
+  const QString b =
+      Write(dir.filePath("b.rlm"), results_files::FileBytes({{"LUIS", "Frutas", 2001, 5, 3, 2}}));
+  Outcome run = RunDocentix({"--export-csv", a, b, "-o", dir.filePath("clase.csv")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  const QStringList lines =
+      QString::fromUtf8(Read(dir.filePath("clase.csv"))).split("\r\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[1].contains(";ANA;Animales;")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[2].contains(";LUIS;Frutas;")) << lines[2].toStdString();
+
+  const QString list = Write(dir.filePath("lista.lma"), ListOf(10));
+  run = RunDocentix({"--export-csv", list, "-o", dir.filePath("otra.csv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("El fichero no es de Resultados")) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(dir.filePath("otra.csv")));
 }
 
 }  // namespace
