@@ -7,7 +7,10 @@
 # holds on a busy machine; then the CPU Lurimba takes while a word is in play and the decorations
 # animate; then the figures of every other bench program (see "Other bench programs" below).
 #
-#   bench/run.sh [BUILD_FOLDER [OTHER_FOLDER ...]]   (BENCH_ROUNDS=n: n rounds instead of 5)
+#   bench/run.sh [BUILD_FOLDER [OTHER_FOLDER ...]]   (BENCH_ROUNDS=n: n rounds instead of 5;
+#                                                     BENCH_SCREEN=WxH: the Xvfb screen, 1024x768
+#                                                     unless set, e.g. 1920x1080 to measure the
+#                                                     game scaled up to a large screen)
 #
 # Each OTHER_FOLDER holds another build of the program (its `lurimba` and `data/`), for instance
 # the one from before a change: it runs in the same rounds, and gets its own table against the
@@ -29,6 +32,8 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd) || exit 0
 rounds=${BENCH_ROUNDS:-5}
+screen=${BENCH_SCREEN:-1024x768}
+[[ $screen =~ ^[0-9]+x[0-9]+$ ]] || { echo "bench: BENCH_SCREEN must be WIDTHxHEIGHT" >&2; exit 0; }
 cpu_seconds=20
 folders=("$build")
 for other in "${@:2}"; do
@@ -73,7 +78,7 @@ done
 
 # --- One X server and one watcher of mapped windows ---------------------------------------------
 
-Xvfb -displayfd 6 -screen 0 1024x768x24 -nolisten tcp 6>"$work/display" 2>/dev/null &
+Xvfb -displayfd 6 -screen 0 "${screen}x24" -nolisten tcp 6>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do
   [[ -s $work/display ]] && break
@@ -280,7 +285,7 @@ done
 # --- The table ----------------------------------------------------------------------------------
 
 echo
-echo "Lurimba bench: $rounds interleaved rounds on $(nproc) cores, Xvfb 1024x768x24, medians" \
+echo "Lurimba bench: $rounds interleaved rounds on $(nproc) cores, Xvfb ${screen}x24, medians" \
   "(min-max); load average $load_before before, $load_after after"
 for index in "${!folders[@]}"; do
   echo

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QProxyStyle>
+#include <QTimer>
 
 #include "app/accessibility.h"
 #include "app/program.h"
@@ -27,6 +28,15 @@ class HintStyle : public VisibleFocusStyle {
   }
 };
 
+// The program's icon in every size the desktop may ask for.
+void SetWindowIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QString(":/images/lurimba-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -35,11 +45,6 @@ int main(int argc, char* argv[]) {
   ReleaseScaleProbe();
   InstallAccessibleNames();
   QApplication::setApplicationName("Lurimba");
-  QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QString(":/images/lurimba-%1.png").arg(size), QSize(size, size));
-  }
-  QApplication::setWindowIcon(icon);
   QApplication::setStyle(new HintStyle);
   const GameFolder folder = ChooseGameFolder(QApplication::applicationDirPath());
 
@@ -49,5 +54,7 @@ int main(int argc, char* argv[]) {
   dialogs.SetOwner(program.Form_juego.get());
   app.ShowExceptionsWith(&dialogs);
   program.Form_juego->showMaximized();
+  // The icon comes once the event loop runs, just after the window shows: the window comes sooner.
+  QTimer::singleShot(0, &app, SetWindowIcon);
   return QApplication::exec();
 }

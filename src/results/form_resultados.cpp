@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QScreen>
 #include <QUrl>
 #include <cstdint>
@@ -41,9 +42,7 @@ TForm_Resultados::TForm_Resultados(QWidget* owner, Dialogs& dialogs, PlayerTable
       dialogs_(dialogs),
       players_(players),
       gameFolder_(gameFolder),
-      files_(dialogs, Today()),
-      // The report is laid out in the chosen printer's own pixels.
-      printer_(QPrinter::HighResolution) {
+      files_(dialogs, Today()) {
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: "Cerrar" or Esc close it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -238,12 +237,19 @@ void TForm_Resultados::Button_abrirClick() {
   ui_->Button_cambiar->setEnabled(true);
 }
 
+QPrinter& TForm_Resultados::printer() {
+  // The report is laid out in the chosen printer's own pixels.
+  if (!printer_)
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void TForm_Resultados::Button_imprimirClick() {
-  if (!dialogs_.AskPrinter(printer_))
+  if (!dialogs_.AskPrinter(printer()))
     return;
   std::optional<ResultsReader> reader = files_.ChooseResultsFileToRead();
   if (reader)
-    PrintResultsReport(printer_, *reader, dialogs_);
+    PrintResultsReport(printer(), *reader, dialogs_);
 }
 
 void TForm_Resultados::Button_cerrarClick() {

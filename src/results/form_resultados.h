@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPrinter>
 #include <array>
 #include <functional>
 #include <memory>
@@ -16,6 +15,8 @@
 
 #include "players.h"
 #include "results_file.h"
+
+class QPrinter;
 
 namespace Ui {
 class TForm_Resultados;
@@ -50,7 +51,9 @@ class TForm_Resultados : public QDialog {
 
   Ui::TForm_Resultados* ui() { return ui_.get(); }
   ResultsFiles& files() { return files_; }
-  QPrinter& printer() { return printer_; }
+  // Made at the first print: a printer loads the whole printing system (CUPS and its network
+  // libraries), which most sessions never use.
+  QPrinter& printer();
 
   void Button_abrirClick();
   void Button_guardarClick();
@@ -81,7 +84,7 @@ class TForm_Resultados : public QDialog {
   PlayerTable& players_;
   QString gameFolder_;
   ResultsFiles files_;
-  QPrinter printer_;
+  std::unique_ptr<QPrinter> printer_;
   std::array<PlayerRecord, kMaxPlayers> snapshot_;
   std::string currentTheme_;
   bool shownBefore_ = false;

@@ -37,8 +37,6 @@ TForm_inicio::TForm_inicio(QWidget* owner)
   // Only the title bar: no close, minimise or maximise buttons.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(false);
-  ui_->Image_logotamu->setPixmap(QPixmap(":/images/logotamu.png"));
-  ui_->Image_castillo->setPixmap(QPixmap(":/images/castillo.png"));
   SetUpDecorations();
   SetUpStory();
   Timer_inicio.setInterval(kTickMs);
@@ -48,19 +46,29 @@ TForm_inicio::TForm_inicio(QWidget* owner)
 
 TForm_inicio::~TForm_inicio() = default;
 
-// The three animations of the castle page; each is decoded once, here.
+// The window is built hidden at start-up and most games never show it: its pictures and
+// animations are decoded at its first presentation, once.
+void TForm_inicio::LoadPictures() {
+  if (picturesLoaded_)
+    return;
+  picturesLoaded_ = true;
+  ui_->Image_logotamu->setPixmap(QPixmap(":/images/logotamu.png"));
+  ui_->Image_castillo->setPixmap(QPixmap(":/images/castillo.png"));
+  ui_->GIFImage1->LoadPicture(":/gifs/intro1.gif");
+  ui_->GIFImage2->LoadPicture(":/gifs/intro2.gif");
+  ui_->GIFImage3->LoadPicture(":/gifs/intro3.gif");
+}
+
+// How the three animations of the castle page play; their pictures come with LoadPictures().
 void TForm_inicio::SetUpDecorations() {
   struct Setting {
     TGIFImage* gif;
-    const char* picture;
     int speed;
     bool tile;
   };
-  const Setting settings[] = {{ui_->GIFImage1, ":/gifs/intro1.gif", 30, true},
-                              {ui_->GIFImage2, ":/gifs/intro2.gif", 20, true},
-                              {ui_->GIFImage3, ":/gifs/intro3.gif", 50, false}};
+  const Setting settings[] = {
+      {ui_->GIFImage1, 30, true}, {ui_->GIFImage2, 20, true}, {ui_->GIFImage3, 50, false}};
   for (const Setting& s : settings) {
-    s.gif->LoadPicture(s.picture);
     s.gif->SetSpeed(s.speed);
     s.gif->SetLoop(true);
     s.gif->SetTile(s.tile);
@@ -108,6 +116,7 @@ void TForm_inicio::showEvent(QShowEvent* event) {
 }
 
 void TForm_inicio::FormShow() {
+  LoadPictures();
   StopDecorations();
   ui_->antLabel1->hide();
   PlaceWindow();

@@ -46,6 +46,7 @@ class TForm_inicio : public QDialog {
 
  private:
   void SetUpStory();
+  void LoadPictures();
   void SetUpDecorations();
   void Unroll();
   void RollUp();
@@ -57,4 +58,5 @@ class TForm_inicio : public QDialog {
   QMargins FrameMargins() const;
 
   std::unique_ptr<Ui::TForm_inicio> ui_;
+  bool picturesLoaded_ = false;
 };

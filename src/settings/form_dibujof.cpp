@@ -31,8 +31,6 @@ TForm_dibujof::TForm_dibujof(QWidget* owner, const GameFolder& folder, Dialogs& 
   setFixedSize(size());
   if (owner != nullptr)
     move(owner->geometry().topLeft() + QPoint(20, 30));
-  // The drive cannot be changed: there is one root.
-  ui_->DriveComboBox->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), "/");
   connect(ui_->DirectoryListBox, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item) { OpenFolder(item->data(0, kPathRole).toString()); });
   connect(ui_->FileListBox, &QListWidget::itemSelectionChanged, this,
@@ -53,6 +51,10 @@ std::optional<ChosenBackground> TForm_dibujof::Choose(BackgroundKind kind) {
 void TForm_dibujof::PrepareFor(BackgroundKind kind) {
   kind_ = kind;
   chosen_ = {};
+  // The drive cannot be changed: there is one root. Its icon is looked up in the desktop's icon
+  // theme, which takes a while: at the first choice rather than at start-up.
+  if (ui_->DriveComboBox->count() == 0)
+    ui_->DriveComboBox->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), "/");
   const bool picture = kind == BackgroundKind::Picture;
   setWindowTitle(picture ? "Imagen para fondo" : "Textura para fondo");
   // A picture is previewed stretched over the box; a texture at its own size, cut at the box.

@@ -5,6 +5,7 @@
 // pdftotext.
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>

@@ -21,6 +21,7 @@ class IntroDecorations : public ::testing::TestWithParam<TiledDecoration> {};
 TEST_P(IntroDecorations, AreOnePictureTheSizeOfTheirBoxClearOfTheStory) {
   QWidget owner;
   TForm_inicio intro(&owner);
+  intro.Present();  // the animations are decoded when the window first shows
   TGIFImage* gif = intro.ui()->*GetParam().gif;
   ASSERT_GT(gif->FrameCount(), 1);
   EXPECT_EQ(gif->size(), GetParam().box);
