@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "app/accessibility.h"
+#include "app/centred_surface.h"
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
 #include "platform/caps_lock.h"
@@ -83,6 +84,8 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
   ConnectMenus();
   ConnectPopupMenus();
   SetUpAccessibility(*ui_);
+  new CentredSurface(ui_->Panel_juego, QSize(kDesignWidth, ui_->Panel_juego->minimumHeight()),
+                     {ui_->Image_fondopantalla, ui_->Image_fondopantalla_tmp});
 }
 
 TForm_juego::~TForm_juego() = default;

@@ -144,10 +144,18 @@ TEST_F(BackgroundTest, ThePictureCoversTheWholeAreaAsTheWindowChangesSize) {
   ASSERT_TRUE(background->ApplyPicture("fondos/colinas.wmf"));
   QWidget& area = *main().ui()->Panel_juego;
   EXPECT_EQ(image().geometry(), area.rect());
+  // The game's controls, laid out for 800x548, stay together in the middle.
+  const auto middle = [&] {
+    return QPoint(std::max(0, (area.width() - 800) / 2), std::max(0, (area.height() - 548) / 2));
+  };
+  QWidget& word = *main().ui()->Panel_palabra;
+  const QPoint wordInDesign = word.pos() - middle();
   main().resize(main().width() + 150, main().height() + 100);
   QApplication::processEvents();
   EXPECT_GT(area.width(), 800);
   EXPECT_EQ(image().geometry(), area.rect());
+  EXPECT_GT(middle().x(), 0);
+  EXPECT_EQ(word.pos(), wordInDesign + middle());
 }
 
 TEST_F(BackgroundTest, ATextureChosenWithClicksIsRepeatedFromTheTopLeftCorner) {
