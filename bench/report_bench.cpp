@@ -36,8 +36,8 @@ class QuietDialogs : public Dialogs {
   void Beep() override {}
   std::optional<std::string> AskOpenFile(const OpenFileRequest&) override { return fileToOpen; }
   std::optional<std::string> AskSaveFile(const SaveFileRequest&) override { return {}; }
-  std::optional<QFont> AskFont(const QFont&) override { return {}; }
-  std::optional<QColor> AskColor(const QColor&) override { return {}; }
+  std::optional<QFont> AskFont(const QFont&, const QString&) override { return {}; }
+  std::optional<QColor> AskColor(const QColor&, const QString&) override { return {}; }
   bool AskPrinter(QPrinter&) override { return true; }
   int messages = 0;
 };
