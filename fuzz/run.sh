@@ -17,7 +17,7 @@ seeds() {
     keyboard_file) echo "$root"/data/teclado.def "$root"/data/teclados/* ;;
     gif_decoder) echo "$root"/resources/gifs/*.gif "$root"/fuzz/seeds/gif_decoder/* ;;
     wmf_reader) echo "$root"/data/fondos/*.wmf ;;
-    screen_config) echo "$root"/data/config.def ;;
+    screen_config) echo "$root"/data/config.def "$root"/fuzz/seeds/screen_config/* ;;
     points_file | results_file) echo "$root"/fuzz/seeds/"$1"/* ;;
     picture_file)
       echo "$root"/data/texturas/*.bmp "$root"/data/acierto.bmp "$root"/data/error.bmp \
