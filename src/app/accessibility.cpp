@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QToolButton>
@@ -24,6 +23,9 @@
 namespace {
 
 using Namer = std::function<QString(const QWidget*)>;
+
+// The invisible control that speaks the result of each press.
+constexpr const char* kAnnouncerName = "Anuncio_pulsacion";
 
 QString Spell(const QString& shown) {
   return ToQt(SpellShownWord(FromQt(shown)));
@@ -158,6 +160,8 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   }
   if (IsLetterKey(widget))
     return new NamedButton(widget, KeyName);
+  if (widget->objectName() == kAnnouncerName)
+    return new QAccessibleWidget(widget, QAccessible::Notification);
   if (IsFeedbackDialog(widget) && widget->isWindow())
     return new MessageDialog(widget);
   // The dialogs' only focusable button does nothing: it says the message.
@@ -168,14 +172,19 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
-struct Announcement {
-  QPointer<QWidget> target;
-  QString savedDescription;
-  QString text;
-};
-Announcement& LastSpoken() {
-  static Announcement last;
-  return last;
+// The spoken result of the last press: an invisible notification of the main
+// window, shown anew for every press. A screen reader speaks a notification when
+// it shows, wherever the focus is; it does not speak a changed name or
+// description of a control that Debian's Qt reports.
+QWidget* Announcer(QWidget* window) {
+  if (auto* found = window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly))
+    return found;
+  auto* announcer = new QWidget(window);
+  announcer->setObjectName(kAnnouncerName);
+  announcer->setFocusPolicy(Qt::NoFocus);
+  announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+  announcer->setGeometry(0, 0, 1, 1);
+  return announcer;
 }
 
 bool ReadsBefore(QWidget* a, QWidget* b, QWidget* top) {
@@ -215,24 +224,19 @@ void SetUpAccessibility(Ui::TForm_juego& ui) {
     QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void AnnouncePress(QWidget* window, QWidget* word, char letter, PressResult result,
-                   int chancesLeft) {
+void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft) {
   const QString text = ToQt(PressAnnouncement(letter, result, chancesLeft));
   if (text.isEmpty())
     return;
-  Announcement& last = LastSpoken();
-  if (last.target)
-    last.target->setAccessibleDescription(last.savedDescription);
-  QWidget* target = window->focusWidget() ? window->focusWidget() : word;
-  last.target = target;
-  last.savedDescription = target->accessibleDescription();
-  last.text = text;
-  // A screen reader speaks a new description of the control it is on.
-  target->setAccessibleDescription(text);
+  QWidget* announcer = Announcer(window);
+  announcer->hide();
+  announcer->setAccessibleName(text);
+  announcer->show();
 }
 
-QString LastAnnouncement() {
-  return LastSpoken().text;
+QString LastAnnouncement(const QWidget* window) {
+  const auto* announcer = window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+  return announcer ? announcer->accessibleName() : QString();
 }
 
 void VisibleFocusStyle::drawControl(ControlElement element, const QStyleOption* option,

@@ -27,12 +27,11 @@ void InstallAccessibleNames();
 // and lets Tab reach the keys without a click ever moving the focus.
 void SetUpAccessibility(Ui::TForm_juego& ui);
 
-// Speaks the result of one press on the widget holding the focus of `window`
-// (or on the word when nothing holds it). An ignored press says nothing.
-void AnnouncePress(QWidget* window, QWidget* word, char letter, PressResult result,
-                   int chancesLeft);
-// The text of the last announcement ("" before the first).
-QString LastAnnouncement();
+// Speaks the result of one press ("a, correcta"), whatever holds the focus of
+// `window`. An ignored press says nothing.
+void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft);
+// The text of the last announcement in `window` ("" before the first).
+QString LastAnnouncement(const QWidget* window);
 
 // Draws a thick frame around the control holding the keyboard focus, so that
 // a child who plays with the keyboard alone always sees where it is.

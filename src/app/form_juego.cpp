@@ -477,7 +477,7 @@ void TForm_juego::Press(char c, InputSource source) {
   if (!game_.state().wordInPlay)
     return;
   const PressResult result = game_.PressLetter(c, source);
-  AnnouncePress(this, ui_->Label_palabra, c, result, game_.state().chancesLeft);
+  AnnouncePress(this, c, result, game_.state().chancesLeft);
   AfterPress(result);
 }
 

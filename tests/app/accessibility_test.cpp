@@ -155,26 +155,47 @@ TEST_F(AccessibilityTest, KeyPressActionPlaysTheLetter) {
   EXPECT_EQ(ui().Label_letrafallo1->text(), QString(QChar(wrong)));
 }
 
-// The result of a press is spoken on the control holding the focus: what the
-// main window does after every press.
-TEST_F(AccessibilityTest, PressIsAnnouncedOnTheFocusedKey) {
+// Counts the times a widget is shown.
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int shows = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    shows += event->type() == QEvent::Show;
+    return false;
+  }
+};
+
+// The result of every press is spoken by a notification that shows anew, so
+// that a screen reader speaks it wherever the focus is.
+TEST_F(AccessibilityTest, EveryPressShowsItsResultAsANotification) {
   StartUp();
   QWidget* focused = FocusedChild();
+  const std::string focusedDescription = Description(focused);
   const char wrong = WrongLetter();
-  const PressResult result = game().PressLetter(wrong, InputSource::PhysicalKeyboard);
-  AnnouncePress(&main(), ui().Label_palabra, wrong, result, game().state().chancesLeft);
-  const std::string expected = Utf8(LetterName(wrong)) + ", incorrecta, quedan 4 fallos";
-  EXPECT_EQ(Description(focused), expected);
-  EXPECT_EQ(LastAnnouncement().toStdString(), expected);
+  main().FormKeyPress(wrong);
+  QWidget* announcer = main().findChild<QWidget*>("Anuncio_pulsacion");
+  ASSERT_NE(announcer, nullptr);
+  const std::string first = Utf8(LetterName(wrong)) + ", incorrecta, quedan 4 fallos";
+  EXPECT_EQ(LastAnnouncement(&main()).toStdString(), first);
+  EXPECT_EQ(Accessible(announcer)->role(), QAccessible::Notification);
+  EXPECT_EQ(Name(announcer), first);
+  EXPECT_TRUE(announcer->isVisible());
+  EXPECT_EQ(announcer->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(Description(focused), focusedDescription) << "the focused control is left alone";
 
-  const char right = LettersToFind()[0];
-  const PressResult second = game().PressLetter(right, InputSource::PhysicalKeyboard);
-  AnnouncePress(&main(), ui().Label_palabra, right, second, game().state().chancesLeft);
-  EXPECT_EQ(Description(focused).rfind(Utf8(LetterName(right)) + ", correcta", 0), 0u)
-      << Description(focused);
-  // An ignored press says nothing new.
-  AnnouncePress(&main(), ui().Label_palabra, right, PressResult::Ignored, 4);
-  EXPECT_EQ(Description(focused).rfind(Utf8(LetterName(right)) + ", correcta", 0), 0u);
+  ShowCounter counter(announcer);
+  const char second = WrongLetter(1);
+  main().FormKeyPress(second);
+  EXPECT_EQ(LastAnnouncement(&main()).toStdString(),
+            Utf8(LetterName(second)) + ", incorrecta, quedan 3 fallos");
+  EXPECT_EQ(counter.shows, 1);
+  // A press the game ignores says nothing.
+  main().FormKeyPress('1');
+  EXPECT_EQ(counter.shows, 1);
+  EXPECT_EQ(Name(announcer), Utf8(LetterName(second)) + ", incorrecta, quedan 3 fallos");
 }
 
 // The failed dialog says its message when it opens: on the dialog and on the
