@@ -187,6 +187,14 @@ QWidget* Announcer(QWidget* window) {
   return announcer;
 }
 
+// Shows the notification anew with `text`.
+void Announce(QWidget* window, const QString& text) {
+  QWidget* announcer = Announcer(window);
+  announcer->hide();
+  announcer->setAccessibleName(text);
+  announcer->show();
+}
+
 bool ReadsBefore(QWidget* a, QWidget* b, QWidget* top) {
   const QPoint pa = a->mapTo(top, QPoint(0, 0));
   const QPoint pb = b->mapTo(top, QPoint(0, 0));
@@ -226,12 +234,12 @@ void SetUpAccessibility(Ui::TForm_juego& ui) {
 
 void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft) {
   const QString text = ToQt(PressAnnouncement(letter, result, chancesLeft));
-  if (text.isEmpty())
-    return;
-  QWidget* announcer = Announcer(window);
-  announcer->hide();
-  announcer->setAccessibleName(text);
-  announcer->show();
+  if (!text.isEmpty())
+    Announce(window, text);
+}
+
+void AnnounceWord(QWidget* window, const QString& shownWord) {
+  Announce(window, QStringLiteral("Palabra nueva: ") + Spell(shownWord));
 }
 
 QString LastAnnouncement(const QWidget* window) {

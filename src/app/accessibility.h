@@ -30,6 +30,9 @@ void SetUpAccessibility(Ui::TForm_juego& ui);
 // Speaks the result of one press ("a, correcta"), whatever holds the focus of
 // `window`. An ignored press says nothing.
 void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft);
+// Says a new word as it is shown, spelled with its gaps ("Palabra nueva: ele,
+// hueco, a").
+void AnnounceWord(QWidget* window, const QString& shownWord);
 // The text of the last announcement in `window` ("" before the first).
 QString LastAnnouncement(const QWidget* window);
 

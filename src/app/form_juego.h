@@ -87,6 +87,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
 
   // GameView
   void SetWordText(const std::string& text) override;
+  void AnnounceNewWord(const std::string& text) override;
   void ShowRevealedWord(const std::string& text) override;
   void SetHintText(const std::string& text) override;
   void SetThemeText(const std::string& text) override;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "app/accessibility.h"
 #include "app/fit_text.h"
 #include "app/form_juego.h"
 #include "app/game_menus.h"
@@ -51,6 +52,10 @@ void TForm_juego::SetWordText(const std::string& text) {
 void TForm_juego::ShowRevealedWord(const std::string& text) {
   SetWordText(text);
   ui_->Label_palabra->repaint();
+}
+
+void TForm_juego::AnnounceNewWord(const std::string& text) {
+  AnnounceWord(this, ToQt(text));
 }
 
 void TForm_juego::SetHintText(const std::string& text) {

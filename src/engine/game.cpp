@@ -159,6 +159,7 @@ void Game::ResetWordDisplay() {
   }
   state_.wordInPlay = true;
   ShowPoints();
+  view_.AnnounceNewWord(state_.displayText);
 }
 
 void Game::ChooseMode(int mode) {

@@ -23,6 +23,8 @@ class GameView {
   virtual void AddTheme(const std::string& theme) = 0;
   // The solved word moves to the second label; the word and the hint are hidden.
   virtual void ShowSolvedWord() = 0;
+  // A new word is in play, shown as `text`: a screen reader says it.
+  virtual void AnnounceNewWord(const std::string& /*text*/) {}
 
   // Scene: floor pieces 1..6 and the exit frames.
   virtual void HideSceneFrames() = 0;  // exit frames and broken floor

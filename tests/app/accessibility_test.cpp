@@ -78,6 +78,8 @@ TEST_F(AccessibilityTest, WordIsSpelledWithItsGapsAndFollowsTheGame) {
     EXPECT_EQ(parts[i].toStdString(), c == '.' ? "hueco" : Utf8(LetterName(c))) << i;
   }
   EXPECT_EQ(Description(ui().Label_palabra), "Palabra para completar. ¿Qué letras faltan?");
+  // The new word is said as it comes, wherever the focus is.
+  EXPECT_EQ(LastAnnouncement(&main()).toStdString(), "Palabra nueva: " + Name(ui().Label_palabra));
 
   // A right letter typed on the real keyboard fills its gaps in the name too.
   const int gapsBefore = parts.count("hueco");
