@@ -65,6 +65,7 @@ TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
   const std::string lostWord = game().state().displayText;
   bool closeRefused = false;
   bool enterIgnored = false;
+  bool escClosed = false;
   bool playingWhileOpen = true;
   bool playingAfterSeguir = true;
   std::string wordAfterSeguir;
@@ -82,12 +83,16 @@ TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
         QTest::keyClick(&dialog, Qt::Key_Return);
         enterIgnored = dialog.isVisible();
         QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Escape);
+        escClosed = !dialog.isVisible();
+        if (!escClosed)
+          dialog.Seguir()->click();  // the test goes on to its end
         playingAfterSeguir = game().state().wordInPlay;
         wordAfterSeguir = game().state().displayText;
       });
   EXPECT_EQ(message, "¡¡ Has fallado !!\nPrueba con otra palabra");
   EXPECT_TRUE(closeRefused);
   EXPECT_TRUE(enterIgnored);
+  EXPECT_TRUE(escClosed);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_FALSE(playingWhileOpen);
   EXPECT_FALSE(playingAfterSeguir);
