@@ -68,39 +68,25 @@ class AccessibilityTest : public WindowTest {
   Ui::TForm_juego& ui() { return *main().ui(); }
 };
 
+// The word is named by the engine's spelling of what it shows, also after a letter typed
+// on the real keyboard fills its gaps.
 TEST_F(AccessibilityTest, WordIsSpelledWithItsGapsAndFollowsTheGame) {
   StartUp();
-  const std::string shown = game().state().displayText;
-  const QStringList parts = Split(Name(ui().Label_palabra));
-  ASSERT_EQ(parts.size(), static_cast<int>(shown.size() / 2)) << Name(ui().Label_palabra);
-  for (int i = 0; i < parts.size(); ++i) {
-    const char c = shown[2 * i];
-    EXPECT_EQ(parts[i].toStdString(), c == '.' ? "hueco" : Utf8(LetterName(c))) << i;
-  }
-  EXPECT_EQ(Description(ui().Label_palabra), "Palabra para completar. ¿Qué letras faltan?");
+  const std::string before = Name(ui().Label_palabra);
+  EXPECT_EQ(before, Utf8(SpellShownWord(game().state().displayText)));
+  EXPECT_TRUE(Split(before).contains("hueco"));
   // The new word is said as it comes, wherever the focus is.
-  EXPECT_EQ(LastAnnouncement(&main()).toStdString(), "Palabra nueva: " + Name(ui().Label_palabra));
-
-  // A right letter typed on the real keyboard fills its gaps in the name too.
-  const int gapsBefore = parts.count("hueco");
-  const char right = LettersToFind()[0];
-  Type(FocusedChild(), right);
-  const QStringList after = Split(Name(ui().Label_palabra));
-  EXPECT_LT(after.count("hueco"), gapsBefore);
-  EXPECT_TRUE(after.contains(QString::fromStdString(Utf8(LetterName(right)))));
+  EXPECT_EQ(LastAnnouncement(&main()).toStdString(), "Palabra nueva: " + before);
+  Type(FocusedChild(), LettersToFind()[0]);
+  EXPECT_NE(Name(ui().Label_palabra), before);
+  EXPECT_EQ(Name(ui().Label_palabra), Utf8(SpellShownWord(game().state().displayText)));
 }
 
 TEST_F(AccessibilityTest, CountersSayTheirCaptionAndValue) {
   StartUp({"ANA"});
   EXPECT_EQ(Name(ui().Label_oportunidades), "Fallos permitidos: 5");
-  EXPECT_EQ(Name(ui().Label_puntos), "Puntos jugador/grupo: 0 / 0");
-  EXPECT_EQ(Name(ui().Label_pacertadas), "Acertadas: 0");
-  EXPECT_EQ(Name(ui().Label_pfalladas), "Falladas: 0");
-  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: ninguna");
   EXPECT_EQ(Name(ui().Label_nombrejugador), "Jugador actual: ANA");
-  EXPECT_EQ(Name(ui().Label_tema).rfind("Tema: ", 0), 0u) << Name(ui().Label_tema);
-  EXPECT_EQ(Name(ui().Label_pista).rfind("Pista: ", 0), 0u) << Name(ui().Label_pista);
-  EXPECT_EQ(Description(ui().Label_oportunidades), "Número de fallos que se permiten todavía");
+  EXPECT_EQ(Name(ui().Label_letrafallo1), "Letra fallada: ninguna");
 
   // A letter with a mark typed on the real keyboard is judged and named with its mark
   // ("ï" is in no Spanish word).
@@ -113,13 +99,9 @@ TEST_F(AccessibilityTest, CountersSayTheirCaptionAndValue) {
 TEST_F(AccessibilityTest, KeysAreNamedByTheirLetterInTheirCase) {
   StartUp();
   EXPECT_EQ(Name(ui().Button_gn), "eñe");
-  EXPECT_EQ(Name(ui().Button_a2), "a con tilde");
-  EXPECT_EQ(Name(ui().BitBtn_ME), "e mayúscula");
-  EXPECT_EQ(Description(ui().Button_b), "Pulsa aquí o en el teclado");
-  EXPECT_EQ(Name(ui().SpeedButton_may), "Mayúsculas");
+  EXPECT_EQ(Name(ui().BitBtn_ME), "e mayúscula");  // a coloured vowel, by its own name
   main().keyboard().SetUpperCase(true);
   EXPECT_EQ(Name(ui().Button_gn), "eñe mayúscula");
-  EXPECT_EQ(Name(ui().Button_a2), "a con tilde mayúscula");
 }
 
 // "Mayús" switched by a screen reader's toggle action changes the case exactly

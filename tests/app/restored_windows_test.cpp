@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -217,17 +218,24 @@ TEST_F(WindowTest, PlayersWindowOpensInTheMiddleOfTheScreen) {
 }
 
 // The help opened from a modal window goes to the task bar with it and comes
-// back with it, still its child: a help of its own would be blocked by it.
+// back with it, still its child: a help of its own would be blocked by it. It
+// outlives that window when the window goes without being closed first.
 TEST(RestoredHelpTest, StaysWithTheModalWindowItWasOpenedFrom) {
   Help help;
-  QDialog modal;
-  modal.setWindowModality(Qt::ApplicationModal);
-  modal.show();
-  help.ShowHelp(508);
-  ASSERT_EQ(help.Window().parentWidget(), &modal);
-  EXPECT_GE(MinimiseAndRestore(modal), 1);
-  EXPECT_EQ(help.Window().parentWidget(), &modal);
-  EXPECT_TRUE(help.Window().isVisible());
+  QPointer<HelpWindow> window;
+  {
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    help.ShowHelp(508);
+    window = &help.Window();
+    ASSERT_EQ(window->parentWidget(), &modal);
+    EXPECT_GE(MinimiseAndRestore(modal), 1);
+    EXPECT_EQ(help.Window().parentWidget(), &modal);
+    EXPECT_TRUE(help.Window().isVisible());
+  }
+  ASSERT_FALSE(window.isNull());
+  EXPECT_TRUE(window->isVisible());
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ TEST_F(WindowTest, AShrunkWordGrowsBackForAShortOne) {
   EXPECT_EQ(word.font(), main().ui()->Panel_palabra->font());
 }
 
-// The right press on the word asks its font, then its colour.
+// The right press on the word asks its font, then its colour; the wrong letters take the
+// font's name only.
 struct ColourCase {
   const char* name;
   std::optional<QColor> chosen;  // nullopt: the colour dialog cancelled
@@ -141,6 +142,8 @@ TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
   dialogs.fonts = {chosen};
   dialogs.colours = {GetParam().chosen};
   QLabel& word = *main().ui()->Label_palabra;
+  QTest::mouseClick(&word, Qt::LeftButton);  // only the right button acts
+  EXPECT_TRUE(dialogs.fontAndColourTitles.isEmpty());
   QTest::mouseClick(&word, Qt::RightButton);
   EXPECT_EQ(dialogs.fontAndColourTitles.join(" | ").toStdString(),
             "Tipo de letra de la palabra | Color de la palabra");
@@ -150,6 +153,10 @@ TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
   EXPECT_EQ(stored.style, kFontBold);
   EXPECT_EQ(stored.colour, ToColourRef(GetParam().shown));
   EXPECT_EQ(word.font().family(), "Liberation Serif");
+  EXPECT_EQ(word.font().pointSize(), 26);
+  const QFont letter = main().ui()->Label_letrafallo3->font();
+  EXPECT_EQ(letter.family(), "Liberation Serif");
+  EXPECT_NE(letter.pointSize(), 26);
   EXPECT_EQ(word.palette().color(QPalette::WindowText), GetParam().shown);
   // The letters are drawn in it.
   EXPECT_GT(PixelsOf(word.grab().toImage(), GetParam().shown), 20);

@@ -104,9 +104,8 @@ TEST_P(ShippedGifTest, DecodesLikeQtsOwnReader) {
   ASSERT_GT(reader.imageCount(), 1);
   EXPECT_EQ(gif.FrameCount(), reader.imageCount());
   EXPECT_EQ(gif.CurrentImage().size(), reader.size());
-  // Qt reports a NETSCAPE2.0 count of 0 as -1, "for ever".
-  EXPECT_EQ(gif.LoopCount(), 0);
-  EXPECT_EQ(reader.loopCount(), -1);
+  // Qt reports a NETSCAPE2.0 count of 0 ("for ever") as -1.
+  EXPECT_EQ(gif.LoopCount(), reader.loopCount() == -1 ? 0 : reader.loopCount());
   for (int frame = 1; frame <= gif.FrameCount(); ++frame) {
     const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(gif.FrameDelay(frame), reader.nextImageDelay()) << "frame " << frame;
@@ -419,7 +418,6 @@ qint64 PeakKiB(const char* field) {
 }  // namespace
 
 TEST_F(GifImageTest, AGreedyPictureIsRefusedAtOnceWithoutAskingForMemory) {
-  ASSERT_EQ(kGreedyGif.size(), 29);
   QElapsedTimer clock;
   clock.start();
   EXPECT_FALSE(gif.LoadData(kGreedyGif));

@@ -6,12 +6,10 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,7 +60,6 @@ TEST_P(OpenFileFilters, ListTheFilesTheirTextPromises) {
   QtDialogs dialogs;
   QStringList listed;
   QString shownFilter;
-  QString cancelText;
   std::optional<std::string> chosen;
   WhileOpen([&] { chosen = dialogs.AskOpenFile(request); },
             [&](QWidget* modal) {
@@ -73,9 +70,6 @@ TEST_P(OpenFileFilters, ListTheFilesTheirTextPromises) {
               for (int i = 0; i < wanted.downPresses; ++i)
                 QTest::keyClick(types, Qt::Key_Down);
               shownFilter = types->currentText();
-              // Qt's own texts are Spanish.
-              auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
-              cancelText = buttons->button(QDialogButtonBox::Cancel)->text().remove('&');
               listed = Listed(dialog, static_cast<int>(wanted.listed.size()));
               // Opens the first file listed, by its name.
               auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -83,7 +77,6 @@ TEST_P(OpenFileFilters, ListTheFilesTheirTextPromises) {
               QTest::keyClick(name, Qt::Key_Return);
             });
   EXPECT_EQ(shownFilter.toStdString(), wanted.filter.toStdString());
-  EXPECT_EQ(cancelText.toStdString(), "Cancelar");
   EXPECT_EQ(listed.join(", ").toStdString(), wanted.listed.join(", ").toStdString());
   EXPECT_EQ(chosen, folder.filePath(wanted.listed.first()).toStdString());
 }

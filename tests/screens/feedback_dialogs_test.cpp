@@ -56,18 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
                                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The failed dialog refuses close requests and Enter; "Seguir" only closes it: the main
-// window starts the next word once the press that lost the word, and the dialog it opened,
-// have returned.
+// The failed dialog refuses close requests and Enter; Esc presses "Seguir", which only closes
+// it: the main window starts the next word once the press that lost the word, and the dialog
+// it opened, have returned.
 TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
   StartUp();
   TForm_Error& dialog = *program->Form_Error;
   const std::string lostWord = game().state().displayText;
   bool closeRefused = false;
   bool enterIgnored = false;
+  bool escClosed = false;
   bool playingWhileOpen = true;
   bool playingAfterSeguir = true;
   std::string wordAfterSeguir;
+  QString message;
   WhileModal(
       [&] {
         for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong)
@@ -75,16 +77,22 @@ TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
       },
       [&] {
         playingWhileOpen = game().state().wordInPlay;
+        message = dialog.Message()->text();
         dialog.close();
         closeRefused = dialog.isVisible();
         QTest::keyClick(&dialog, Qt::Key_Return);
         enterIgnored = dialog.isVisible();
-        dialog.Seguir()->click();
+        QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Escape);
+        escClosed = !dialog.isVisible();
+        if (!escClosed)
+          dialog.Seguir()->click();  // the test goes on to its end
         playingAfterSeguir = game().state().wordInPlay;
         wordAfterSeguir = game().state().displayText;
       });
+  EXPECT_EQ(message, "¡¡ Has fallado !!\nPrueba con otra palabra");
   EXPECT_TRUE(closeRefused);
   EXPECT_TRUE(enterIgnored);
+  EXPECT_TRUE(escClosed);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_FALSE(playingWhileOpen);
   EXPECT_FALSE(playingAfterSeguir);
@@ -92,7 +100,19 @@ TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
   EXPECT_TRUE(game().state().wordInPlay);
   EXPECT_EQ(game().state().failureSteps, 0);
   EXPECT_FALSE(main().ui()->Image_sfallo6->isVisibleTo(&main()));
-  // The short layout: the message across the dialog, no picture.
-  EXPECT_EQ(dialog.Message()->size(), QSize(488, 79));
-  EXPECT_EQ(dialog.Seguir()->pos(), QPoint(173, 99));
+  EXPECT_EQ(main().ui()->Label_pfalladas->text(), "1");
+  EXPECT_EQ(main().ui()->Label_pacertadas->text(), "0");
+}
+
+// The dialog counts the failures it shows: every sixth has the long message and the picture.
+TEST_F(WindowTest, EverySixthFailedDialogShowsTheLongMessageAndThePicture) {
+  TForm_Error& dialog = *program->Form_Error;
+  for (int failure = 1; failure <= 7; ++failure) {
+    dialog.Prepare();
+    EXPECT_EQ(dialog.Picture()->isVisibleTo(&dialog), failure == 6) << failure;
+    if (failure == 6) {
+      EXPECT_EQ(dialog.Message()->text(),
+                "¡ Estás fallando mucho !\n\nSigue probando\npero debes pensar mejor.");
+    }
+  }
 }

