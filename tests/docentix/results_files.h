@@ -1,24 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Lurimba developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Results files built byte by byte for the companion's tests, as the game writes them.
+// Results files for the companion's tests, written with the game's own records.
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "charset.h"
 #include "file_bytes.h"
+#include "results_file.h"
 
 namespace results_files {
-
-inline void PutInt32(QByteArray& bytes, int at, std::int32_t value) {
-  for (int i = 0; i < 4; ++i)
-    bytes[at + i] = static_cast<char>(static_cast<std::uint32_t>(value) >> (8 * i));
-}
 
 // One player: name and theme in code page 850; solved i = base + i, failed i = base + 10 + i,
 // totals base + 100 and base + 200.
@@ -27,28 +21,27 @@ struct Player {
   int year, day, month, base;
 };
 
-inline QByteArray Record(const std::string& oemName, const std::string& oemTheme, int year, int day,
-                         int month, int base) {
-  QByteArray bytes(140, '\0');
-  bytes.replace(0, qsizetype(oemName.size()), QByteArray::fromStdString(oemName));
-  bytes.replace(26, qsizetype(oemTheme.size()), QByteArray::fromStdString(oemTheme));
-  PutInt32(bytes, 78, year);
-  bytes[82] = static_cast<char>(day);
-  bytes[83] = static_cast<char>(month);
-  for (int i = 0; i < 6; ++i) {
-    PutInt32(bytes, 84 + 4 * i, base + i);
-    PutInt32(bytes, 112 + 4 * i, base + 10 + i);
-  }
-  PutInt32(bytes, 108, base + 100);
-  PutInt32(bytes, 136, base + 200);
-  return bytes;
+inline QByteArray Bytes(const RecordBytes& record) {
+  return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size()));
 }
 
 inline QByteArray FileBytes(const std::vector<Player>& players) {
-  QByteArray bytes = Record("TAMU LURIMB RESULT WIN32", "REGISTRO DE CONTROL", 2001, 5, 3, 0);
-  bytes.replace(84, 56, QByteArray(56, '\0'));  // the header's counters are zero
-  for (const Player& p : players)
-    bytes += Record(p.oemName, p.oemTheme, p.year, p.day, p.month, p.base);
+  QByteArray bytes = Bytes(EncodeResultsHeader({2001, 5, 3}));
+  for (const Player& p : players) {
+    PlayerRecord record;
+    record.name = OemToAnsi(p.oemName);
+    record.theme = OemToAnsi(p.oemTheme);
+    record.year = p.year;
+    record.day = p.day;
+    record.month = p.month;
+    for (int i = 0; i < 6; ++i) {
+      record.solved[i] = p.base + i;
+      record.failed[i] = p.base + 10 + i;
+    }
+    record.solvedTotal = p.base + 100;
+    record.failedTotal = p.base + 200;
+    bytes += Bytes(EncodeFileRecord(record));
+  }
   return bytes;
 }
 

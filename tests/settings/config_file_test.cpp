@@ -10,9 +10,12 @@
 #include <QTemporaryDir>
 
 #include "charset.h"
+#include "platform/background_picture.h"
 #include "platform/game_folder.h"
 #include "platform/text.h"
+#include "settings/background.h"
 #include "support/window_fixture.h"
+#include "ui_form_juego.h"
 
 namespace {
 
@@ -105,15 +108,11 @@ class ConfigFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
-    previous = QDir::currentPath();
     QDir(folder.path()).mkpath("fondos");
-    QDir(folder.path()).mkpath("texturas");
     Write("fondos/bosque.bmp", "");
-    Write("texturas/ladrillo.bmp", "");
     settings.backgroundMode = BackgroundMode::Picture;
     settings.backgroundFile = "/antes/fondo.bmp";
   }
-  void TearDown() override { QDir::setCurrent(previous); }
 
   QString Path(const QString& name) const { return folder.path() + "/" + name; }
   std::string InFolder(const QString& name) const { return Path(name).toStdString(); }
@@ -134,7 +133,6 @@ class ConfigFileTest : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  QString previous;
   ScriptedDialogs dialogs;
   Settings settings;
   FakeLook look{dialogs};
@@ -168,30 +166,16 @@ TEST_F(ConfigFileTest, AMissingFileFailsWithoutAWord) {
   EXPECT_TRUE(look.calls.empty());
 }
 
-struct NotAConfigCase {
-  const char* name;
-  std::string bytes;
-};
-
-class NotAConfigTest : public ConfigFileTest,
-                       public ::testing::WithParamInterface<NotAConfigCase> {};
-
-TEST_P(NotAConfigTest, IsRefusedBeforeAnythingIsApplied) {
-  Write("config.pan", GetParam().bytes);
+// Which records are refused is the record's own test; here, that the refusal is said
+// and nothing is applied.
+TEST_F(ConfigFileTest, NotAConfigurationIsRefusedBeforeAnythingIsApplied) {
+  Write("config.pan", "K. L. TAMU P. LURIMBA\r\nAnimales\r\n");
   const Settings before = settings;
   EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
   EXPECT_EQ(PlainTexts(), Texts{kWrongFile});
   EXPECT_TRUE(look.calls.empty());
   EXPECT_EQ(settings, before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, NotAConfigTest,
-    ::testing::Values(NotAConfigCase{"Empty", ""},
-                      NotAConfigCase{"Short", Record(Config(1, "")).substr(0, 603)},
-                      NotAConfigCase{"WrongMagic", Record(Config(1, "")).replace(576, 4, "kltp")},
-                      NotAConfigCase{"WordList", "K. L. TAMU P. LURIMBA\r\nAnimales\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A picture that cannot be loaded stops the reading: the colour before it stays,
 // the background keeps its mode and file, nothing after it is applied.
@@ -214,21 +198,6 @@ TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn)
   EXPECT_EQ(settings.allowedFailures, 2);
 }
 
-class OtherModeTest : public ConfigFileTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(OtherModeTest, HidesTheBackgroundPicture) {
-  Write("config.pan", Record(Config(GetParam(), "lo que sea")));
-  EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(look.calls, CallsFor({"hide"}));
-  EXPECT_EQ(settings.backgroundMode, BackgroundMode::Colour);
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, OtherModeTest, ::testing::Values(1, 0, 4, -1),
-                         [](const auto& info) {
-                           return "Mode" + std::string(info.param < 0 ? "Minus" : "") +
-                                  std::to_string(std::abs(info.param));
-                         });
-
 // --- "Guardar configuración actual" ---
 
 TEST_F(ConfigFileTest, SavingAfterAPictureStartWritesThatPictureBack) {
@@ -240,53 +209,15 @@ TEST_F(ConfigFileTest, SavingAfterAPictureStartWritesThatPictureBack) {
   EXPECT_EQ(Read("config.pan"), read);
 }
 
-// What the next start reads is what was saved, in the game folder whatever folder is
-// current: a texture comes back with its file.
-TEST_F(ConfigFileTest, ASavedTextureSurvivesARestart) {
-  settings.backgroundMode = BackgroundMode::Texture;
-  settings.backgroundFile = InFolder("texturas/ladrillo.bmp");
-  settings.windowColour = 0x00ABCDEF;
-  QTemporaryDir elsewhere;
-  QDir::setCurrent(elsewhere.path());
-  config.SaveScreenConfig(Path("archivos/años.lma"));
-  ASSERT_TRUE(dialogs.messages.empty());
-  EXPECT_FALSE(QFile::exists(elsewhere.path() + "/config.pan"));
-
-  Settings restarted;
-  FakeLook freshLook(dialogs);
-  ConfigFile reader(freshLook, restarted, dialogs, GameFolder(folder.path()));
-  ASSERT_TRUE(reader.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(freshLook.calls, (Texts{"colour abcdef", "texture " + settings.backgroundFile,
-                                    "list " + InFolder("archivos/años.lma"), "font", "options"}));
-  EXPECT_EQ(restarted, settings);
-}
-
-struct UnsavableCase {
-  const char* name;
-  QString listPath;
-  std::string backgroundFile;
-};
-
-class UnsavableTest : public ConfigFileTest, public ::testing::WithParamInterface<UnsavableCase> {};
-
-// A path the record cannot hold whole is refused: the old file stays as it was.
-TEST_P(UnsavableTest, KeepsTheOldFileAndSaysSo) {
+// Which paths the record can hold is the record's own test; one that it cannot is refused
+// here and the old file stays as it was.
+TEST_F(ConfigFileTest, APathTheRecordCannotHoldKeepsTheOldFileAndSaysSo) {
   Write("config.pan", "the old one");
-  settings.backgroundMode = BackgroundMode::Picture;
-  settings.backgroundFile = GetParam().backgroundFile;
-  config.SaveScreenConfig(GetParam().listPath);
+  settings.backgroundFile = "/fondos/日本.bmp";
+  config.SaveScreenConfig("ejemplo");
   EXPECT_EQ(PlainTexts(), Texts{kSaveFailed});
   EXPECT_EQ(Read("config.pan"), "the old one");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, UnsavableTest,
-    ::testing::Values(UnsavableCase{"ListTooLong", "/" + QString(255, 'a'), "/fondos/bosque.bmp"},
-                      UnsavableCase{"PictureTooLong", "ejemplo", "/" + std::string(255, 'b')},
-                      UnsavableCase{"ListOutsideTheCodePage", QString::fromUtf8("/juego/łódź.lma"),
-                                    "/fondos/bosque.bmp"},
-                      UnsavableCase{"PictureOutsideTheCodePage", "ejemplo", "/fondos/日本.bmp"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigFileTest, AFileThatCannotBeWrittenIsReported) {
   QDir(folder.path()).mkpath("config.pan");
@@ -305,33 +236,19 @@ TEST_F(ConfigFileTest, DefaultCommandReadsConfigDef) {
   EXPECT_TRUE(config.M_PonerconfiguracionpordefectoClick());
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(look.calls, CallsFor({"hide"}, "ejemplo"));
+  EXPECT_EQ(settings.backgroundMode, BackgroundMode::Colour);
   EXPECT_EQ(settings.allowedFailures, 5);
 }
 
-struct DefaultFailureCase {
-  const char* name;
-  std::string configDef;  // "" = no file
-  Texts messages;
-};
-
-class DefaultFailureTest : public ConfigFileTest,
-                           public ::testing::WithParamInterface<DefaultFailureCase> {};
-
-TEST_P(DefaultFailureTest, SaysItWasNotFoundAfterTheReadersOwnMessage) {
-  if (!GetParam().configDef.empty())
-    Write("config.def", GetParam().configDef);
+// A configuration that cannot be read says why, then that no default was found.
+TEST_F(ConfigFileTest, DefaultCommandSaysItWasNotFoundAfterTheReadersOwnMessage) {
   EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
-  EXPECT_EQ(PlainTexts(), GetParam().messages);
+  EXPECT_EQ(PlainTexts(), Texts{kNoDefault});
+  dialogs.messages.clear();
+  Write("config.def", "basura");
+  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
+  EXPECT_EQ(PlainTexts(), (Texts{kWrongFile, kNoDefault}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DefaultFailureTest,
-    ::testing::Values(DefaultFailureCase{"Missing", "", {kNoDefault}},
-                      DefaultFailureCase{"NotAConfiguration", "basura", {kWrongFile, kNoDefault}},
-                      DefaultFailureCase{"MissingPicture",
-                                         Record(Config(2, "/no/existe.bmp")),
-                                         {kReadFailed, kNoDefault}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // --- The start-up: "config.pan", then "config.def", then "ejemplo" ---
 
@@ -378,4 +295,35 @@ TEST_F(StartupTest, ConfigPanNamingAShortListEndsTheProgram) {
 
   StartUp();
   EXPECT_TRUE(main().ProgramEnding());
+}
+
+// The program ends and starts again on the same game folder: the texture saved from the
+// menu, in the game folder whatever folder is current, is the background again, repeated
+// over the whole area.
+TEST_F(StartupTest, ASavedTextureIsTheBackgroundAfterARestart) {
+  StartUp();
+  const QString texture = folder.path() + "/texturas/ladrillo.bmp";
+  ASSERT_TRUE(main().background().ApplyTexture(texture));
+  const QString previous = QDir::currentPath();
+  QTemporaryDir elsewhere;
+  QDir::setCurrent(elsewhere.path());
+  main().ui()->M_Guardar_configuracion->trigger();
+  QDir::setCurrent(previous);
+  ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+  EXPECT_FALSE(QFile::exists(elsewhere.path() + "/config.pan"));
+
+  program.reset();
+  program = std::make_unique<Program>(GameFolder(folder.path()), dialogs, sound);
+  StartUp();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(game().settings().backgroundMode, BackgroundMode::Texture);
+  EXPECT_EQ(game().settings().backgroundFile, texture.toStdString());
+  const QLabel& background = *main().ui()->Image_fondopantalla;
+  EXPECT_FALSE(background.isHidden());
+  const QImage tile = LoadBackgroundPicture(texture);
+  const QImage shown = background.pixmap().toImage();
+  ASSERT_FALSE(tile.isNull());
+  ASSERT_GE(shown.width(), 2 * tile.width());
+  for (const QPoint at : {QPoint(0, 0), QPoint(tile.width() + 3, 7), QPoint(5, tile.height() + 1)})
+    EXPECT_EQ(shown.pixel(at), tile.pixel(at.x() % tile.width(), at.y() % tile.height()));
 }

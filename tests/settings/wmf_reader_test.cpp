@@ -273,6 +273,8 @@ TEST(BackgroundPictureTest, ReadsBitmapsAndMetafilesOnly) {
       {dir.path(), refused},  // a folder
       {"", refused},
       {write("text.bmp", "not a picture at all"), refused},
+      {write("empty.bmp", ""), refused},
+      {write("damaged.bmp", "BM\x10\x00garbage"), refused},
       {write("picture.png", Encoded("PNG", 4, 4)), refused},
       {write("flat.wmf", Placeable({}, 40, 0)), refused},
       // A bitmap header that says 0 pixels wide.
