@@ -66,6 +66,19 @@ TForm_directorio::TForm_directorio(QWidget* owner, const GameFolder& folder, Dia
       scoreDirectory_(scoreDirectory) {
   ui_->setupUi(this);
   setFixedSize(size());
+  connect(ui_->DriveComboBox, &QComboBox::activated, this, &TForm_directorio::DriveComboBoxChange);
+  connect(ui_->BitBtn_aceptar, &QPushButton::clicked, this, &TForm_directorio::BitBtn_aceptarClick);
+  connect(ui_->BitBtn_cancelar, &QPushButton::clicked, this,
+          &TForm_directorio::BitBtn_cancelarClick);
+}
+
+TForm_directorio::~TForm_directorio() = default;
+
+// The drives and the folder list are read when the window is first wanted, not
+// at start-up: the folder model starts a thread and asks every mounted volume.
+void TForm_directorio::PrepareLists() {
+  if (folders_)
+    return;
   folders_ = new FolderModel(this);
   folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
   folders_->setReadOnly(true);
@@ -75,15 +88,9 @@ TForm_directorio::TForm_directorio(QWidget* owner, const GameFolder& folder, Dia
   tree->hideColumn(2);  // kind
   tree->setColumnWidth(kNameColumn, 250);
   FillDrives();
-  connect(ui_->DriveComboBox, &QComboBox::activated, this, &TForm_directorio::DriveComboBoxChange);
-  connect(ui_->BitBtn_aceptar, &QPushButton::clicked, this, &TForm_directorio::BitBtn_aceptarClick);
-  connect(ui_->BitBtn_cancelar, &QPushButton::clicked, this,
-          &TForm_directorio::BitBtn_cancelarClick);
   // Until a folder is chosen the list shows the game folder.
   ShowFolder(folder_.Path());
 }
-
-TForm_directorio::~TForm_directorio() = default;
 
 // The mounted volumes stand for the drives: their mount points, as they are.
 void TForm_directorio::FillDrives() {
@@ -109,6 +116,7 @@ void TForm_directorio::DriveComboBoxChange(int index) {
 }
 
 void TForm_directorio::ShowFolder(const QString& folder) {
+  PrepareLists();
   const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
   QStringList roots;
   for (int i = 0; i < ui_->DriveComboBox->count(); ++i)
@@ -127,7 +135,8 @@ void TForm_directorio::ShowFolder(const QString& folder) {
   ui_->DirectoryListBox->scrollTo(at);
 }
 
-QString TForm_directorio::CurrentFolder() const {
+QString TForm_directorio::CurrentFolder() {
+  PrepareLists();
   const QModelIndex at = ui_->DirectoryListBox->currentIndex();
   return at.isValid() ? folders_->filePath(at) : QString();
 }
@@ -135,6 +144,7 @@ QString TForm_directorio::CurrentFolder() const {
 // Only the program's own show moves the list; an empty folder keeps what it shows.
 void TForm_directorio::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  PrepareLists();
   if (!event->spontaneous() && !scoreDirectory_.isEmpty())
     ShowFolder(scoreDirectory_);
 }

@@ -34,7 +34,7 @@ class TForm_directorio : public QDialog {
   void ChooseScoreDirectory();
 
   // The folder the folder list shows as current, without a final "/".
-  QString CurrentFolder() const;
+  QString CurrentFolder();
   // Moves the drive list and the folder list to `folder`.
   void ShowFolder(const QString& folder);
 
@@ -45,6 +45,7 @@ class TForm_directorio : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void PrepareLists();
   void FillDrives();
   void DriveComboBoxChange(int index);
   void WriteDirectoryFile();

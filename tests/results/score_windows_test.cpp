@@ -241,6 +241,7 @@ TEST_F(ScoreWindows, PointsWindowIgnoresEscAndCloseRequests) {
 // The score folder.
 
 TEST_F(ScoreWindows, DirectoryWindowOffersEveryDriveAndStartsAtTheGameFolder) {
+  directory.show();
   Ui::TForm_directorio& ui = *directory.ui();
   // Every mounted volume is a drive, the root among them.
   QStringList drives;
@@ -280,6 +281,7 @@ TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
 }
 
 TEST_F(ScoreWindows, ChoosingADriveShowsItsFolders) {
+  directory.show();
   QComboBox* drives = directory.ui()->DriveComboBox;
   const int root = drives->findText("/");
   ASSERT_GE(root, 0);
