@@ -172,12 +172,16 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
-// The spoken result of the last press: an invisible notification of the main
-// window, shown anew for every press. A screen reader speaks a notification when
-// it shows, wherever the focus is; it does not speak a changed name or
-// description of a control that Debian's Qt reports.
+QWidget* FindAnnouncer(const QWidget* window) {
+  return window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+}
+
+// What the game says goes through an invisible notification of the main window,
+// shown anew each time. A screen reader speaks a notification when it shows,
+// wherever the focus is; Orca cannot speak a changed description as Debian's Qt
+// reports it.
 QWidget* Announcer(QWidget* window) {
-  if (auto* found = window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly))
+  if (QWidget* found = FindAnnouncer(window))
     return found;
   auto* announcer = new QWidget(window);
   announcer->setObjectName(kAnnouncerName);
@@ -243,7 +247,7 @@ void AnnounceWord(QWidget* window, const QString& shownWord) {
 }
 
 QString LastAnnouncement(const QWidget* window) {
-  const auto* announcer = window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+  const QWidget* announcer = FindAnnouncer(window);
   return announcer ? announcer->accessibleName() : QString();
 }
 
