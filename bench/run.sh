@@ -10,7 +10,10 @@
 #   bench/run.sh [BUILD_FOLDER [OTHER_FOLDER ...]]   (BENCH_ROUNDS=n: n rounds instead of 5;
 #                                                     BENCH_SCREEN=WxH: the Xvfb screen, 1024x768
 #                                                     unless set, e.g. 1920x1080 to measure the
-#                                                     game scaled up to a large screen)
+#                                                     game scaled up to a large screen;
+#                                                     BENCH_WM=command: a window manager to run
+#                                                     on that screen, e.g. openbox, so that the
+#                                                     windows show maximised as on a desktop)
 #
 # Each OTHER_FOLDER holds another build of the program (its `lurimba` and `data/`), for instance
 # the one from before a change: it runs in the same rounds, and gets its own table against the
@@ -86,6 +89,12 @@ for _ in $(seq 50); do
 done
 [[ -s $work/display ]] || { say "Xvfb did not start"; exit 0; }
 export DISPLAY=:$(<"$work/display")
+if [[ -n ${BENCH_WM:-} ]]; then
+  need "${BENCH_WM%% *}"
+  $BENCH_WM >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
 
 # Prints "SECONDS.MICROSECONDS WINDOW_ID" the moment a window becomes mapped.
 watch_maps() {
@@ -194,7 +203,13 @@ start_and_watch() {
 answer_players_window() {
   word_in_play=false
   next_map 10 || return
-  xdotool windowfocus --sync "$map_id" key Return 2>/dev/null
+  if [[ -n ${BENCH_WM:-} ]]; then
+    # The window manager maps its frame, not the window itself, and gives the new window focus.
+    sleep 0.5
+    xdotool key Return 2>/dev/null
+  else
+    xdotool windowfocus --sync "$map_id" key Return 2>/dev/null
+  fi
   sleep 2
   # The players window goes away once answered: the first word is then in play.
   xwininfo -id "$map_id" 2>/dev/null | grep -q IsViewable || word_in_play=true
@@ -285,7 +300,7 @@ done
 # --- The table ----------------------------------------------------------------------------------
 
 echo
-echo "Lurimba bench: $rounds interleaved rounds on $(nproc) cores, Xvfb ${screen}x24, medians" \
+echo "Lurimba bench: $rounds interleaved rounds on $(nproc) cores, Xvfb ${screen}x24${BENCH_WM:+ with $BENCH_WM}, medians" \
   "(min-max); load average $load_before before, $load_after after"
 for index in "${!folders[@]}"; do
   echo
