@@ -46,7 +46,7 @@ class FakeView : public GameView {
   std::string wordText, hintText, themeText, themeTooltip, playerName, pointsText, timeText;
   std::vector<std::string> themes;
   int chances = -1, solvedCounter = -1, failedCounter = -1;
-  Settings shown;  // the options the menus last showed
+  Settings shown;                      // the options the menus last showed
   std::array<char, 6> failedLabels{};  // labels 1..5; 0 when empty
   std::array<bool, 7> floor{};         // broken pieces 1..6
   bool vowelOptionsEnabled = false, overlayShown = false;
@@ -124,7 +124,12 @@ struct Message {
   std::string kind;  // Stop, Info, Question, Plain
   std::string text;
   std::string caption;
+  bool operator==(const Message&) const = default;
 };
+
+inline void PrintTo(const Message& m, std::ostream* out) {
+  *out << m.kind << " \"" << m.text << "\" (" << m.caption << ")";
+}
 
 class FakePrompter : public Prompter {
  public:
