@@ -346,7 +346,7 @@ TEST_F(ResultsFileTest, SaveDialogComesBackUntilTheSaveSucceeds) {
   files.resultsPath = ResultsFiles::FolderPattern(folder + "/");
   const std::string bad = folder + "/resultad/malo.rlm";
   const std::string good = folder + "/resultad/grupo.rlm";
-  prompter.saveFiles = {bad, good};
+  prompter.files = {bad, good};
   prompter.onAsk = [&, first = true]() mutable {
     EXPECT_TRUE(fs::is_directory(folder + "/resultad"));
     if (first)
@@ -362,7 +362,7 @@ TEST_F(ResultsFileTest, SaveDialogComesBackUntilTheSaveSucceeds) {
   EXPECT_EQ(prompter.requests[0].title, "Guardar archivo de Resultados");
   EXPECT_EQ(prompter.requests[1].pattern, bad);
 
-  prompter.saveFiles = {std::nullopt};
+  prompter.files = {std::nullopt};
   EXPECT_FALSE(files.ChooseResultsFileToWrite(Group(1)));
   EXPECT_EQ(ReadAll(good).size(), 140u * 4);
 }
