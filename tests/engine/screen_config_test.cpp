@@ -49,18 +49,18 @@ std::string Bytes(const ScreenConfig& config) {
   return std::string(record.begin(), record.end());
 }
 
-// Texture, bold and underlined, two failures, only vowels.
-const ScreenConfig kSample{"/home/ana/archivos/animales.lma",
-                           0x00A0B0C0,
-                           3,
-                           "/home/ana/ladrillo.bmp",
-                           "Arial",
-                           5,
-                           28,
-                           2,
-                           1,
-                           0,
-                           1};
+// A texture, the word bold and underlined, two failures, only vowels.
+const ScreenConfig kSample{.listPath = "/home/ana/archivos/animales.lma",
+                           .windowColor = 0x00A0B0C0,
+                           .backgroundMode = 3,
+                           .backgroundFile = "/home/ana/ladrillo.bmp",
+                           .wordFontName = "Arial",
+                           .wordFontStyle = 5,
+                           .wordFontSize = 28,
+                           .allowedFailures = 2,
+                           .vowelsOnly = 1};
+
+const BackgroundMode kColour = BackgroundMode::Colour;
 
 }  // namespace
 
@@ -161,49 +161,32 @@ TEST(ConfigFromSettingsTest, TakesEveryStoredSetting) {
   EXPECT_EQ(ConfigFromSettings(settings, "/juego/archivos/años.lma"), expected);
 }
 
-struct PathCase {
-  const char* name;
-  std::string listPath;
-  BackgroundMode mode;
-  std::string backgroundFile;
-  bool stored;
-};
-
-class StoredPathTest : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(StoredPathTest, IsStoredWholeOrRefused) {
-  const PathCase& c = GetParam();
-  Settings settings;
-  settings.backgroundMode = c.mode;
-  settings.backgroundFile = c.backgroundFile;
-  const auto config = ConfigFromSettings(settings, c.listPath);
-  ASSERT_EQ(config.has_value(), c.stored);
-  if (config) {
-    const auto read = ParseScreenConfig(Bytes(*config));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(StoredListPath(*read), c.listPath);
-    EXPECT_EQ(StoredBackgroundFile(*read),
-              c.mode == BackgroundMode::Colour ? "" : c.backgroundFile);
+// A path is stored whole in the record's code page, or the record is refused.
+TEST(ConfigFromSettingsTest, PathsAreStoredWholeOrRefused) {
+  const std::string k255 = "/" + std::string(254, 'a');
+  const std::string k256 = k255 + "a";
+  const std::tuple<std::string, BackgroundMode, std::string, bool> cases[] = {
+      {k255, kColour, "", true},
+      {k256, kColour, "", false},
+      {k255.substr(1) + "ñ", kColour, "", true},  // 255 bytes in Windows-1252, 256 in UTF-8
+      {"/juego/łódź.lma", kColour, "", false},
+      {"/juego/€.lma", kColour, "", true},
+      {"ejemplo", BackgroundMode::Texture, k256, false},
+      {"ejemplo", BackgroundMode::Picture, "/日本.bmp", false},
+      {"ejemplo", kColour, k256, true}};  // the file of a plain colour is not stored
+  for (const auto& [listPath, mode, backgroundFile, stored] : cases) {
+    Settings settings;
+    settings.backgroundMode = mode;
+    settings.backgroundFile = backgroundFile;
+    const auto config = ConfigFromSettings(settings, listPath);
+    ASSERT_EQ(config.has_value(), stored) << listPath << " " << backgroundFile;
+    if (config) {
+      const auto read = ParseScreenConfig(Bytes(*config));
+      EXPECT_EQ(StoredListPath(*read), listPath);
+      EXPECT_EQ(StoredBackgroundFile(*read), mode == kColour ? "" : backgroundFile);
+    }
   }
 }
-
-const std::string k255 = "/" + std::string(254, 'a');
-const std::string k256 = "/" + std::string(255, 'a');
-const BackgroundMode kColour = BackgroundMode::Colour;
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, StoredPathTest,
-    ::testing::Values(
-        PathCase{"ListOf255Bytes", k255, kColour, "", true},
-        PathCase{"ListOf256Bytes", k256, kColour, "", false},
-        // 255 bytes in Windows-1252, 256 in UTF-8.
-        PathCase{"ListCountedInTheRecordsCodePage", k255.substr(1) + "ñ", kColour, "", true},
-        PathCase{"ListOutsideTheCodePage", "/juego/łódź.lma", kColour, "", false},
-        PathCase{"EuroSign", "/juego/€.lma", kColour, "", true},
-        PathCase{"TextureOf256Bytes", "ejemplo", BackgroundMode::Texture, k256, false},
-        PathCase{"PictureOutsideTheCodePage", "e", BackgroundMode::Picture, "/日本.bmp", false},
-        PathCase{"LongFileOfAPlainColourIsNotStored", "ejemplo", kColour, k256, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Stored failures, vowels, repeated, reveal all; then the four options the menus show.
 TEST(StoredOptionsTest, AreReadAsTheMenusShowThem) {
@@ -266,7 +249,7 @@ TEST(StoredBackgroundTest, AnyModeButPictureOrTextureIsAPlainColour) {
 // The default configuration shipped with the game is the design's, made by its generator.
 TEST(ShippedConfigTest, IsTheDesignLookWithTheExampleList) {
   std::ifstream file(DATA_DIR "/config.def", std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string bytes((std::istreambuf_iterator<char>(file)), {});
   const std::string expected = RecordBuilder()
                                    .Text(0, "ejemplo")
                                    .Int(256, 0x00595900)  // RGB(0, 89, 89)
