@@ -6,6 +6,7 @@
 #include "puzzle.h"
 
 #include <set>
+#include <tuple>
 
 #include "charset.h"
 #include "fakes.h"
@@ -135,45 +136,32 @@ TEST(PuzzleTest, PicturesFollowEachOther) {
   EXPECT_EQ(h.view.pieces, kOrder[0]);
 }
 
-struct MissingCase {
-  const char* name;
-  std::set<int> existing;
-  std::set<int> unreadable;
-  int puzzleNumber;  // before the step
-  int numberAfter;   // after the refused step
-  int pictureTried;
-};
-
-class PuzzleMissingTest : public ::testing::TestWithParam<MissingCase> {};
-
-TEST_P(PuzzleMissingTest, SaysSoOnceAndSwitchesPuzzlesOff) {
-  const MissingCase& c = GetParam();
-  PuzzleHarness h;
-  h.view.existing = c.existing;
-  h.view.unreadable = c.unreadable;
-  h.state.puzzleNumber = c.puzzleNumber;
-  h.CleanSolve();
-  EXPECT_EQ(
-      h.prompter.messages,
-      (std::vector<Message>{{"Plain", Ansi("\n¡Error!\n\nNo se han encontrado puzles.\n"), ""}}));
-  EXPECT_FALSE(h.state.Enabled());
-  EXPECT_EQ(h.state.puzzleNumber, c.numberAfter);
-  // Only the picture tried: the window is left as it was, and the tune is not started again.
-  EXPECT_EQ(h.log.entries,
-            (std::vector<std::string>{"LoadPicture " + std::to_string(c.pictureTried), "Plain "}));
-  // Later clean solves do nothing at all, until "Jugar".
-  h.CleanSolve();
-  EXPECT_EQ(h.log.entries.size(), 2u);
-  RestartPuzzles(h.state);
-  EXPECT_TRUE(h.state.Enabled());
+// No picture to load: the notice once, puzzles off until "Jugar".
+TEST(PuzzleTest, MissingPictureIsSaidOnceAndSwitchesPuzzlesOff) {
+  // Pictures with a file, those that do not load, the last number loaded, the number
+  // after the refused step and the picture tried.
+  const std::tuple<std::set<int>, std::set<int>, int, int, int> cases[] = {
+      {{}, {}, 0, 0, 1}, {{1}, {1}, 0, 0, 1}, {{1, 2, 3}, {3}, 2, 2, 3}, {{2}, {}, 2, 0, 1}};
+  for (const auto& [existing, unreadable, before, after, tried] : cases) {
+    PuzzleHarness h;
+    h.view.existing = existing;
+    h.view.unreadable = unreadable;
+    h.state.puzzleNumber = before;
+    h.CleanSolve();
+    EXPECT_EQ(
+        h.prompter.messages,
+        (std::vector<Message>{{"Plain", Ansi("\n¡Error!\n\nNo se han encontrado puzles.\n"), ""}}));
+    EXPECT_FALSE(h.state.Enabled());
+    EXPECT_EQ(h.state.puzzleNumber, after);
+    // Only the picture tried: the window is left as it was, and the tune is not started again.
+    EXPECT_EQ(h.log.entries,
+              (std::vector<std::string>{"LoadPicture " + std::to_string(tried), "Plain "}));
+    h.CleanSolve();  // later clean solves do nothing at all
+    EXPECT_EQ(h.log.entries.size(), 2u);
+    RestartPuzzles(h.state);
+    EXPECT_TRUE(h.state.Enabled());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pictures, PuzzleMissingTest,
-                         ::testing::Values(MissingCase{"NoPictureAtAll", {}, {}, 0, 0, 1},
-                                           MissingCase{"FirstUnreadable", {1}, {1}, 0, 0, 1},
-                                           MissingCase{"NextUnreadable", {1, 2, 3}, {3}, 2, 2, 3},
-                                           MissingCase{"FirstGoneAfterTheLast", {2}, {}, 2, 0, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PuzzleTest, CreatingTheWindowForgetsEveryPicture) {
   PuzzleState state{-1, 5, 4};

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 #include <utility>
@@ -29,33 +30,22 @@ TEST(TilingTest, HundredPixelTilesOnAnEightHundredBySixHundredScreen) {
   EXPECT_TRUE(TilePositions(-5, 0, 800, 600).empty());
 }
 
-struct CoverCase {
-  std::string name;
-  int tileWidth, tileHeight, screenWidth, screenHeight;
-};
-
-class TilingCoverTest : public ::testing::TestWithParam<CoverCase> {};
-
 // Every pixel of the screen lies under some tile, whatever the sizes.
-TEST_P(TilingCoverTest, EveryPixelOfTheScreenIsCovered) {
-  const CoverCase& c = GetParam();
-  const auto positions = TilePositions(c.tileWidth, c.tileHeight, c.screenWidth, c.screenHeight);
-  std::set<std::pair<int, int>> corners;
-  for (const TilePosition& at : positions) {
-    EXPECT_EQ(at.x % c.tileWidth + at.y % c.tileHeight, 0);
-    EXPECT_TRUE(corners.insert({at.x, at.y}).second) << "twice at " << at.x << ", " << at.y;
-  }
-  for (int y = 0; y < c.screenHeight; y += c.tileHeight / 2 + 1) {
-    for (int x = 0; x < c.screenWidth; x += c.tileWidth / 2 + 1)
-      EXPECT_TRUE(corners.count({x - x % c.tileWidth, y - y % c.tileHeight})) << x << ", " << y;
+TEST(TilingTest, EveryPixelOfTheScreenIsCovered) {
+  for (const auto& [tileW, tileH, screenW, screenH] : std::vector<std::array<int, 4>>{
+           {128, 128, 1024, 768}, {37, 53, 800, 600}, {64, 1, 300, 7}, {50, 900, 800, 600}}) {
+    SCOPED_TRACE(testing::Message()
+                 << tileW << "x" << tileH << " on " << screenW << "x" << screenH);
+    std::set<std::pair<int, int>> corners;
+    for (const TilePosition& at : TilePositions(tileW, tileH, screenW, screenH)) {
+      EXPECT_EQ(at.x % tileW + at.y % tileH, 0);
+      EXPECT_TRUE(corners.insert({at.x, at.y}).second) << "twice at " << at.x << ", " << at.y;
+    }
+    for (int y = 0; y < screenH; y += tileH / 2 + 1) {
+      for (int x = 0; x < screenW; x += tileW / 2 + 1)
+        EXPECT_TRUE(corners.count({x - x % tileW, y - y % tileH})) << x << ", " << y;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, TilingCoverTest,
-                         ::testing::Values(CoverCase{"Texture128On1024x768", 128, 128, 1024, 768},
-                                           CoverCase{"OddSizes37x53On800x600", 37, 53, 800, 600},
-                                           CoverCase{"OnePixelHigh", 64, 1, 300, 7},
-                                           CoverCase{"TallerThanTheScreen", 50, 900, 800, 600}),
-                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
