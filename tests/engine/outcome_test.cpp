@@ -124,17 +124,6 @@ TEST(OutcomeTest, TurnGoesRoundTheGroupAndNextWordShowsTheNextPlayer) {
   EXPECT_EQ(p.scores[0].points, -3 + 5 + 10);
 }
 
-TEST(OutcomeTest, OnePlayerShowsTheSamePointsAsTheGroup) {
-  Harness h;
-  h.StartOnly("casa", kHideFewLetters);
-  for (int i = 0; i < 3; ++i) {
-    Finish(h, Outcome::Failure);
-    h.game.ContinueAfterOutcome();
-  }
-  EXPECT_EQ(h.view.pointsText, "-9 / -9");
-  EXPECT_EQ(h.players().records[0].failed[kHideFewLetters - 1], 3);
-}
-
 TEST(OutcomeTest, CountersStartAgainAtOnePast32700) {
   Harness h;
   PlayerRecord& r = h.players().records[0];
