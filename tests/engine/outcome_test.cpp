@@ -15,8 +15,9 @@ enum class Outcome { CleanSolve, SolveAfterFailure, Failure };
 
 // Ends the word in play ("casa" in every slot) as asked.
 void Finish(Harness& h, Outcome outcome) {
-  if (outcome == Outcome::SolveAfterFailure)
+  if (outcome == Outcome::SolveAfterFailure) {
     ASSERT_EQ(h.game.PressLetter('x', InputSource::PhysicalKeyboard), PressResult::Wrong);
+  }
   outcome == Outcome::Failure ? h.FailWord("casa") : h.SolveWord();
 }
 

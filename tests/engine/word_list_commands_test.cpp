@@ -78,7 +78,7 @@ struct StartupCase {
   std::string ejemplo;   // its bytes; empty: there is none
   std::string theme;     // of the list played; empty: the program ends
   std::string listPath;
-  std::vector<Message> messages;
+  std::vector<Message> messages = {};
 };
 
 class StartupTest : public testing::TestWithParam<StartupCase> {};
