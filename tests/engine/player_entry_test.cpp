@@ -55,11 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  {"Ana", "ANA", "ana"},
                  "Grupo sin nombre"},
-        NameCase{"TenPlayers",
+        NameCase{"TenPlayersAndAOneCharacterGroup",
                  {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
-                 "TODOS",
+                 "5",
                  {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
-                 "TODOS"}),
+                 "5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrimName, RemovesEveryControlCharacterAndSpaceAtBothEnds) {
