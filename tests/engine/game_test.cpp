@@ -96,14 +96,6 @@ TEST(GameStartTest, ModeSetsHelpTopicAndAllowedFailures) {
   }
 }
 
-TEST(GameStartTest, HiddenSpaceIsFoundFromTheStart) {
-  Harness h;
-  h.StartOnly("pan duro", kHideAllButEnds);
-  EXPECT_EQ(h.view.wordText, "p . .   . . . o ");
-  EXPECT_EQ(h.game.state().hiddenCount, 6);
-  EXPECT_EQ(h.game.state().foundCount, 1);
-}
-
 TEST(GameStartTest, WordWithNothingToFindIsDrawnAgain) {
   Harness h;
   h.UseWords({"12", "casa", "3-4", "casa", "12", "casa", "12", "casa", "12", "casa"});

@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"FoundLetterAgainIsWrong", "perro", 4, kRepeatsCount, 0, "ee", "CW", "per.o", 4},
         PressCase{"EnyeFromTheKeyboard", Ansi("niño"), 2, kDefaults, 0, Ansi("nñ"), "CS",
                   Ansi("niño"), 5},
+        PressCase{"HiddenSpaceIsFoundFromTheStart", "pan duro", 3, kDefaults, 0, "andur", "CCCCS",
+                  "pan duro", 5},
         PressCase{"MarkedLetters", "/ca/sa", 6, kDefaults, 0, "cs", "CS", "casa", 5},
         PressCase{"SixthWrongLetterLoses", "casa", 4, kDefaults, 0, "bdefgh", "WWWWWL", "c.s.", 0},
         PressCase{"NothingCountsAfterASolve", "casa", 4, kDefaults, 0, "ab", "SI", "casa", 5},
