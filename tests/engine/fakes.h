@@ -12,7 +12,6 @@
 #include <functional>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,14 +42,13 @@ class FakeView : public GameView {
  public:
   explicit FakeView(CallLog& log) : log_(log) {}
 
-  std::string wordText, hintText, themeText, themeTooltip, playerName, pointsText, timeText;
+  std::string wordText, hintText, themeText, themeTooltip, playerName, pointsText;
   std::vector<std::string> themes;
   int chances = -1, solvedCounter = -1, failedCounter = -1;
-  Settings shown;  // the options the menus last showed
+  Settings shown;                      // the options the menus last showed
   std::array<char, 6> failedLabels{};  // labels 1..5; 0 when empty
   std::array<bool, 7> floor{};         // broken pieces 1..6
-  bool vowelOptionsEnabled = false, overlayShown = false;
-  bool busy = false, ending = false;
+  bool vowelOptionsEnabled = false, ending = false;
 
   void SetWordText(const std::string& t) override { log_.Add("SetWordText", wordText = t); }
   void ShowRevealedWord(const std::string& t) override {
@@ -68,13 +66,17 @@ class FakeView : public GameView {
   void ShowSolvedWord() override { log_.Add("ShowSolvedWord"); }
   void HideSceneFrames() override { log_.Add("HideSceneFrames"), floor.fill(false); }
   void HideBrokenFloor() override { log_.Add("HideBrokenFloor"), floor.fill(false); }
-  void ShowBrokenFloor(int piece) override { log_.Add("ShowBrokenFloor", piece), Piece(piece); }
-  void SetTimeText(const std::string& t) override { log_.Add("SetTimeText", timeText = t); }
+  void ShowBrokenFloor(int piece) override {
+    log_.Add("ShowBrokenFloor", piece);
+    EXPECT_TRUE(piece >= 1 && piece <= 6) << "no floor piece " << piece;
+    floor.at(piece) = true;
+  }
+  void SetTimeText(const std::string& t) override { log_.Add("SetTimeText", t); }
   void SetChances(int value) override { log_.Add("SetChances", chances = value); }
   void SetFailedLetter(int label, char c) override {
     log_.Add("SetFailedLetter", label, c);
-    ASSERT_TRUE(label >= 1 && label <= 5) << "no wrong-letter label " << label;
-    failedLabels[label] = c;
+    EXPECT_TRUE(label >= 1 && label <= 5) << "no wrong-letter label " << label;
+    failedLabels.at(label) = c;
   }
   void ClearFailedLetters() override { log_.Add("ClearFailedLetters"), failedLabels.fill(0); }
   void SetWordCounters(int solved, int failed) override {
@@ -90,16 +92,12 @@ class FakeView : public GameView {
   void SetVowelOptionsEnabled(bool on) override {
     log_.Add("SetVowelOptionsEnabled", vowelOptionsEnabled = on);
   }
-  void ShowVowelOverlay(bool show) override { log_.Add("ShowVowelOverlay", overlayShown = show); }
-  void SetBusyCursor(bool on) override { log_.Add("SetBusyCursor", busy = on); }
+  void ShowVowelOverlay(bool show) override { log_.Add("ShowVowelOverlay", show); }
+  void SetBusyCursor(bool on) override { log_.Add("SetBusyCursor", on); }
   void QuitProgram() override { log_.Add("QuitProgram"), ending = true; }
   bool ProgramEnding() const override { return ending; }
 
  private:
-  void Piece(int piece) {
-    ASSERT_TRUE(piece >= 1 && piece <= 6) << "no floor piece " << piece;
-    floor[piece] = true;
-  }
   CallLog& log_;
 };
 
@@ -124,17 +122,22 @@ struct Message {
   std::string kind;  // Stop, Info, Question, Plain
   std::string text;
   std::string caption;
+  bool operator==(const Message&) const = default;
 };
 
+inline void PrintTo(const Message& m, std::ostream* out) {
+  *out << m.kind << " \"" << m.text << "\" (" << m.caption << ")";
+}
+
+// Answers the file dialogs from a queue, and throws when the queue is empty
+// (a dialog shown once too often) or when a question is asked.
 class FakePrompter : public Prompter {
  public:
   explicit FakePrompter(CallLog& log) : log_(log) {}
   std::vector<Message> messages;
-  std::deque<bool> answers;
-  std::deque<std::optional<std::string>> files;      // nullopt = the user cancels
-  std::deque<std::optional<std::string>> saveFiles;  // the same for the save dialog
+  std::deque<std::optional<std::string>> files;  // nullopt = the user cancels
   std::vector<OpenFileRequest> requests;
-  std::function<void()> onAsk;  // runs each time the open-file dialog opens
+  std::function<void()> onAsk;  // runs each time a file dialog opens
 
   void Stop(const std::string& text, const std::string& caption) override {
     Record("Stop", text, caption);
@@ -142,20 +145,22 @@ class FakePrompter : public Prompter {
   void Info(const std::string& text, const std::string& caption) override {
     Record("Info", text, caption);
   }
-  // Throws when no answer is queued, so that a question nobody expected ends the test.
   bool Question(const std::string& text, const std::string& caption) override;
   void Plain(const std::string& text) override { Record("Plain", text, ""); }
   void Beep() override { log_.Add("Beep"); }
-  // Throws when no answer is queued, so that a dialog shown once too often ends the test.
-  std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
-  // Throws when no answer is queued, as AskOpenFile.
-  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
+  std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override {
+    return Ask("AskOpenFile", request);
+  }
+  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override {
+    return Ask("AskSaveFile", request);
+  }
 
  private:
   void Record(const std::string& kind, const std::string& text, const std::string& caption) {
     messages.push_back({kind, text, caption});
     log_.Add(kind, caption);
   }
+  std::optional<std::string> Ask(const std::string& name, const OpenFileRequest& request);
   CallLog& log_;
 };
 
@@ -183,12 +188,11 @@ struct Harness {
 
   Harness();
   Harness(const Harness&) = delete;
+  Harness& operator=(const Harness&) = delete;
   WordList& words() { return GameTestAccess::Words(game); }
   GameState& state() { return GameTestAccess::State(game); }
   PlayerTable& players() { return GameTestAccess::Players(game); }
   Settings& settings() { return GameTestAccess::Options(game); }
-
-  Harness& operator=(const Harness&) = delete;
 
   // A loaded list of these words (as written, marks included), hint k = "pista k".
   void UseWords(const std::vector<std::string>& rawWords, const std::string& theme = "Animales");
@@ -202,4 +206,6 @@ struct Harness {
   PressResult FailWord(const std::string& avoid);
 };
 
-std::vector<std::string> Repeat(const std::string& word, int times = 10);
+inline std::vector<std::string> Repeat(const std::string& word) {
+  return std::vector<std::string>(10, word);
+}

@@ -49,7 +49,6 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-
 // The bytes of a word-list file (code page 850): magic, theme, then word and hint
 // lines, every line ended by CR LF.
 inline std::string ListBytes(const std::string& theme,

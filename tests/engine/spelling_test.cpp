@@ -6,38 +6,35 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "charset.h"
 #include "letter_case.h"
 
 namespace {
 
-struct NameCase {
-  const char* test;
-  const char* letter;  // UTF-8
-  const char* name;    // UTF-8
-};
-
-class LetterNameTest : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(LetterNameTest, IsTheSpanishName) {
-  const std::string letter = Ansi(GetParam().letter);
-  ASSERT_EQ(letter.size(), 1u);
-  EXPECT_EQ(AnsiToUtf8(LetterName(letter[0])), GetParam().name);
+TEST(LetterNameTest, IsTheSpanishName) {
+  const std::pair<const char*, const char*> names[] = {// UTF-8
+                                                       {"a", "a"},
+                                                       {"h", "hache"},
+                                                       {"q", "cu"},
+                                                       {"w", "uve doble"},
+                                                       {"y", "i griega"},
+                                                       {"z", "zeta"},
+                                                       {"ñ", "eñe"},
+                                                       {"Ñ", "eñe mayúscula"},
+                                                       {"á", "a con tilde"},
+                                                       {"Ó", "o con tilde mayúscula"},
+                                                       {"ü", "u con diéresis"},
+                                                       {"è", "e con acento grave"},
+                                                       {"ç", "ce con cedilla"},
+                                                       {"L", "ele mayúscula"},
+                                                       {"'", "apóstrofo"},
+                                                       {"£", "libra"},
+                                                       {"7", "7"}};
+  for (const auto& [letter, name] : names)
+    EXPECT_EQ(AnsiToUtf8(LetterName(Ansi(letter).at(0))), name);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Letters, LetterNameTest,
-    ::testing::Values(
-        NameCase{"PlainVowel", "a", "a"}, NameCase{"H", "h", "hache"}, NameCase{"Q", "q", "cu"},
-        NameCase{"W", "w", "uve doble"}, NameCase{"Y", "y", "i griega"}, NameCase{"Z", "z", "zeta"},
-        NameCase{"Enye", "ñ", "eñe"}, NameCase{"CapitalEnye", "Ñ", "eñe mayúscula"},
-        NameCase{"AcuteA", "á", "a con tilde"},
-        NameCase{"CapitalAcuteO", "Ó", "o con tilde mayúscula"},
-        NameCase{"UDiaeresis", "ü", "u con diéresis"},
-        NameCase{"GraveE", "è", "e con acento grave"}, NameCase{"Cedilla", "ç", "ce con cedilla"},
-        NameCase{"CapitalL", "L", "ele mayúscula"}, NameCase{"Apostrophe", "'", "apóstrofo"},
-        NameCase{"Pound", "£", "libra"}, NameCase{"Digit", "7", "7"}),
-    [](const auto& info) { return std::string(info.param.test); });
 
 // Only the five plain vowels are said as themselves; every other key has a
 // name a speech synthesiser cannot misread ("y" alone is read as "i").
@@ -50,56 +47,28 @@ TEST(LetterNameTest, EveryKeyOfTheKeyboardHasAName) {
         << AnsiToUtf8(std::string(1, c));
 }
 
-struct SpellCase {
-  const char* test;
-  const char* shown;  // UTF-8
-  const char* spelled;
-};
-
-class SpellShownWordTest : public ::testing::TestWithParam<SpellCase> {};
-
-TEST_P(SpellShownWordTest, SaysEachLetterAndEachGap) {
-  EXPECT_EQ(AnsiToUtf8(SpellShownWord(Ansi(GetParam().shown))), GetParam().spelled);
+TEST(SpellShownWordTest, SaysEachLetterAndEachGap) {
+  const std::pair<const char*, const char*> words[] = {
+      // UTF-8
+      {"l . a . e ", "ele, hueco, a, hueco, e"},           {". s a ", "hueco, ese, a"},
+      {"c a m i ó n ", "ce, a, eme, i, o con tilde, ene"}, {"a   . ", "a, espacio, hueco"},
+      {"palabra", "pe, a, ele, a, be, erre, a"},           {"", ""}};
+  for (const auto& [shown, spelled] : words)
+    EXPECT_EQ(AnsiToUtf8(SpellShownWord(Ansi(shown))), spelled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, SpellShownWordTest,
-    ::testing::Values(SpellCase{"Gaps", "l . a . e ", "ele, hueco, a, hueco, e"},
-                      SpellCase{"FirstHidden", ". s a ", "hueco, ese, a"},
-                      SpellCase{"Accents", "c a m i ó n ", "ce, a, eme, i, o con tilde, ene"},
-                      SpellCase{"SpaceInsideTheWord", "a   . ", "a, espacio, hueco"},
-                      SpellCase{"DesignCaption", "palabra", "pe, a, ele, a, be, erre, a"},
-                      SpellCase{"Empty", "", ""}),
-    [](const auto& info) { return std::string(info.param.test); });
-
-struct PressCase {
-  const char* test;
-  char letter;
-  PressResult result;
-  int chances;
-  const char* said;
-};
-
-class PressAnnouncementTest : public ::testing::TestWithParam<PressCase> {};
-
-TEST_P(PressAnnouncementTest, SaysTheLetterAndWhatItDid) {
-  const PressCase& c = GetParam();
-  EXPECT_EQ(AnsiToUtf8(PressAnnouncement(c.letter, c.result, c.chances)), c.said);
+TEST(PressAnnouncementTest, SaysTheLetterAndWhatItDid) {
+  const std::tuple<char, PressResult, int, const char*> presses[] = {
+      {'a', PressResult::Correct, 5, "a, correcta"},
+      {'b', PressResult::Wrong, 3, "be, incorrecta, quedan 3 fallos"},
+      {'b', PressResult::Wrong, 1, "be, incorrecta, queda 1 fallo"},
+      {'x', PressResult::Wrong, 0, "equis, incorrecta, no quedan fallos"},
+      {'e', PressResult::SolvedClean, 5, "e, correcta. Palabra acertada"},
+      {'e', PressResult::SolvedWithFailures, 2, "e, correcta. Palabra acertada"},
+      {'k', PressResult::Lost, 0, "ka, incorrecta. Palabra fallada"},
+      {'a', PressResult::Ignored, 5, ""}};
+  for (const auto& [letter, result, chances, said] : presses)
+    EXPECT_EQ(AnsiToUtf8(PressAnnouncement(letter, result, chances)), said);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Presses, PressAnnouncementTest,
-    ::testing::Values(
-        PressCase{"Correct", 'a', PressResult::Correct, 5, "a, correcta"},
-        PressCase{"Wrong", 'b', PressResult::Wrong, 3, "be, incorrecta, quedan 3 fallos"},
-        PressCase{"WrongOneLeft", 'b', PressResult::Wrong, 1, "be, incorrecta, queda 1 fallo"},
-        PressCase{"WrongNoneLeft", 'x', PressResult::Wrong, 0,
-                  "equis, incorrecta, no quedan fallos"},
-        PressCase{"Solved", 'e', PressResult::SolvedClean, 5, "e, correcta. Palabra acertada"},
-        PressCase{"SolvedAfterFailures", 'e', PressResult::SolvedWithFailures, 2,
-                  "e, correcta. Palabra acertada"},
-        PressCase{"Lost", 'k', PressResult::Lost, 0, "ka, incorrecta. Palabra fallada"},
-        PressCase{"Ignored", 'a', PressResult::Ignored, 5, ""}),
-    [](const auto& info) { return std::string(info.param.test); });
 
 }  // namespace
