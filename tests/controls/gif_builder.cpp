@@ -44,42 +44,20 @@ void PutLoopCount(GifFileType* gif, int loops) {
   Check(EGifPutExtensionTrailer(gif), "loop trailer");
 }
 
-// Row order in the file: the four passes of an interlaced image, or top to bottom.
-std::vector<int> RowOrder(int height, bool interlaced) {
-  std::vector<int> rows;
-  if (!interlaced) {
-    for (int y = 0; y < height; ++y)
-      rows.push_back(y);
-    return rows;
-  }
-  const int starts[] = {0, 4, 2, 1};
-  const int steps[] = {8, 8, 4, 2};
-  for (int pass = 0; pass < 4; ++pass) {
-    for (int y = starts[pass]; y < height; y += steps[pass])
-      rows.push_back(y);
-  }
-  return rows;
-}
-
 void PutFrame(GifFileType* gif, const GifFrameDescription& frame) {
   GraphicsControlBlock control{};
   control.DisposalMode = frame.disposal;
   control.DelayTime = frame.delayCs;
-  control.TransparentColor = frame.transparent;
+  control.TransparentColor = NO_TRANSPARENT_COLOR;
   GifByteType extension[4];
   const size_t length = EGifGCBToExtension(&control, extension);
   Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension),
         "control block");
-  ColorMapObject* local = MakeTable(frame.localColours);
   const QRect& a = frame.area;
-  Check(EGifPutImageDesc(gif, a.x(), a.y(), a.width(), a.height(), frame.interlaced, local),
-        "image");
-  GifFreeMapObject(local);
-  for (int y : RowOrder(a.height(), frame.interlaced)) {
-    std::vector<GifPixelType> line(frame.pixels.begin() + y * a.width(),
-                                   frame.pixels.begin() + (y + 1) * a.width());
-    Check(EGifPutLine(gif, line.data(), a.width()), "line");
-  }
+  Check(EGifPutImageDesc(gif, a.x(), a.y(), a.width(), a.height(), false, nullptr), "image");
+  std::vector<GifPixelType> pixels(frame.pixels.begin(), frame.pixels.end());
+  for (int y = 0; y < a.height(); ++y)
+    Check(EGifPutLine(gif, pixels.data() + y * a.width(), a.width()), "line");
 }
 
 }  // namespace

@@ -16,10 +16,7 @@ struct GifFrameDescription {
   QRect area;                   // position and size in the logical screen
   std::vector<uint8_t> pixels;  // colour indices, row by row
   int disposal = 0;
-  int delayCs = 10;      // hundredths of a second
-  int transparent = -1;  // transparent colour index, -1 none
-  bool interlaced = false;
-  std::vector<QRgb> localColours;  // empty: the global table
+  int delayCs = 10;  // hundredths of a second
 };
 
 struct GifDescription {
