@@ -11,7 +11,6 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <set>
 #include <string>
 
 #include "support/images.h"
@@ -27,8 +26,8 @@ void Mouse(TantLabel& label, QEvent::Type type, QPoint at, Qt::MouseButtons held
   QApplication::sendEvent(&label, &event);
 }
 
-// E the mouse enters, L leaves, P a button goes down on the label, O the held
-// mouse is dragged out, I back in, R the button comes up; D disabled, N enabled.
+// E the mouse enters, L leaves, P a button goes down on the label, O the held mouse is
+// dragged out, I back in, R the button comes up; D disabled, N enabled; X made inactive.
 void Send(TantLabel& label, char event) {
   const QPoint inside(3, 3);
   QEnterEvent enter(inside, inside, inside);
@@ -43,6 +42,8 @@ void Send(TantLabel& label, char event) {
     Mouse(label, QEvent::MouseMove, event == 'O' ? QPoint(-5, -5) : inside, Qt::LeftButton);
   else if (event == 'R')
     Mouse(label, QEvent::MouseButtonRelease, inside, Qt::NoButton);
+  else if (event == 'X')
+    label.SetActive(false);
   else
     label.setEnabled(event == 'N');
 }
@@ -54,7 +55,6 @@ const Qt::CursorShape kCursors[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt:
 
 struct StateCase {
   const char* events;
-  bool active;
   State expected;
   int enters;
   int leaves;
@@ -70,7 +70,6 @@ TEST_P(AntLabelStateTest, FollowsTheMouse) {
     label.SetCursors(s, kCursors[static_cast<int>(s)]);
     label.SetUnderLine(s, s == State::Selected);
   }
-  label.SetActive(c.active);
   QSignalSpy enters(&label, &TantLabel::OnMouseEnter);
   QSignalSpy leaves(&label, &TantLabel::OnMouseLeave);
   for (const char* event = c.events; *event; ++event)
@@ -85,23 +84,19 @@ TEST_P(AntLabelStateTest, FollowsTheMouse) {
 INSTANTIATE_TEST_SUITE_P(
     Table, AntLabelStateTest,
     ::testing::Values(
-        StateCase{"", true, State::Normal, 0, 0}, StateCase{"E", true, State::Selected, 1, 0},
-        StateCase{"EL", true, State::Normal, 1, 1}, StateCase{"EP", true, State::Active, 1, 0},
-        StateCase{"EPR", true, State::Selected, 1, 0},
-        StateCase{"EPL", true, State::Selected, 1, 1},  // leaving while held
-        StateCase{"EPLR", true, State::Normal, 1, 1},
-        StateCase{"EPOI", true, State::Active, 2, 1},   // dragged out and back in
-        StateCase{"EPORL", true, State::Normal, 1, 1},  // Qt's late leave
-        StateCase{"LE", true, State::Selected, 1, 0}, StateCase{"EP", false, State::Normal, 1, 0},
-        StateCase{"EPL", false, State::Normal, 1, 1}, StateCase{"D", false, State::Disabled, 0, 0},
-        StateCase{"EDL", true, State::Disabled, 1, 1},
-        StateCase{"EDP", true, State::Disabled, 1, 0}, StateCase{"DE", true, State::Disabled, 1, 0},
-        StateCase{"EDNL", true, State::Normal, 1, 1},
-        StateCase{"EDNPR", true, State::Selected, 1, 0}),
-    [](const ::testing::TestParamInfo<StateCase>& info) {
-      const std::string events = *info.param.events ? info.param.events : "Nothing";
-      return events + (info.param.active ? "_Active_" : "_Inactive_") + std::to_string(info.index);
-    });
+        StateCase{"", State::Normal, 0, 0}, StateCase{"E", State::Selected, 1, 0},
+        StateCase{"EL", State::Normal, 1, 1}, StateCase{"EP", State::Active, 1, 0},
+        StateCase{"EPR", State::Selected, 1, 0},
+        StateCase{"EPL", State::Selected, 1, 1},  // leaving while held
+        StateCase{"EPLR", State::Normal, 1, 1},
+        StateCase{"EPOI", State::Active, 2, 1},   // dragged out and back in
+        StateCase{"EPORL", State::Normal, 1, 1},  // Qt's late leave
+        StateCase{"LE", State::Selected, 1, 0}, StateCase{"XEP", State::Normal, 1, 0},
+        StateCase{"XEPL", State::Normal, 1, 1}, StateCase{"XD", State::Disabled, 0, 0},
+        StateCase{"EDL", State::Disabled, 1, 1}, StateCase{"EDP", State::Disabled, 1, 0},
+        StateCase{"DE", State::Disabled, 1, 0}, StateCase{"EDNL", State::Normal, 1, 1},
+        StateCase{"EDNPR", State::Selected, 1, 0}),
+    [](const auto& info) { return *info.param.events ? info.param.events : "Nothing"; });
 
 // --- drawing ----------------------------------------------------------------
 
@@ -143,46 +138,37 @@ void Prepare(TantLabel& label, const QString& caption, Qt::Alignment alignment, 
   label.SetHighLightColor(State::Normal, kOutline);
 }
 
-// The pixels of the bare text, drawn without shadow or outline.
-std::set<std::pair<int, int>> TextPixels(const QString& caption, Qt::Alignment alignment,
-                                         QSize size) {
+// The bare text, drawn without shadow or outline.
+QImage BareText(const QString& caption, Qt::Alignment alignment, QSize size) {
   TantLabel label;
   Prepare(label, caption, alignment, size);
   label.SetColor3d(false);
-  const QImage image = Render(label);
-  std::set<std::pair<int, int>> pixels;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) == kFront)
-        pixels.insert({x, y});
-    }
-  }
-  return pixels;
+  return Render(label);
 }
 
-void Paint(QImage& image, const std::set<std::pair<int, int>>& pixels, QPoint offset, QRgb colour) {
-  for (const auto& [x, y] : pixels) {
-    if (image.rect().contains(QPoint(x, y) + offset))
-      image.setPixel(QPoint(x, y) + offset, colour);
+// Paints `colour` where `text` has text, moved by `offset`.
+void Paint(QImage& image, const QImage& text, QPoint offset, QRgb colour) {
+  for (int y = 0; y < text.height(); ++y) {
+    for (int x = 0; x < text.width(); ++x) {
+      if (text.pixel(x, y) == kFront && image.rect().contains(QPoint(x, y) + offset))
+        image.setPixel(QPoint(x, y) + offset, colour);
+    }
   }
 }
 
 // The text drawn at `text` in `front`, with its shadow at `shadow` and the outline of `style`.
-QImage Expected(const std::set<std::pair<int, int>>& pixels, QPoint text, QRgb front,
-                std::optional<QPoint> shadow, QRgb back, std::optional<Style> style) {
+QImage Expected(const QImage& pixels, QPoint text, QRgb front, std::optional<QPoint> shadow,
+                QRgb back, std::optional<Style> style) {
   QImage expected(kSize, QImage::Format_ARGB32);
   expected.fill(kBackground);
   if (shadow)
     Paint(expected, pixels, *shadow, back);
-  const std::vector<QPoint> straight = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-  const std::vector<QPoint> diagonal = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
-  for (const QPoint& offset : straight) {
-    if (style && *style != Style::hlsDiagonal)
-      Paint(expected, pixels, text + offset, kOutline);
-  }
-  for (const QPoint& offset : diagonal) {
-    if (style && *style != Style::hlsNormal)
-      Paint(expected, pixels, text + offset, kOutline);
+  for (int x = -1; x <= 1; ++x) {
+    for (int y = -1; y <= 1; ++y) {
+      const Style unwanted = x != 0 && y != 0 ? Style::hlsNormal : Style::hlsDiagonal;
+      if (style && *style != unwanted && (x != 0 || y != 0))
+        Paint(expected, pixels, text + QPoint(x, y), kOutline);
+    }
   }
   Paint(expected, pixels, text, front);
   return expected;
@@ -211,8 +197,7 @@ TEST_P(AntLabelDrawTest, ShadowOutlineAndTextLandWhereExpected) {
   // Centred text first gives up |X| pixels on the right.
   const QSize narrowed =
       c.alignment == Qt::AlignHCenter ? kSize - QSize(std::abs(c.depthX), 0) : kSize;
-  const auto text = TextPixels("Ay&z", c.alignment, narrowed);
-  ASSERT_GT(text.size(), 50u);
+  const auto text = BareText("Ay&z", c.alignment, narrowed);
   EXPECT_EQ(
       ImageDifference(Render(label), Expected(text, c.text, kFront, c.shadow, kShadow, c.outline)),
       "");
@@ -228,12 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
                       D{"LeftNegative", kLeft, -2, -3, kNone, {2, 3}, QPoint(0, 0)},
                       D{"RightPositive", kRight, 2, 1, kNone, {-2, 0}, QPoint(0, 1)},
                       D{"RightNegative", kRight, -2, -1, kNone, {0, 1}, QPoint(-2, 0)},
-                      D{"CentredNegative", kCentre, -3, 2, kNone, {3, 0}, QPoint(0, 2)},
                       D{"NoDepthNoShadow", kLeft, 0, 0, kNone, {0, 0}, kNone},
                       D{"CentredOutlineNormal", kCentre, 1, 1, kPlain, {0, 0}, QPoint(1, 1)},
                       D{"OutlineDiagonal", kLeft, 1, 1, kDiagonal, {0, 0}, QPoint(1, 1)},
                       D{"OutlineFull", kCentre, 2, 2, kFull, {0, 0}, QPoint(2, 2)},
-                      D{"OutlineWithoutShadow", kRight, 0, 0, kFull, {0, 0}, kNone}),
+                      D{"CentredNegative", kCentre, -3, 2, kNone, {3, 0}, QPoint(0, 2)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The look the castle page gives its story under the mouse, over what is behind it.
@@ -245,7 +229,7 @@ TEST(AntLabelDraw, EachStateDrawsInItsOwnColoursAndTransparentLeavesWhatIsBehind
   label.SetHighLight(State::Selected, true);
   label.SetHighLightColor(State::Selected, kOutline);
   Send(label, 'E');
-  const auto text = TextPixels("Ay", Qt::AlignLeft, kSize);
+  const auto text = BareText("Ay", Qt::AlignLeft, kSize);
   const QImage selected =
       Expected(text, {0, 0}, qRgb(255, 255, 255), QPoint(1, 1), qRgb(0, 0, 128), kPlain);
   EXPECT_EQ(ImageDifference(Render(label), selected), "");
@@ -274,12 +258,6 @@ TEST(AntLabelSize, AutoSizeFitsTheTextPlusTheOutlineMargins) {
   space.setFont(PlainFont());
   space.SetCaption(" ");
   EXPECT_EQ(label.size(), space.size() + QSize(4, 2)) << "an empty caption measures as a space";
-  // Right-aligned, the label keeps its right edge.
-  label.SetAlignment(Qt::AlignRight);
-  label.setGeometry(100, 10, 300, 40);
-  label.SetCaption("Hola");
-  EXPECT_EQ(label.geometry().right(), 399);
-  EXPECT_EQ(label.size(), one + QSize(4, 2));
 }
 
 // The castle page's story: wrapped in a label of a fixed size.
