@@ -117,10 +117,7 @@ TEST_F(HelpTest, TheNamesOfTheHelpFileOpenTheBookAndAContextWithoutTopicItsConte
     SCOPED_TRACE(name.toStdString() + " " + std::to_string(context));
     help.CloseHelp();
     EXPECT_EQ(help.OpenHelpFile(name, context), *file != '\0');
-    EXPECT_EQ(help.Window().isVisible(), *file != '\0');
-    if (*file) {
-      EXPECT_EQ(ShownFile(help.Window()), file);
-    }
+    EXPECT_EQ(help.Window().isVisible() ? ShownFile(help.Window()) : "", file);
   }
 }
 
