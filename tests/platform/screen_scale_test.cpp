@@ -27,6 +27,7 @@ TEST_P(ScaleFactorTest, FillsTheScreenWithoutOverflowing) {
 INSTANTIATE_TEST_SUITE_P(Screens, ScaleFactorTest,
                          ::testing::Values(ScreenCase{"Design800x600", {800, 600}, 1.0},
                                            ScreenCase{"Projector1024x768", {1024, 768}, 1.25},
+                                           ScreenCase{"Hd1280x720", {1280, 720}, 1.2},
                                            ScreenCase{"Square1280x1024", {1280, 1024}, 1.6},
                                            ScreenCase{"Laptop1920x1080", {1920, 1080}, 1.8},
                                            ScreenCase{
