@@ -56,8 +56,7 @@ const Qt::CursorShape kCursors[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt:
 struct StateCase {
   const char* events;
   State expected;
-  int enters;
-  int leaves;
+  int enters, leaves;  // signals raised
 };
 
 class AntLabelStateTest : public ::testing::TestWithParam<StateCase> {};

@@ -173,11 +173,9 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ShippedGifTest,
 
 struct TimingCase {
   const char* name;
-  int delayCs;
-  int speed;
+  int delayCs, speed;
   qint64 spentMs;
-  int atStart;    // the interval Animate starts the timer with
-  int afterTick;  // the interval after a tick that took spentMs
+  int atStart, afterTick;  // the intervals Animate starts with, and after a tick that took spentMs
 };
 
 class GifTimingTest : public GifImageTest, public ::testing::WithParamInterface<TimingCase> {};

@@ -127,8 +127,8 @@ TEST_F(HelpTest, EveryLinkAndPictureOfTheBookResolvesAndNoTopicHoldsPlaceholders
   static const QRegularExpression href(R"re(href="([^"]*)")re");
   static const QRegularExpression src(R"re(<img[^>]*\ssrc="([^"]*)")re");
   static const QRegularExpression unfinished(
-      R"(\b(TODO|FIXME|XXX|TBD|[Ll]orem|[Ii]psum|(?i:the|and|click|help|file|window|press|you|page))\b)"
-      R"(|\?\?\?|\[\.\.\.\])");
+      R"(\b(TODO|FIXME|XXX|TBD|[Ll]orem|[Ii]psum|)"
+      R"((?i:the|and|click|help|file|window|press|you|page))\b|\?\?\?|\[\.\.\.\])");
   const QStringList pages = SourcePages();
   ASSERT_GE(pages.size(), 21);
   int links = 0;
@@ -185,15 +185,11 @@ TEST_F(HelpTest, SearchFindsWordsWithOrWithoutAccentsAndTheIndexPicksAsYouType) 
     QTest::keyClicks(window.SearchField(), typed);
     QTest::keyClick(window.SearchField(), Qt::Key_Return);
     QListWidget* results = window.SearchResults();
-    if (first.isEmpty()) {
-      EXPECT_EQ(results->count(), 0);
-      EXPECT_TRUE(window.findChild<QLabel*>("HelpSearchStatus")
-                      ->text()
-                      .startsWith("No hay ninguna página"));
+    const QString status = window.findChild<QLabel*>("HelpSearchStatus")->text();
+    EXPECT_EQ(status.startsWith("No hay ninguna página"), first.isEmpty());
+    EXPECT_EQ(results->count() > 0 ? results->item(0)->data(Qt::UserRole).toString() : "", first);
+    if (first.isEmpty())
       continue;
-    }
-    ASSERT_GT(results->count(), 0);
-    EXPECT_EQ(results->item(0)->data(Qt::UserRole).toString(), first);
     EXPECT_NE(ItemFor(results, alsoFound), nullptr);
     ClickItem(results, first);
     EXPECT_EQ(ShownFile(window), first.toStdString());

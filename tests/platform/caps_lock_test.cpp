@@ -34,8 +34,7 @@ struct TypedLetter {
   const char* name;
   int presses;  // of the real Caps Lock key, each of which flips the program's Caps Lock
   Qt::KeyboardModifiers modifiers;
-  QString typed;  // what the window system delivers (the real Caps Lock shows in it)
-  QString wanted;
+  QString typed, wanted;  // what the window system delivers (with the real Caps Lock), and wanted
 };
 
 class TypedLetters : public WindowTest, public ::testing::WithParamInterface<TypedLetter> {};
