@@ -30,30 +30,11 @@ class KeyCounter : public QObject {
 
 }  // namespace
 
-class CapsLockPresses : public WindowTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(CapsLockPresses, EachPressOfTheRealKeyFlipsTheCaseOnce) {
-  StartUp();
-  const int presses = GetParam();
-  const bool expected = presses % 2 == 1;
-  for (int i = 0; i < presses; ++i)
-    QTest::keyClick(FocusedChild(), Qt::Key_CapsLock);
-  EXPECT_EQ(main().keyboard().UpperCase(), expected);
-  EXPECT_EQ(game().settings().keyboardUpperCase, expected);
-  EXPECT_EQ(CapsLockEmulation::UpperCase(), expected);
-  EXPECT_EQ(main().ui()->SpeedButton_may->isChecked(), expected);
-  EXPECT_EQ(main().keyboard().Key(2)->text().toStdString(), expected ? "B" : "b");
-}
-
-INSTANTIATE_TEST_SUITE_P(Presses, CapsLockPresses, ::testing::Values(1, 2, 3),
-                         [](const auto& info) { return std::to_string(info.param) + "Presses"; });
-
 struct TypedLetter {
   const char* name;
-  bool upperCase;  // the program's Caps Lock
+  int presses;  // of the real Caps Lock key, each of which flips the program's Caps Lock
   Qt::KeyboardModifiers modifiers;
-  QString typed;  // what the window system delivers (the real Caps Lock shows in it)
-  QString wanted;
+  QString typed, wanted;  // what the window system delivers (with the real Caps Lock), and wanted
 };
 
 class TypedLetters : public WindowTest, public ::testing::WithParamInterface<TypedLetter> {};
@@ -61,9 +42,14 @@ class TypedLetters : public WindowTest, public ::testing::WithParamInterface<Typ
 TEST_P(TypedLetters, ReachTheMainWindowOnceInTheKeyboardsCase) {
   const TypedLetter& letter = GetParam();
   StartUp();
-  if (letter.upperCase)
+  for (int i = 0; i < letter.presses; ++i)
     QTest::keyClick(FocusedChild(), Qt::Key_CapsLock);
-  ASSERT_EQ(CapsLockEmulation::UpperCase(), letter.upperCase);
+  const bool upper = letter.presses % 2 == 1;
+  EXPECT_EQ(main().keyboard().UpperCase(), upper);
+  EXPECT_EQ(game().settings().keyboardUpperCase, upper);
+  EXPECT_EQ(CapsLockEmulation::UpperCase(), upper);
+  EXPECT_EQ(main().ui()->SpeedButton_may->isChecked(), upper);
+  EXPECT_EQ(main().keyboard().Key(2)->text().toStdString(), upper ? "B" : "b");
   KeyCounter counter;
   main().installEventFilter(&counter);
   const int key = Qt::Key_A + (letter.typed.toUpper().at(0).unicode() - 'A');
@@ -74,9 +60,11 @@ TEST_P(TypedLetters, ReachTheMainWindowOnceInTheKeyboardsCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, TypedLetters,
-    ::testing::Values(TypedLetter{"LowerStaysLower", false, Qt::NoModifier, "w", "w"},
-                      TypedLetter{"RealCapsLockIsDropped", false, Qt::NoModifier, "W", "w"},
-                      TypedLetter{"OursMakesItUpper", true, Qt::NoModifier, "w", "W"},
-                      TypedLetter{"OursWithShiftIsLower", true, Qt::ShiftModifier, "W", "w"},
-                      TypedLetter{"ShiftAloneIsUpper", false, Qt::ShiftModifier, "W", "W"}),
+    ::testing::Values(TypedLetter{"LowerStaysLower", 0, Qt::NoModifier, "w", "w"},
+                      TypedLetter{"RealCapsLockIsDropped", 0, Qt::NoModifier, "W", "w"},
+                      TypedLetter{"OursMakesItUpper", 1, Qt::NoModifier, "w", "W"},
+                      TypedLetter{"OursWithShiftIsLower", 1, Qt::ShiftModifier, "W", "w"},
+                      TypedLetter{"ShiftAloneIsUpper", 0, Qt::ShiftModifier, "W", "W"},
+                      TypedLetter{"TwoPressesLower", 2, Qt::NoModifier, "w", "w"},
+                      TypedLetter{"ThreePressesUpper", 3, Qt::NoModifier, "w", "W"}),
     [](const auto& info) { return std::string(info.param.name); });

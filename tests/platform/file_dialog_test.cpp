@@ -16,30 +16,10 @@
 #include "platform/prompter_qt.h"
 #include "support/while_open.h"
 
-namespace {
-
-// The names the file dialog lists in its folder, once it has read `expectedAtLeast`.
-QStringList Listed(QFileDialog* dialog, int expectedAtLeast) {
-  auto* list = dialog->findChild<QListView*>("listView");
-  QStringList names;
-  const QDeadlineTimer deadline(3000);
-  do {
-    QTest::qWait(20);
-    names.clear();
-    const QModelIndex root = list->rootIndex();
-    for (int row = 0; row < list->model()->rowCount(root); ++row)
-      names << list->model()->index(row, 0, root).data().toString();
-  } while (names.size() < expectedAtLeast && !deadline.hasExpired());
-  names.sort();
-  return names;
-}
-
-}  // namespace
-
 struct FilterCase {
   const char* name;
   int downPresses;  // from the first filter of the list
-  QString filter;
+  const char* filter;
   QStringList listed;
 };
 
@@ -48,35 +28,38 @@ class OpenFileFilters : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(OpenFileFilters, ListTheFilesTheirTextPromises) {
   const FilterCase& wanted = GetParam();
   QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  for (const char* name : {"ejemplo", "animales.lma", "notas.txt", "qwerty.tec"}) {
-    QFile file(folder.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
+  for (const char* name : {"ejemplo", "animales.lma", "notas.txt", "qwerty.tec"})
+    ASSERT_TRUE(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
   const OpenFileRequest request{
       "Abrir",
       (folder.path() + "/*.lma").toStdString(),
       {"Archivo de palabras (*.lma)", "Todos (*.*)", "Archivo de teclado (*.tec)"}};
-  QtDialogs dialogs;
   QStringList listed;
   QString shownFilter;
   std::optional<std::string> chosen;
-  WhileOpen([&] { chosen = dialogs.AskOpenFile(request); },
+  WhileOpen([&] { chosen = QtDialogs().AskOpenFile(request); },
             [&](QWidget* modal) {
-              auto* dialog = qobject_cast<QFileDialog*>(modal);
-              ASSERT_NE(dialog, nullptr);
-              auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+              auto* types = modal->findChild<QComboBox*>("fileTypeCombo");
               types->setFocus();
               for (int i = 0; i < wanted.downPresses; ++i)
                 QTest::keyClick(types, Qt::Key_Down);
               shownFilter = types->currentText();
-              listed = Listed(dialog, static_cast<int>(wanted.listed.size()));
+              // The names the dialog lists, once it has read them all.
+              auto* list = modal->findChild<QListView*>("listView");
+              const QDeadlineTimer deadline(3000);
+              while (listed.size() < wanted.listed.size() && !deadline.hasExpired()) {
+                QTest::qWait(20);
+                listed.clear();
+                for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                  listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
+              }
+              listed.sort();
               // Opens the first file listed, by its name.
-              auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+              auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
               name->setText(wanted.listed.first());
               QTest::keyClick(name, Qt::Key_Return);
             });
-  EXPECT_EQ(shownFilter.toStdString(), wanted.filter.toStdString());
+  EXPECT_EQ(shownFilter.toStdString(), wanted.filter);
   EXPECT_EQ(listed.join(", ").toStdString(), wanted.listed.join(", ").toStdString());
   EXPECT_EQ(chosen, folder.filePath(wanted.listed.first()).toStdString());
 }
