@@ -209,14 +209,3 @@ TEST_F(ResultsWindowTest, FailedOpenChangesNothing) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, "stop");
 }
-
-TEST_F(ResultsWindowTest, LongThemeOfAnotherProgramIsShownWhole) {
-  // Another program filled the theme's 52 bytes without a terminating zero.
-  RecordBytes record = EncodeFileRecord(CountedPlayer("LOLA", 1));
-  std::fill(record.begin() + 26, record.begin() + 78, 'L');
-  dialogs.filesToOpen = {WriteResults("largo.rlm", {}, std::string(record.begin(), record.end()))};
-  Session([&] {
-    QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);
-    EXPECT_EQ(ui().ComboBox_temas->currentText(), QString(52, 'L'));
-  });
-}

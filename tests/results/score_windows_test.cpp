@@ -298,36 +298,26 @@ class OptionsWindow : public ScoreWindows {
                        [this] { ++pointsShown; }};
 };
 
-TEST_F(OptionsWindow, TerminarAsksFirst) {
-  dialogs.answers = {false, true};
-  const EndOfGameChoice choice = Ask([&] {
-    Click(options.ui()->Label_terminar);  // No
-    EXPECT_TRUE(options.isVisible());
-    Click(options.ui()->Label_terminar);  // Yes
-  });
-  EXPECT_EQ(choice, EndOfGameChoice::Quit);
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  for (const ShownMessage& message : dialogs.messages) {
-    EXPECT_EQ(message.kind, "question");
-    EXPECT_EQ(message.caption, "Lurimba");
-    EXPECT_EQ(message.text,
-              Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
-  }
-}
-
+// Only a left click on a label closes it: "Terminar" asks first (its "Yes" is the main
+// window's test).
 TEST_F(OptionsWindow, OnlyTheLabelsClose) {
+  dialogs.answers = {false};
   const EndOfGameChoice choice = Ask([&] {
     options.ui()->Button_verpuntos->setFocus();
     QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
     options.close();
-    EXPECT_TRUE(options.isVisible());
     QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
+    Click(options.ui()->Label_terminar);
     EXPECT_TRUE(options.isVisible());
     Click(options.ui()->Label_continuar);
   });
   EXPECT_EQ(choice, EndOfGameChoice::Continue);
   EXPECT_FALSE(options.isVisible());
   EXPECT_EQ(playersShown + pointsShown, 0);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "question");
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
 }
 
 // Through the program: the real players window.
