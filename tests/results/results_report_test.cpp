@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Run(const QString& program, const QStringList& arguments) {
+QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
   process.waitForFinished(30000);
@@ -22,7 +22,10 @@ QString Run(const QString& program, const QStringList& arguments) {
 }
 
 int PdfPages(const QString& pdf) {
-  return QRegularExpression(R"(Pages:\s+(\d+))").match(Run("pdfinfo", {pdf})).captured(1).toInt();
+  return QRegularExpression(R"(Pages:\s+(\d+))")
+      .match(Output("pdfinfo", {pdf}))
+      .captured(1)
+      .toInt();
 }
 
 // The text of the PDF (or of one page) with runs of spaces collapsed, as the columns of a
@@ -32,7 +35,7 @@ QString PdfText(const QString& pdf, int page = 0) {
   QStringList args = {"-layout", "-enc", "UTF-8"};
   if (page > 0)
     args << "-f" << QString::number(page) << "-l" << QString::number(page);
-  QString text = Run("pdftotext", args << pdf << "-");
+  QString text = Output("pdftotext", args << pdf << "-");
   text.replace(QRegularExpression("[ \\t]+"), " ");
   text.replace(QRegularExpression("\n "), "\n");
   return "\n" + text;
@@ -76,7 +79,7 @@ TEST_F(ResultsReportTest, ThreeRecordsOnOneLandscapePage) {
 
   ASSERT_EQ(PdfPages(pdf()), 1);
   const QRegularExpressionMatch size =
-      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(Run("pdfinfo", {pdf()}));
+      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(Output("pdfinfo", {pdf()}));
   ASSERT_TRUE(size.hasMatch());
   EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
   const QString text = PdfText(pdf());
