@@ -8,45 +8,33 @@
 
 #include <QTemporaryDir>
 
-#include "results_files.h"
+#include "files.h"
 
 namespace {
 
-using namespace results_files;
-
-const QString kNotResults =
-    "E R R O R\n\nEl fichero no es de Resultados\no no pertenece a esta serie.";
-
-// Two players: MARÍA with a theme holding the separator, and IÑIGO "RAYO" with a
-// record whose month is 0 (no calendar date).
-const std::vector<Player> kTwoPlayers = {{"MAR\xD6"
-                                          "A",
-                                          "Animales; granja", 2001, 5, 3, 1},
-                                         {"I\xA5IGO \"RAYO\"", "Frutas", 2002, 7, 0, 20}};
+// MARÍA with a theme holding the separator, and IÑIGO "RAYO" with a record whose month is 0
+// (no calendar date).
+const QByteArray kTwoPlayers = ResultsBytes({{"MAR\xD6"
+                                              "A",
+                                              "Animales; granja", 2001, 5, 3, 1},
+                                             {"I\xA5IGO \"RAYO\"", "Frutas", 2002, 7, 0, 20}});
 
 TEST(ResultsCsv, TwoPlayersGiveTheTableLineByLine) {
   QTemporaryDir dir;
-  const QString rlm = Write(dir.filePath("clase.rlm"), FileBytes(kTwoPlayers));
-  const QByteArray before = Read(rlm);
+  const QString rlm = Write(dir.filePath("clase.rlm"), kTwoPlayers);
   QString message;
   ASSERT_TRUE(ExportResultsCsv({rlm}, dir.filePath("clase.csv"), message)) << message.toStdString();
-
-  const QByteArray csv = Read(dir.filePath("clase.csv"));
-  ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
-  const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n");
-  const QStringList expected = {
+  EXPECT_EQ(
+      Read(dir.filePath("clase.csv")).toStdString(),
+      "\xEF\xBB\xBF"
       "Archivo;Nombre;Tema;Fecha;Acertadas vocales;Acertadas consonantes;Acertadas prim./última;"
       "Acertadas pocas letras;Acertadas muchas letras;Acertadas marcadas;Acertadas total;"
       "Falladas vocales;Falladas consonantes;Falladas prim./última;Falladas pocas letras;"
-      "Falladas muchas letras;Falladas marcadas;Falladas total",
-      "clase.rlm;MARÍA;\"Animales; granja\";2001-03-05;1;2;3;4;5;6;101;11;12;13;14;15;16;201",
-      "clase.rlm;\"IÑIGO "
-      "\"\"RAYO\"\"\";Frutas;7/0/2002;20;21;22;23;24;25;120;30;31;32;33;34;35;220",
-      ""};
-  ASSERT_EQ(lines.size(), expected.size());
-  for (int i = 0; i < lines.size(); ++i)
-    EXPECT_EQ(lines[i].toStdString(), expected[i].toStdString()) << "line " << i;
-  EXPECT_EQ(Read(rlm), before);
+      "Falladas muchas letras;Falladas marcadas;Falladas total\r\n"
+      "clase.rlm;MARÍA;\"Animales; granja\";2001-03-05;1;2;3;4;5;6;101;11;12;13;14;15;16;201\r\n"
+      "clase.rlm;\"IÑIGO \"\"RAYO\"\"\";Frutas;7/0/2002;20;21;22;23;24;25;120;30;31;32;33;34;35;"
+      "220\r\n");
+  EXPECT_EQ(Read(rlm), kTwoPlayers);
 }
 
 // A refused export writes nothing and changes no file (which results file is refused with
@@ -63,7 +51,7 @@ class CsvRefusal : public ::testing::TestWithParam<Refusal> {};
 TEST_P(CsvRefusal, ShowsWhyAndWritesNothing) {
   const Refusal& c = GetParam();
   QTemporaryDir dir;
-  Write(dir.filePath("clase.rlm"), FileBytes(kTwoPlayers));
+  Write(dir.filePath("clase.rlm"), kTwoPlayers);
   Write(dir.filePath("lista.lma"), "LURIMBA\r\nanimales\r\n");
   const QByteArray input = Read(dir.filePath(c.input));
   const QByteArray output = Read(dir.filePath(c.output));
@@ -77,10 +65,12 @@ TEST_P(CsvRefusal, ShowsWhyAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Export, CsvRefusal,
-    ::testing::Values(
-        Refusal{"NotAResultsFile", "lista.lma", "salida.csv", "lista.lma:\n" + kNotResults},
-        Refusal{"OverAResultsFile", "clase.rlm", "clase.rlm",
-                "«clase.rlm» es un archivo de Resultados y no se sustituye por la tabla."}),
+    ::testing::Values(Refusal{"NotAResultsFile", "lista.lma", "salida.csv",
+                              "lista.lma:\nE R R O R\n\nEl fichero no es de Resultados\no no "
+                              "pertenece a esta serie."},
+                      Refusal{"OverAResultsFile", "clase.rlm", "clase.rlm",
+                              "«clase.rlm» es un archivo de Resultados y no se sustituye por la "
+                              "tabla."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -30,10 +30,8 @@ TEST_F(WindowTest, PlayersWindowTabsThroughTheNamesInOrder) {
 
 TEST_F(WindowTest, ThreePlayersPlayInTurn) {
   StartUp({"ANA", "", "  LUIS ", "", "PEPA"});
-  TForm_jugadores& window = *program->Form_jugadores;
-  EXPECT_FALSE(window.isVisible());
-  const PlayerTable& players = game().players();
-  ASSERT_EQ(players.playerCount, 3);
+  EXPECT_FALSE(program->Form_jugadores->isVisible());
+  ASSERT_EQ(game().players().playerCount, 3);
   EXPECT_TRUE(main().ui()->GroupBox_jugador->isVisibleTo(&main()));
   EXPECT_TRUE(main().ui()->M_Vernombrejugadoractual->isChecked());
   EXPECT_TRUE(main().ui()->Button_jugadorsiguiente->isEnabled());

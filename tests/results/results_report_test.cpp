@@ -14,31 +14,28 @@
 
 namespace {
 
-// The text of the PDF (or of one page), lines kept in their layout.
-QString PdfText(const QString& pdf, int page = 0) {
-  QStringList args = {"-layout", "-enc", "UTF-8"};
-  if (page > 0)
-    args << "-f" << QString::number(page) << "-l" << QString::number(page);
+QString Output(const QString& program, const QStringList& arguments) {
   QProcess process;
-  process.start("pdftotext", args << pdf << "-");
-  process.waitForFinished(30000);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString PdfInfo(const QString& pdf) {
-  QProcess process;
-  process.start("pdfinfo", {pdf});
+  process.start(program, arguments);
   process.waitForFinished(30000);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 int PdfPages(const QString& pdf) {
-  return QRegularExpression(R"(Pages:\s+(\d+))").match(PdfInfo(pdf)).captured(1).toInt();
+  return QRegularExpression(R"(Pages:\s+(\d+))")
+      .match(Output("pdfinfo", {pdf}))
+      .captured(1)
+      .toInt();
 }
 
-// Collapses runs of spaces, as the columns of a proportional font come out, and
-// starts every line with "\n" and no space, so that "\n1 (" is row 1 and not 11.
-QString Simple(QString text) {
+// The text of the PDF (or of one page) with runs of spaces collapsed, as the columns of a
+// proportional font come out, and every line started with "\n" and no space, so that "\n1 ("
+// is row 1 and not 11.
+QString PdfText(const QString& pdf, int page = 0) {
+  QStringList args = {"-layout", "-enc", "UTF-8"};
+  if (page > 0)
+    args << "-f" << QString::number(page) << "-l" << QString::number(page);
+  QString text = Output("pdftotext", args << pdf << "-");
   text.replace(QRegularExpression("[ \\t]+"), " ");
   text.replace(QRegularExpression("\n "), "\n");
   return "\n" + text;
@@ -52,9 +49,9 @@ class ResultsReportTest : public ResultsWindowTest {
 
   // Prints `records` (as a file named tres.rlm) through the window's button.
   void Print(const std::vector<PlayerRecord>& records,
-             const std::function<void()>& beforePrinting = {}) {
+             const std::function<void()>& beforePrinting = {}, const std::string& extra = "") {
     dialogs.printTo = {pdf()};
-    dialogs.filesToOpen = {WriteResults("tres.rlm", records)};
+    dialogs.filesToOpen = {WriteResults("tres.rlm", records, extra)};
     Session([&] {
       if (beforePrinting)
         beforePrinting();
@@ -82,10 +79,10 @@ TEST_F(ResultsReportTest, ThreeRecordsOnOneLandscapePage) {
 
   ASSERT_EQ(PdfPages(pdf()), 1);
   const QRegularExpressionMatch size =
-      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(PdfInfo(pdf()));
+      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(Output("pdfinfo", {pdf()}));
   ASSERT_TRUE(size.hasMatch());
   EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
-  const QString text = Simple(PdfText(pdf()));
+  const QString text = PdfText(pdf());
   // Title and headings are the screenshot's to show; the rows are the file's.
   EXPECT_TRUE(text.contains("Archivo: tres.rlm")) << text.toStdString();
   EXPECT_TRUE(
@@ -102,17 +99,14 @@ TEST_F(ResultsReportTest, ThreeRecordsOnOneLandscapePage) {
 }
 
 TEST_F(ResultsReportTest, LongReportFillsPagesWithoutLosingARow) {
-  const int count = 60;  // more than fifty: printing has no limit
-  std::string partial(70, 'x');
-  dialogs.printTo = {pdf()};
-  dialogs.filesToOpen = {WriteResults("tres.rlm", Many(count), partial)};
-  Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
+  const int count = 60;                          // more than fifty: printing has no limit
+  Print(Many(count), {}, std::string(70, 'x'));  // and part of a record
 
   const int pages = PdfPages(pdf());
   ASSERT_GT(pages, 1);
   QString all;
   for (int page = 1; page <= pages; ++page) {
-    const QString text = Simple(PdfText(pdf(), page));
+    const QString text = PdfText(pdf(), page);
     EXPECT_TRUE(text.contains("Lurimba, archivo de RESULTADOS")) << "page " << page;
     all += text;
   }
@@ -123,16 +117,11 @@ TEST_F(ResultsReportTest, LongReportFillsPagesWithoutLosingARow) {
   EXPECT_FALSE(all.contains(QString("\n%1 (").arg(count + 1)));
 }
 
-struct StopCase {
-  const char* name;
-  bool stop;
-};
-
-class ReportStopTest : public ResultsReportTest, public ::testing::WithParamInterface<StopCase> {};
+class ReportStopTest : public ResultsReportTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(ReportStopTest, KeyPressAsksWhetherToStop) {
   Print(Many(5), [&] {
-    dialogs.answers = {GetParam().stop};
+    dialogs.answers = {GetParam()};
     // A key waiting when the first row has printed.
     QCoreApplication::postEvent(ui().ComboBox_nombres,
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
@@ -145,16 +134,15 @@ TEST_P(ReportStopTest, KeyPressAsksWhetherToStop) {
   // The key stopped at the report: the window did not get it.
   EXPECT_EQ(ui().ComboBox_nombres->currentIndex(), 0);
 
-  const QString text = Simple(PdfText(pdf()));
+  const QString text = PdfText(pdf());
   EXPECT_TRUE(text.contains("\n1 (5/Mar/2001) JUGADOR1 "));
-  EXPECT_EQ(text.contains("\n2 (5/Mar/2001) JUGADOR2 "), !GetParam().stop);
-  EXPECT_EQ(text.contains("\n5 (5/Mar/2001) JUGADOR5 "), !GetParam().stop);
-  EXPECT_EQ(text.contains(QString::fromUtf8("------ Impresión detenida -------")), GetParam().stop);
+  EXPECT_EQ(text.contains("\n2 (5/Mar/2001) JUGADOR2 "), !GetParam());
+  EXPECT_EQ(text.contains("\n5 (5/Mar/2001) JUGADOR5 "), !GetParam());
+  EXPECT_EQ(text.contains(QString::fromUtf8("------ Impresión detenida -------")), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ReportStopTest,
-                         ::testing::Values(StopCase{"YesStops", true}, StopCase{"NoGoesOn", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, ReportStopTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "YesStops" : "NoGoesOn"; });
 
 TEST_F(ResultsReportTest, CancelledPrinterOrFilePrintsNothing) {
   dialogs.filesToOpen = {WriteResults("tres.rlm", Many(2))};

@@ -93,12 +93,20 @@ class ResultsWindowTest : public ::testing::Test {
     return file.fileName().toStdString();
   }
 
-  QString Shown(int row) {  // solved and failed count of a window row, "s/f"
-    QLabel* solved[] = {ui().Label_aciertos1, ui().Label_aciertos2, ui().Label_aciertos3,
-                        ui().Label_aciertos4, ui().Label_aciertos5, ui().Label_aciertos6};
-    QLabel* failed[] = {ui().Label_errores1, ui().Label_errores2, ui().Label_errores3,
-                        ui().Label_errores4, ui().Label_errores5, ui().Label_errores6};
-    return solved[row - 1]->text() + "/" + failed[row - 1]->text();
+  // The solved and failed counts of the six rows, then the totals, each "s/f".
+  QStringList Rows() {
+    QStringList rows;
+    const auto label = [&](const QString& name) {
+      return window->findChild<QLabel*>(name)->text();
+    };
+    for (const QString row : {"1", "2", "3", "4", "5", "6", "t"})
+      rows << label("Label_aciertos" + row) + "/" + label("Label_errores" + row);
+    return rows;
+  }
+  // The theme and the date shown.
+  QStringList Fields() {
+    return {ui().ComboBox_temas->currentText(), ui().Edit_dia->text(),
+            ui().ComboBox_meses->currentText(), ui().Edit_agno->text()};
   }
 
   QTemporaryDir folder;

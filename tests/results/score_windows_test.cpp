@@ -9,14 +9,12 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTest>
-#include <functional>
 
 #include "platform/game_folder.h"
 #include "results/form_directorio.h"
 #include "results/form_op_fin.h"
 #include "results/form_puntos.h"
 #include "score_table.h"
-#include "settings/on_screen_keyboard.h"
 #include "support/while_open.h"
 #include "support/window_fixture.h"
 #include "ui_form_directorio.h"
@@ -31,19 +29,16 @@ void RunModal(const std::function<void()>& action, const std::function<void()>& 
   WhileOpen(action, [&](QWidget*) { answer(); });
 }
 
-// Calls `seen` with every event `target` receives.
-class EventSpy : public QObject {
- public:
-  EventSpy(QObject* target, std::function<void(QEvent*)> seen) : seen_(std::move(seen)) {
-    target->installEventFilter(this);
-  }
+// Counts the show events a window receives, and those that came from the window system.
+struct ShowCounter : QObject {
   bool eventFilter(QObject*, QEvent* event) override {
-    seen_(event);
+    if (event->type() == QEvent::Show) {
+      ++shows;
+      spontaneous += event->spontaneous() ? 1 : 0;
+    }
     return false;
   }
-
- private:
-  std::function<void(QEvent*)> seen_;
+  int shows = 0, spontaneous = 0;
 };
 
 void Click(QWidget* widget) {
@@ -70,10 +65,6 @@ std::string RawEntry(const std::string& oemName, int points) {
   return bytes;
 }
 
-QColor TextColour(const QWidget* widget, QPalette::ColorRole role = QPalette::WindowText) {
-  return widget->palette().color(role);
-}
-
 std::string SavedList(const std::vector<std::pair<std::string, int>>& scores) {
   TopTenList list;
   for (std::size_t i = 0; i < scores.size(); ++i)
@@ -97,17 +88,22 @@ class ScoreWindows : public ::testing::Test {
     }
   }
   QString PointsFile() const { return folder.filePath("puntos.plm"); }
-  QString Shown(int place) const { return points.NameLabel(place)->text(); }
-  QString ShownPoints(int place) const { return points.PointsLabel(place)->text(); }
-  bool ShownAsNew(int place) const {
-    const QLabel* name = points.NameLabel(place);
-    return name->font().bold() && name->font().underline() && TextColour(name) == Qt::red &&
-           TextColour(points.PointsLabel(place)) == Qt::red;
-  }
-  bool ShownAsOld(int place) const {
-    const QLabel* name = points.NameLabel(place);
-    return !name->font().bold() && !name->font().underline() && TextColour(name) == Qt::black &&
-           TextColour(points.PointsLabel(place)) == Qt::blue;
+  // The first `count` places as shown, "name points", marked " new" in red, bold and underlined
+  // (old ones are black and blue, plain).
+  QStringList Places(int count = 10) const {
+    QStringList places;
+    for (int place = 1; place <= count; ++place) {
+      const QLabel* name = points.NameLabel(place);
+      const QColor colour = name->palette().color(QPalette::WindowText);
+      const QColor pointsColour = points.PointsLabel(place)->palette().color(QPalette::WindowText);
+      const auto style =
+          std::tuple(name->font().bold(), name->font().underline(), colour, pointsColour);
+      const bool isNew = style == std::tuple(true, true, QColor(Qt::red), QColor(Qt::red));
+      EXPECT_TRUE(isNew || style == std::tuple(false, false, QColor(Qt::black), QColor(Qt::blue)))
+          << place;
+      places << name->text() + " " + points.PointsLabel(place)->text() + (isNew ? " new" : "");
+    }
+    return places;
   }
   // The program's own show, as the options window's button gives it.
   void ShowPoints() {
@@ -126,14 +122,9 @@ class ScoreWindows : public ::testing::Test {
 TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListAndIsSaved) {
   Play("G", {{"ANA", 25}});
   ShowPoints();
-  EXPECT_EQ(Shown(1), "ANA");
-  EXPECT_EQ(ShownPoints(1), "25");
-  EXPECT_TRUE(ShownAsNew(1));
-  for (int place = 2; place <= 10; ++place) {
-    EXPECT_EQ(Shown(place), "");
-    EXPECT_EQ(ShownPoints(place), "0");
-    EXPECT_TRUE(ShownAsOld(place)) << place;
-  }
+  QStringList expected(10, " 0");
+  expected[0] = "ANA 25 new";
+  EXPECT_EQ(Places(), expected);
   ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
   Click(points.ui()->BitBtn_guardar);
   EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
@@ -148,26 +139,19 @@ TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
   const std::string pena =
       "PE\xA5"
       "A";  // "PEÑA" in code page 850
-  const std::string saved = RawEntry(pena, 60) + RawEntry("PEPA", 20) + "xx";
-  WriteAll(PointsFile(), saved);
+  WriteAll(PointsFile(), RawEntry(pena, 60) + RawEntry("PEPA", 20) + "xx");
   Play("G", {{"ANA", 20}});
   ShowPoints();
-  EXPECT_EQ(Shown(1), QString::fromUtf8("PEÑA"));
-  EXPECT_EQ((QStringList{Shown(2), Shown(3), Shown(4)}), (QStringList{"PEPA", "ANA", ""}));
-  EXPECT_TRUE(ShownAsNew(3));
-
+  EXPECT_EQ(Places(4), QStringList({"PEÑA 60", "PEPA 20", "ANA 20 new", " 0"}));
   // Not saved: the next showing is the same list.
   Click(points.ui()->BitBtn_cerrar);
   ShowPoints();
-  EXPECT_EQ((QStringList{Shown(2), Shown(3), Shown(4)}), (QStringList{"PEPA", "ANA", ""}));
-
+  EXPECT_EQ(Places(4), QStringList({"PEÑA 60", "PEPA 20", "ANA 20 new", " 0"}));
   // Saved: the player goes in again, below the saved copy with the same points.
   Click(points.ui()->BitBtn_guardar);
   Click(points.ui()->BitBtn_cerrar);
   ShowPoints();
-  EXPECT_EQ((QStringList{Shown(3), Shown(4), Shown(5)}), (QStringList{"ANA", "ANA", ""}));
-  EXPECT_TRUE(ShownAsOld(3));
-  EXPECT_TRUE(ShownAsNew(4));
+  EXPECT_EQ(Places(5), QStringList({"PEÑA 60", "PEPA 20", "ANA 20", "ANA 20 new", " 0"}));
   const QByteArray file = ReadAll(PointsFile());
   ASSERT_EQ(file.size(), 240);
   EXPECT_EQ(file.left(5), QByteArray(pena.c_str(), 5));
@@ -177,21 +161,15 @@ TEST_F(ScoreWindows, RestoringTheMinimisedWindowKeepsTheList) {
   Play("G", {{"ANA", 20}});
   ShowPoints();
   Click(points.ui()->BitBtn_guardar);  // now in the file: a new reading would place ANA again
-  int shows = 0;
-  int spontaneous = 0;
-  EventSpy spy(&points, [&](QEvent* event) {
-    if (event->type() == QEvent::Show) {
-      ++shows;
-      spontaneous += event->spontaneous() ? 1 : 0;
-    }
-  });
+  ShowCounter counter;
+  points.installEventFilter(&counter);
   points.showMinimized();
   QTest::qWait(20);
   points.showNormal();
   QTest::qWait(20);
-  ASSERT_GE(shows, 1);  // the window system showed it again
-  EXPECT_EQ(spontaneous, shows);
-  EXPECT_EQ(Shown(2), "");
+  ASSERT_GE(counter.shows, 1);  // the window system showed it again
+  EXPECT_EQ(counter.spontaneous, counter.shows);
+  EXPECT_EQ(Places(2), QStringList({"ANA 20 new", " 0"}));
   EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
 }
 
@@ -202,7 +180,7 @@ TEST_F(ScoreWindows, PointsFileFromTheScoreFolder) {
   points.scoreDirectory = folder.filePath("puntos") + "/";
   Play("G", {{"ANA", 1}});
   ShowPoints();
-  EXPECT_EQ(Shown(1), "LEJOS");
+  EXPECT_EQ(Places(1), QStringList{"LEJOS 99"});
   Click(points.ui()->BitBtn_guardar);
   EXPECT_EQ(ReadAll(folder.filePath("puntos/puntos.plm")).mid(24, 3), "ANA");
   EXPECT_EQ(ReadAll(PointsFile()).left(5), "CERCA");
@@ -240,23 +218,30 @@ TEST_F(ScoreWindows, PointsWindowIgnoresEscAndCloseRequests) {
 
 // The score folder.
 
+// Every mounted volume is a drive, the root among them; choosing one shows its folders.
 TEST_F(ScoreWindows, DirectoryWindowOffersEveryDriveAndStartsAtTheGameFolder) {
   directory.show();
-  Ui::TForm_directorio& ui = *directory.ui();
-  // Every mounted volume is a drive, the root among them.
-  QStringList drives;
-  for (int i = 0; i < ui.DriveComboBox->count(); ++i)
-    drives << ui.DriveComboBox->itemText(i);
-  EXPECT_TRUE(drives.contains("/"));
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) {
-      EXPECT_TRUE(drives.contains(volume.rootPath())) << volume.rootPath().toStdString();
-    }
-  }
   EXPECT_EQ(directory.CurrentFolder(), folder.path());
+  QComboBox* drives = directory.ui()->DriveComboBox;
+  EXPECT_GE(drives->findText("/"), 0);
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady())
+      EXPECT_GE(drives->findText(volume.rootPath()), 0) << volume.rootPath().toStdString();
+  }
+  drives->setFocus();
+  drives->setCurrentIndex(drives->count() - 1);
+  QTest::keyClick(drives, Qt::Key_Home);
+  EXPECT_EQ(directory.CurrentFolder(), drives->itemText(0));
+  auto* model = static_cast<QFileSystemModel*>(directory.ui()->DirectoryListBox->model());
+  EXPECT_EQ(model->filePath(directory.ui()->DirectoryListBox->rootIndex()), drives->itemText(0));
 }
 
 TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
+  // The close box cancels: the file is written empty.
+  RunModal([&] { directory.ChooseScoreDirectory(); }, [&] { directory.close(); });
+  EXPECT_EQ(points.scoreDirectory, "");
+  EXPECT_TRUE(QFile::exists(folder.filePath("directorio.txt")));
+  EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), "");
   ASSERT_TRUE(QDir(folder.path()).mkpath("clase/notas"));
   const QString chosen = folder.filePath("clase/notas");
   RunModal([&] { directory.ChooseScoreDirectory(); },
@@ -278,29 +263,6 @@ TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
   EXPECT_EQ(points.scoreDirectory, chosen + "/");
   EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
   EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(ScoreWindows, ChoosingADriveShowsItsFolders) {
-  directory.show();
-  QComboBox* drives = directory.ui()->DriveComboBox;
-  const int root = drives->findText("/");
-  ASSERT_GE(root, 0);
-  drives->setFocus();
-  drives->setCurrentIndex(root == 0 ? 1 : 0);
-  QTest::keyClick(drives, Qt::Key_Home);
-  EXPECT_EQ(drives->currentIndex(), 0);
-  EXPECT_EQ(directory.CurrentFolder(), drives->itemText(0));
-  // The folder list's root is the drive.
-  auto* model = static_cast<QFileSystemModel*>(directory.ui()->DirectoryListBox->model());
-  EXPECT_EQ(model->filePath(directory.ui()->DirectoryListBox->rootIndex()), drives->itemText(0));
-}
-
-TEST_F(ScoreWindows, TheCloseBoxCancelsAndTheFileIsWrittenEmpty) {
-  RunModal([&] { directory.ChooseScoreDirectory(); }, [&] { directory.close(); });
-  EXPECT_EQ(points.scoreDirectory, "");
-  QFile written(folder.filePath("directorio.txt"));
-  EXPECT_TRUE(written.exists());
-  EXPECT_EQ(written.size(), 0);
 }
 
 TEST_F(ScoreWindows, AFailedWriteOfTheFolderFileIsReported) {
@@ -336,46 +298,34 @@ class OptionsWindow : public ScoreWindows {
                        [this] { ++pointsShown; }};
 };
 
-TEST_F(OptionsWindow, TerminarAsksFirst) {
-  dialogs.answers = {false, true};
-  const EndOfGameChoice choice = Ask([&] {
-    Click(options.ui()->Label_terminar);  // No
-    EXPECT_TRUE(options.isVisible());
-    Click(options.ui()->Label_terminar);  // Yes
-  });
-  EXPECT_EQ(choice, EndOfGameChoice::Quit);
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  for (const ShownMessage& message : dialogs.messages) {
-    EXPECT_EQ(message.kind, "question");
-    EXPECT_EQ(message.caption, "Lurimba");
-    EXPECT_EQ(message.text,
-              Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
-  }
-}
-
+// Only a left click on a label closes it: "Terminar" asks first (its "Yes" is the main
+// window's test).
 TEST_F(OptionsWindow, OnlyTheLabelsClose) {
+  dialogs.answers = {false};
   const EndOfGameChoice choice = Ask([&] {
     options.ui()->Button_verpuntos->setFocus();
     QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
     options.close();
-    EXPECT_TRUE(options.isVisible());
     QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
+    Click(options.ui()->Label_terminar);
     EXPECT_TRUE(options.isVisible());
     Click(options.ui()->Label_continuar);
   });
   EXPECT_EQ(choice, EndOfGameChoice::Continue);
   EXPECT_FALSE(options.isVisible());
   EXPECT_EQ(playersShown + pointsShown, 0);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "question");
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n"));
 }
 
 // Through the program: the real players window.
 
-TEST_F(WindowTest, NewGameFromTheOptionsTypesNamesInCapitals) {
+TEST_F(WindowTest, NewGameFromTheOptionsAsksForThePlayersAgain) {
   StartUp({"ANA", "LUIS"});
   TForm_op_fin& options = *program->Form_op_fin;
   TForm_jugadores& playersWindow = *program->Form_jugadores;
-  OnScreenKeyboard& keyboard = main().keyboard();
-  ASSERT_FALSE(keyboard.UpperCase());
   EndOfGameChoice choice{};
   WhileModal([&] { choice = options.Ask(); },
              [&] {
@@ -383,7 +333,6 @@ TEST_F(WindowTest, NewGameFromTheOptionsTypesNamesInCapitals) {
                WhileModal([&] { Click(options.ui()->Label_juegonuevo); },
                           [&] { playersWindow.close(); });
                EXPECT_TRUE(options.isVisible());
-               EXPECT_FALSE(keyboard.UpperCase());
                EXPECT_EQ(game().players().records[0].name, "ANA");
                // "Jugar": a new game, and the options close.
                WhileModal([&] { Click(options.ui()->Label_juegonuevo); },
@@ -396,7 +345,6 @@ TEST_F(WindowTest, NewGameFromTheOptionsTypesNamesInCapitals) {
   EXPECT_FALSE(options.isVisible());
   EXPECT_EQ(game().players().playerCount, 1);
   EXPECT_EQ(game().players().records[0].name, "PEPA");
-  EXPECT_FALSE(keyboard.UpperCase());
 }
 
 TEST_F(WindowTest, TheOptionsShowTheProgramsPlayersInTheTenBest) {

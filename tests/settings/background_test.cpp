@@ -41,8 +41,8 @@ class BackgroundTest : public WindowTest {
 
   QStringList Files() {
     QStringList names;
-    for (int row = 0; row < chooserUi().FileListBox->count(); ++row)
-      names << chooserUi().FileListBox->item(row)->text();
+    for (const QListWidgetItem* item : chooserUi().FileListBox->findItems("*", Qt::MatchWildcard))
+      names << item->text();
     return names;
   }
   void ClickFile(const QString& name) {
@@ -80,8 +80,7 @@ class BackgroundTest : public WindowTest {
 
   void WriteFile(const QString& relative, const QByteArray& bytes) {
     QFile file(InFolder(relative));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
   }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
@@ -108,15 +107,6 @@ class BackgroundTest : public WindowTest {
   Background* background = nullptr;
 };
 
-// The first widget drawn in the picture's parent, that is the one behind all others.
-QWidget* Lowest(QWidget& parent) {
-  for (QObject* child : parent.children()) {
-    if (auto* widget = qobject_cast<QWidget*>(child))
-      return widget;
-  }
-  return nullptr;
-}
-
 TEST_F(BackgroundTest, APictureChosenWithClicksIsStretchedBehindEverything) {
   Command(pictureCommand(), [&] {
     EXPECT_EQ(settings().backgroundMode, BackgroundMode::Picture) << "the chooser's mode";
@@ -135,7 +125,9 @@ TEST_F(BackgroundTest, APictureChosenWithClicksIsStretchedBehindEverything) {
   EXPECT_FALSE(image().isHidden());
   EXPECT_TRUE(image().hasScaledContents());
   EXPECT_EQ(image().pixmap().size(), QSize(1024, 768));
-  EXPECT_EQ(Lowest(*main().ui()->Panel_juego), &image());
+  // The first child drawn, that is the one behind all others.
+  EXPECT_EQ(main().ui()->Panel_juego->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first(),
+            &image());
 }
 
 TEST_F(BackgroundTest, ThePictureCoversTheWholeAreaAsTheWindowChangesSize) {
@@ -151,9 +143,8 @@ TEST_F(BackgroundTest, ThePictureCoversTheWholeAreaAsTheWindowChangesSize) {
   const QPoint wordInDesign = word.pos() - middle();
   main().resize(main().width() + 150, main().height() + 100);
   QApplication::processEvents();
-  EXPECT_GT(area.width(), 800);
-  EXPECT_EQ(image().geometry(), area.rect());
   EXPECT_GT(middle().x(), 0);
+  EXPECT_EQ(image().geometry(), area.rect());
   EXPECT_EQ(word.pos(), wordInDesign + middle());
 }
 
@@ -177,8 +168,7 @@ TEST_F(BackgroundTest, ATextureChosenWithClicksIsRepeatedFromTheTopLeftCorner) {
   const QImage canvas = image().pixmap().toImage();
   ASSERT_GE(canvas.width(), 800);
   ASSERT_GE(canvas.height(), 600);
-  for (const QPoint at : {QPoint(0, 0), QPoint(127, 127), QPoint(130, 5), QPoint(300, 260),
-                          QPoint(799, 599), QPoint(640, 595)}) {
+  for (const QPoint at : {QPoint(0, 0), QPoint(130, 5), QPoint(799, 599)}) {
     EXPECT_EQ(canvas.pixel(at), tile.pixel(at.x() % tile.width(), at.y() % tile.height()))
         << at.x() << ", " << at.y();
   }
@@ -200,29 +190,6 @@ TEST_F(BackgroundTest, AcceptingNothingOrCancellingAfterBrowsingKeepsTheBackgrou
   });
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Now(), before);
-}
-
-TEST_F(BackgroundTest, TheChooserGoesBackToItsFolderUntilOneIsAccepted) {
-  Command(pictureCommand(), [&] {
-    ClickFile("cielo.bmp");
-    Click(chooserUi().Button_aceptar);
-  });
-  // Textures have not been chosen yet: "texturas"; browse elsewhere and cancel.
-  Command(textureCommand(), [&] {
-    EXPECT_EQ(chooser().Folder(), InFolder("texturas"));
-    DoubleClickFolder(QFileInfo(folder.path()).fileName());
-    DoubleClickFolder("teclados");
-    Click(chooserUi().Button_cancelar);
-  });
-  // A picture was accepted: the picture chooser opens where the list was left.
-  for (const auto& [command, where] :
-       {std::pair{pictureCommand(), "teclados"}, std::pair{textureCommand(), "texturas"}}) {
-    Command(command, [&] {
-      EXPECT_EQ(chooser().Folder(), InFolder(where));
-      Click(chooserUi().Button_cancelar);
-    });
-  }
-  EXPECT_TRUE(Messages().empty());
 }
 
 class BackgroundUnreadableTest : public BackgroundTest,
@@ -274,14 +241,6 @@ TEST_F(BackgroundTest, ADeletedTextureGivesItsMessageAndAPlainBackground) {
   EXPECT_TRUE(image().isHidden());
 }
 
-TEST_F(BackgroundTest, APictureThatCannotBeReadChangesNothingAndSaysNothing) {
-  ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
-  const Shown before = Now();
-  EXPECT_FALSE(background->ApplyPicture("fondos/no-existe.bmp"));
-  EXPECT_TRUE(Messages().empty()) << "each caller says it in its own words";
-  EXPECT_EQ(Now(), before);
-}
-
 TEST_F(BackgroundTest, AColourHidesThePictureAndCancellingTheColourChangesNothing) {
   ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
   const Shown before = Now();
@@ -300,18 +259,11 @@ TEST_F(BackgroundTest, AColourHidesThePictureAndCancellingTheColourChangesNothin
 TEST_F(BackgroundTest, ARightPressOnThePictureOpensTheBackgroundMenu) {
   ShowMain();
   ASSERT_TRUE(background->ApplyPicture("fondos/mar.bmp"));
-  // A point of the area where only the picture lies.
+  // The bottom right corner of the area, where only the picture lies.
   QWidget& area = *main().ui()->Panel_juego;
-  QPoint free(-1, -1);
-  for (int y = area.height() - 5; y > 0 && free.x() < 0; y -= 10) {
-    for (int x = area.width() - 5; x > 0; x -= 10) {
-      if (area.childAt(x, y) == nullptr && image().geometry().contains(x, y)) {
-        free = QPoint(x, y);
-        break;
-      }
-    }
-  }
-  ASSERT_GE(free.x(), 0);
+  const QPoint free(area.width() - 3, area.height() - 3);
+  ASSERT_EQ(area.childAt(free), nullptr);
+  ASSERT_TRUE(image().geometry().contains(free));
   QTest::mouseClick(main().windowHandle(), Qt::RightButton, {}, area.mapTo(&main(), free));
   QWidget* popup = QApplication::activePopupWidget();
   ASSERT_NE(popup, nullptr);
