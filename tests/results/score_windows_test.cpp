@@ -225,8 +225,9 @@ TEST_F(ScoreWindows, DirectoryWindowOffersEveryDriveAndStartsAtTheGameFolder) {
   QComboBox* drives = directory.ui()->DriveComboBox;
   EXPECT_GE(drives->findText("/"), 0);
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady())
+    if (volume.isValid() && volume.isReady()) {
       EXPECT_GE(drives->findText(volume.rootPath()), 0) << volume.rootPath().toStdString();
+    }
   }
   drives->setFocus();
   drives->setCurrentIndex(drives->count() - 1);
