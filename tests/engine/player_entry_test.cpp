@@ -41,33 +41,32 @@ TEST_P(StartGroupTest, StoresNamesWithoutGaps) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, StartGroupTest,
-    ::testing::Values(
-        NameCase{"NothingTyped", {}, "", {"Sin nombre"}, "Grupo sin nombre"},
-        NameCase{
-            "OnlyBlanksAndATab", {"   ", "\t", " \t "}, "  ", {"Sin nombre"}, "Grupo sin nombre"},
-        NameCase{"Fields2And5",
-                 {"", "ANA", "", "", "LUIS"},
-                 "LOS LINCES",
-                 {"ANA", "LUIS"},
-                 "LOS LINCES"},
-        NameCase{"NamesRepeatAndKeepTheirCase",
-                 {"Ana", "ANA", " ana "},
-                 "",
-                 {"Ana", "ANA", "ana"},
-                 "Grupo sin nombre"},
-        NameCase{"TenPlayersAndAOneCharacterGroup",
-                 {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
-                 "5",
-                 {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
-                 "5"}),
+    ::testing::Values(NameCase{"NothingTyped", {}, "", {"Sin nombre"}, "Grupo sin nombre"},
+                      // Control characters and spaces go at both ends; what is above 32 is kept.
+                      NameCase{"OnlyBlanksAndControls",
+                               {"   ", "\t", " \x01\t \r\n\x1F"},
+                               "  ",
+                               {"Sin nombre"},
+                               "Grupo sin nombre"},
+                      NameCase{"Fields2And5",
+                               {"", "ANA", "", "",
+                                " \xD1"
+                                "ANDU \x7F "},
+                               "LOS LINCES",
+                               {"ANA",
+                                "\xD1"
+                                "ANDU \x7F"},
+                               "LOS LINCES"},
+                      NameCase{"NamesRepeatAndKeepTheirCase",
+                               {"Ana", "ANA", " ana "},
+                               "",
+                               {"Ana", "ANA", "ana"},
+                               "Grupo sin nombre"},
+                      NameCase{"TenPlayersAndAOneCharacterGroup",
+                               {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
+                               "5",
+                               {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"},
+                               "5"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TrimName, RemovesEveryControlCharacterAndSpaceAtBothEnds) {
-  EXPECT_EQ(TrimName("\x01\t  JUAN PEREZ \r\n\x1F"), "JUAN PEREZ");
-  EXPECT_EQ(TrimName(" \xD1"
-                     "ANDU \x7F "),
-            "\xD1"
-            "ANDU \x7F");  // above 32: kept
-}
 
 }  // namespace

@@ -151,17 +151,6 @@ TEST_F(ResultsFileTest, RecordsReadBackAsTheyWereWrittenWithinTheirFields) {
   EXPECT_EQ(DecodeRecord(full).theme, std::string(52, 'z'));
 }
 
-TEST_F(ResultsFileTest, HeaderIsRecognisedByItsMagicOnly) {
-  RecordBytes header = EncodeResultsHeader({1999, 1, 1});
-  header[50] = 'x';  // the rest of the header is not checked
-  EXPECT_TRUE(IsResultsHeader(header));
-  for (std::size_t i = 0; i <= 24; ++i) {  // 24: "...WIN32S" is another text
-    RecordBytes changed = header;
-    changed[i] ^= 0x20;
-    EXPECT_FALSE(IsResultsHeader(changed)) << "character " << i;
-  }
-}
-
 // A file holds at most fifty records: a save that would pass them is refused whole.
 TEST_F(ResultsFileTest, AtMostFiftyRecords) {
   for (const auto& [inFile, players] :

@@ -233,16 +233,13 @@ TEST(StoredFontTest, ReplacesTheCurrentFontWithinReadableSizes) {
 }
 
 TEST(StoredBackgroundTest, AnyModeButPictureOrTextureIsAPlainColour) {
-  for (const auto& [stored, mode] :
-       std::vector<std::pair<int, BackgroundMode>>{{1, kColour},
-                                                   {2, BackgroundMode::Picture},
-                                                   {3, BackgroundMode::Texture},
-                                                   {0, kColour},
-                                                   {4, kColour},
-                                                   {258, kColour}}) {
+  for (int stored : {0, 1, 2, 3, 4, 258}) {
     ScreenConfig config;
     config.backgroundMode = stored;
-    EXPECT_EQ(StoredBackgroundMode(config), mode) << "stored " << stored;
+    EXPECT_EQ(StoredBackgroundMode(config), stored == 2   ? BackgroundMode::Picture
+                                            : stored == 3 ? BackgroundMode::Texture
+                                                          : kColour)
+        << "stored " << stored;
   }
 }
 

@@ -14,26 +14,10 @@
 namespace {
 
 TEST(LetterNameTest, IsTheSpanishName) {
-  const std::pair<const char*, const char*> names[] = {// UTF-8
-                                                       {"a", "a"},
-                                                       {"h", "hache"},
-                                                       {"q", "cu"},
-                                                       {"w", "uve doble"},
-                                                       {"y", "i griega"},
-                                                       {"z", "zeta"},
-                                                       {"ñ", "eñe"},
-                                                       {"Ñ", "eñe mayúscula"},
-                                                       {"á", "a con tilde"},
-                                                       {"Ó", "o con tilde mayúscula"},
-                                                       {"ü", "u con diéresis"},
-                                                       {"è", "e con acento grave"},
-                                                       {"ç", "ce con cedilla"},
-                                                       {"L", "ele mayúscula"},
-                                                       {"'", "apóstrofo"},
-                                                       {"£", "libra"},
-                                                       {"7", "7"}};
-  for (const auto& [letter, name] : names)
-    EXPECT_EQ(AnsiToUtf8(LetterName(Ansi(letter).at(0))), name);
+  EXPECT_EQ(AnsiToUtf8(SpellShownWord(Ansi("ahqwyzñÑáÓüèçL'£7"))),
+            "a, hache, cu, uve doble, i griega, zeta, eñe, eñe mayúscula, a con tilde, "
+            "o con tilde mayúscula, u con diéresis, e con acento grave, ce con cedilla, "
+            "ele mayúscula, apóstrofo, libra, 7");
 }
 
 // Only the five plain vowels are said as themselves; every other key has a
@@ -48,8 +32,8 @@ TEST(LetterNameTest, EveryKeyOfTheKeyboardHasAName) {
 }
 
 TEST(SpellShownWordTest, SaysEachLetterAndEachGap) {
+  // UTF-8
   const std::pair<const char*, const char*> words[] = {
-      // UTF-8
       {"l . a . e ", "ele, hueco, a, hueco, e"},           {". s a ", "hueco, ese, a"},
       {"c a m i ó n ", "ce, a, eme, i, o con tilde, ene"}, {"a   . ", "a, espacio, hueco"},
       {"palabra", "pe, a, ele, a, be, erre, a"},           {"", ""}};
