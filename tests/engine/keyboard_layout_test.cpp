@@ -54,11 +54,7 @@ TEST(KeyboardRecord, RoundTripKeepsEveryField) {
   layout.fontSize = 72;
   const auto read = ParseKeyboard(AsBytes(layout) + "extra bytes after the record");
   ASSERT_TRUE(read);
-  EXPECT_EQ(read->keyCaptions, layout.keyCaptions);
-  EXPECT_EQ(read->upperCase, layout.upperCase);
-  EXPECT_EQ(read->keyboardColour, layout.keyboardColour);
-  EXPECT_EQ(read->fontName, layout.fontName);
-  EXPECT_EQ(read->fontStyle, layout.fontStyle);
+  EXPECT_EQ(AsBytes(*read), AsBytes(layout));
 }
 
 TEST(KeyboardRecord, RefusesShortRecordsAndWrongMagic) {

@@ -84,6 +84,12 @@ TEST(ScreenConfigTest, RecordMatchesOneBuiltByHandAndReadsBack) {
   negative.backgroundMode = -1;
   for (const ScreenConfig& config : {kSample, negative})
     EXPECT_EQ(ParseScreenConfig(Bytes(config)), config);
+  // A font name is cut to 31 characters, a style to its four bits.
+  ScreenConfig longName = kSample;
+  longName.wordFontName = std::string(40, 'n');
+  longName.wordFontStyle = 0xFF;
+  EXPECT_EQ(Bytes(longName).substr(520, 36),
+            '\x1F' + std::string(31, 'n') + '\x0F' + std::string(3, '\0'));
   // Bytes after the magic and a longer file do not matter.
   EXPECT_TRUE(ParseScreenConfig(RecordBuilder().Magic().Text(596, "ABCDEFG").bytes() + "more"));
 }
@@ -117,48 +123,23 @@ TEST(ScreenConfigTest, StringsAreReadWithinTheirField) {
   EXPECT_EQ(ParseScreenConfig(record.Byte(520, 0).bytes())->wordFontName, "");
 }
 
-TEST(ScreenConfigTest, WhatNoOneReadsIsWrittenAsZero) {
-  ScreenConfig config = kSample;
-  config.backgroundFile = "";
-  config.wordFontName = std::string(40, 'n');  // cut at 31
-  config.wordFontStyle = 0xFF;
-  const std::string bytes = Bytes(config);
-  EXPECT_EQ(bytes.substr(0, 256).find_first_not_of('\0', config.listPath.size()),
-            std::string::npos);
-  EXPECT_EQ(bytes.substr(264, 256), std::string(256, '\0'));
-  EXPECT_EQ(bytes.substr(520, 32), '\x1F' + std::string(31, 'n'));
-  EXPECT_EQ(bytes.substr(552, 4), std::string("\x0F\0\0\0", 4));
-  EXPECT_EQ(bytes.substr(595), std::string(9, '\0'));
-}
-
 // What "Guardar configuración actual" writes.
 TEST(ConfigFromSettingsTest, TakesEveryStoredSetting) {
   Settings settings;
-  settings.windowColour = 0x00112233;
-  settings.backgroundMode = BackgroundMode::Picture;
-  settings.backgroundFile = "/juego/fondos/bosque.bmp";
-  settings.wordFont = {"Arial", kFontBold | kFontUnderline, 36, 0x00FF00FF};
+  settings.windowColour = kSample.windowColor;
+  settings.backgroundMode = BackgroundMode::Texture;
+  settings.backgroundFile = kSample.backgroundFile;
+  settings.wordFont = {"Arial", kFontBold | kFontUnderline, 28, 0x00FF00FF};
   settings.allowedFailures = 2;
-  settings.vowelsOnly = settings.countRepeatedLetters = true;
-  settings.revealAllOccurrences = false;
+  settings.vowelsOnly = true;
   settings.hideMode = 6;  // not stored
-  ScreenConfig expected{"/juego/archivos/a\xF1os.lma",
-                        0x00112233,
-                        2,
-                        settings.backgroundFile,
-                        "Arial",
-                        kFontBold | kFontUnderline,
-                        36,
-                        2,
-                        1,
-                        1,
-                        0};
-  EXPECT_EQ(ConfigFromSettings(settings, "/juego/archivos/años.lma"), expected);
+  EXPECT_EQ(ConfigFromSettings(settings, kSample.listPath), kSample);
   // A plain colour stores no file, even one chosen before.
   settings.backgroundMode = BackgroundMode::Colour;
+  ScreenConfig expected = kSample;
   expected.backgroundMode = 1;
   expected.backgroundFile = "";
-  EXPECT_EQ(ConfigFromSettings(settings, "/juego/archivos/años.lma"), expected);
+  EXPECT_EQ(ConfigFromSettings(settings, kSample.listPath), expected);
 }
 
 // A path is stored whole in the record's code page, or the record is refused.
