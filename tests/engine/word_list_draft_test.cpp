@@ -141,16 +141,10 @@ TEST(EncodeWordListTest, WritesTheGameFormatAndLoadsBack) {
 }
 
 TEST(PreviewWordTest, ShowsEachModeAsTheGame) {
-  const std::pair<std::string, std::vector<std::string>> words[] = {
-      {"ma/ri/po/sa",
-       {"m . r . p . s . ", ". a . i . o . a ", "m . . . . . . a ", "m . r . p . s . ",
-        ". . . i . . . a ", "m a . i . o . a "}},
-      {"/ñan/dú",
-       {"ñ . n d . ", ". a . . ú ", "ñ . . . ú ", "ñ . n . ú ", ". . . d . ", ". a n . ú "}}};
-  for (const auto& [word, shown] : words) {
-    for (int mode = 1; mode <= kModeCount; ++mode)
-      EXPECT_EQ(AnsiToUtf8(PreviewWord({word, ""}, mode)), shown[mode - 1]) << mode << word;
-  }
+  const std::string shown[] = {"ñ . n d . ", ". a . . ú ", "ñ . . . ú ",
+                               "ñ . n . ú ", ". . . d . ", ". a n . ú "};
+  for (int mode = 1; mode <= kModeCount; ++mode)
+    EXPECT_EQ(AnsiToUtf8(PreviewWord({"/ñan/dú", ""}, mode)), shown[mode - 1]) << mode;
 }
 
 TEST(ToggleMarkTest, WritesOrTakesTheMark) {
