@@ -3,11 +3,8 @@
 
 // Starting a word: the draw, the hiding mode, the reset of the word shown, and
 // the menu commands of the modes and options.
-#include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "charset.h"
 #include "fakes.h"

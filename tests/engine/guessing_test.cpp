@@ -2,10 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Judging the letters pressed while a word is in play.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "charset.h"
 #include "fakes.h"

@@ -2,10 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Settling a finished word: counters, points, turns and the next word.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "fakes.h"
 

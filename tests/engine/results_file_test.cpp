@@ -8,8 +8,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "charset.h"

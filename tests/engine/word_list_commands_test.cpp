@@ -3,10 +3,6 @@
 
 // Reading word lists: the messages of the loader, the start-up list and the
 // "Leer palabras de archivo..." command.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "charset.h"
 #include "fakes.h"

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "charset.h"
 #include "game_state.h"
 #include "list_files.h"

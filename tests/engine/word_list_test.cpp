@@ -7,9 +7,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "list_files.h"
 #include "word_file_messages.h"
