@@ -99,6 +99,7 @@ TEST_P(StartupTest, PlaysTheFirstListThatLoadsInModeFour) {
 }
 
 const std::string kEjemplo = NumberedList(10, "Ejemplo");
+const std::vector<Message> kTooFew = {Stop(kFewWords), kNoValidList};
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, StartupTest,
@@ -110,15 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartupCase{"DefaultConfig", "", "lista.lma", kEjemplo, "Por defecto", "lista.lma"},
         StartupCase{"NoConfig", "", "", kEjemplo, "Ejemplo", "ejemplo"},
         StartupCase{"NoEjemplo", "", "", "", "", "ejemplo", {Stop(kCannotOpen), kNoListFound}},
-        StartupCase{
-            "NineWords", "", "", NumberedList(9), "", "ejemplo", {Stop(kFewWords), kNoValidList}},
-        StartupCase{"TenthWordOnlyAMark",
-                    "",
-                    "",
-                    ListWith(10, "/"),
-                    "",
-                    "ejemplo",
-                    {Stop(kFewWords), kNoValidList}}),
+        StartupCase{"NineWords", "", "", NumberedList(9), "", "ejemplo", kTooFew},
+        StartupCase{"TenthWordOnlyAMark", "", "", ListWith(10, "/"), "", "ejemplo", kTooFew}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartupOneLetterTest, OneLetterWordIsKeptButNeverPlayed) {
