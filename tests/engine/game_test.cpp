@@ -93,16 +93,6 @@ TEST(GameStartTest, ModeSetsHelpTopicAndAllowedFailures) {
   }
 }
 
-TEST(GameStartTest, WordWithNothingToFindIsDrawnAgain) {
-  Harness h;
-  h.UseWords({"12", "casa", "3-4", "casa", "12", "casa", "12", "casa", "12", "casa"});
-  for (int round = 0; round < 20; ++round) {
-    h.randoms = {round % 2 ? 1 : 3};
-    h.game.StartWordInMode(kHideFewLetters);
-    ASSERT_EQ(h.game.words().slots[h.game.state().currentWord].word, "casa");
-  }
-}
-
 // A word without a letter to hide in modes 1 and 2 is shown whole, then the notice, then mode 4.
 TEST(GameStartTest, NoLetterToHideShowsTheWordThenNoticeThenModeFour) {
   const std::tuple<int, std::string, std::string, std::string> cases[] = {
