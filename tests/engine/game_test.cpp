@@ -210,6 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         NoPlayableCase{"ShortWordsInModeFour", kHideFewLetters, kLetters, {kNoValidList}},
         NoPlayableCase{"NothingToFindInModeFour", kHideFewLetters, Repeat("1-2"), {kNoValidList}},
         NoPlayableCase{
+            "OneLetterMarkedWords", kHideMarked, Repeat("/x"), {kNoPlayable, kNoValidList}},
+        NoPlayableCase{
             "LongMarkedWords", kHideMarked, Repeat("/" + std::string(31, 'm')), {kNoPlayable}}),
     [](const testing::TestParamInfo<NoPlayableCase>& info) { return info.param.name; });
 
