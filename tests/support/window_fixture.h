@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QEvent>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -59,6 +61,23 @@ class RecordingSound : public SoundPlayer {
   void Stop() override { ++stops; }
   std::vector<std::pair<SoundId, PlayMode>> played;
   int stops = 0;
+};
+
+// Counts the show events a widget receives; with `spontaneous`, only those the window system
+// sends (the program's own shows are not).
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* widget, bool spontaneous = false) : spontaneous_(spontaneous) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    count += event->type() == QEvent::Show && (!spontaneous_ || event->spontaneous());
+    return false;
+  }
+  int count = 0;
+
+ private:
+  bool spontaneous_;
 };
 
 class WindowTest : public ::testing::Test {
