@@ -61,29 +61,6 @@ TEST_F(WindowTest, StartUpWithoutAnyWordListEndsTheProgram) {
   EXPECT_FALSE(main().isVisible());
 }
 
-TEST_F(WindowTest, TypedAndClickedLettersAreJudged) {
-  StartUp();
-  // One right letter must not end the word, and Qt Test types only plain letters.
-  while (LettersToFind().size() < 2 || LettersToFind()[0] < 'a' || LettersToFind()[0] > 'z')
-    game().StartWord();
-  const char right = LettersToFind()[0];
-  const std::string before = FromQt(main().ui()->Label_palabra->text());
-  QTest::keyClick(FocusedChild(), right);
-  const std::string after = FromQt(main().ui()->Label_palabra->text());
-  EXPECT_NE(before, after);
-  EXPECT_NE(after.find(right), std::string::npos);
-
-  // A wrong letter clicked on the keyboard fills a label and breaks the floor.
-  const char wrong = WrongLetter();
-  QPushButton* key = main().keyboard().Key(wrong - 'a' + 1 + (wrong > 'n' ? 1 : 0));
-  ASSERT_EQ(key->text(), QString(QChar(wrong)));
-  QTest::mouseClick(key, Qt::LeftButton);
-  EXPECT_EQ(main().ui()->Label_letrafallo1->text(), QString(QChar(wrong)));
-  EXPECT_TRUE(Shown(main(), "Image_sfallo1"));
-  EXPECT_FALSE(Shown(main(), "Image_sfallo2"));
-  EXPECT_EQ(main().ui()->Label_oportunidades->text(), "4");
-}
-
 TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
   StartUp();
   for (char c : LettersToFind())
@@ -210,19 +187,6 @@ TEST_F(WindowTest, ViewTogglesShowAndHideTheirPanels) {
       EXPECT_EQ(target->isVisibleTo(&main()), shown) << target->objectName().toStdString();
     }
   }
-}
-
-TEST_F(WindowTest, ReadingAnotherListChangesThemeAndTooltip) {
-  StartUp();
-  const std::string path = (folder.path() + "/archivos/animales.lma").toStdString();
-  dialogs.filesToOpen = {path};
-  main().M_LeerpalabrasdearchivoClick();
-  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-  EXPECT_EQ(dialogs.fileRequests[0].pattern, folder.path().toStdString() + "/archivos/*.lma");
-  EXPECT_EQ(main().ui()->Label_tema->text(), "Tema: Animales");
-  EXPECT_EQ(main().ui()->Label_tema->toolTip(), QString::fromStdString(path));
-  EXPECT_EQ(main().ui()->ListBox_temas->count(), 2);
-  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // Closing the window or "Opciones de salida..." opens the end-of-game options; "Terminar

@@ -74,13 +74,6 @@ TEST_P(LayoutTest, GameFolderIsChosenByTheMarker) {
 INSTANTIATE_TEST_SUITE_P(
     Layouts, LayoutTest,
     ::testing::Values(FolderCase{"BesideTheProgram", {"data/.lurimba"}, "", "/data", "absent"},
-                      // A teacher may delete or rename "ejemplo": the game stays in its folder and
-                      // says the list is missing there.
-                      FolderCase{"BesideTheProgramWithoutTheDefaultList",
-                                 {"data/.lurimba", "data/archivos/animales.lma"},
-                                 "",
-                                 "/data",
-                                 "absent"},
                       // A folder of word lists is not a game folder without the marker.
                       FolderCase{"TheDefaultListAlone", {"data/ejemplo"}, "", "user", ""},
                       // Installed under bin/ and share/lurimba: the shared folder only fills the
@@ -93,14 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "ejemplo puzles/puzle1.bmp"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Relative names are found in the game folder; absolute ones stay as they are.
-TEST(GameFolderNames, FindsRelativeNamesInIt) {
-  const GameFolder folder("/juego");
-  EXPECT_EQ(folder.File("archivos/a.lma"), "/juego/archivos/a.lma");
-  EXPECT_EQ(folder.File("/tmp/b.lma"), "/tmp/b.lma");
-}
-
-TEST(GameFolderNames, TheShippedFolderCarriesTheMarker) {
+TEST(ShippedGameFolder, CarriesTheMarker) {
   EXPECT_TRUE(QFile::exists(QString(DATA_DIR) + "/" + kGameFolderMarker));
 }
 

@@ -142,13 +142,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"CancelledKeepsWhite", std::nullopt, QColor(255, 255, 255)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Every hint of every window, also one given after start-up (the theme's file
-// name), stays five seconds.
-TEST_F(WindowTest, EveryHintStaysFiveSeconds) {
+// Another list read shows its theme, and its file's name as the theme's hint. Every hint of
+// every window, that one too, stays five seconds.
+TEST_F(WindowTest, ReadingAnotherListChangesThemeAndHint) {
   StartUp();
-  dialogs.filesToOpen = {(folder.path() + "/archivos/animales.lma").toStdString()};
+  const std::string path = (folder.path() + "/archivos/animales.lma").toStdString();
+  dialogs.filesToOpen = {path};
   main().M_LeerpalabrasdearchivoClick();
-  ASSERT_FALSE(main().ui()->Label_tema->toolTip().isEmpty());
+  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(dialogs.fileRequests[0].pattern, folder.path().toStdString() + "/archivos/*.lma");
+  EXPECT_EQ(main().ui()->Label_tema->text(), "Tema: Animales");
+  EXPECT_EQ(main().ui()->Label_tema->toolTip(), QString::fromStdString(path));
+  EXPECT_EQ(main().ui()->ListBox_temas->count(), 2);
+  EXPECT_TRUE(dialogs.messages.empty());
   for (QWidget* widget : main().findChildren<QWidget*>()) {
     if (!widget->toolTip().isEmpty()) {
       EXPECT_EQ(widget->toolTipDuration(), 5000) << widget->toolTip().toStdString();
