@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 
 #include "controls/gif_image.h"
 #include "platform/help.h"
@@ -89,6 +90,12 @@ TEST_F(WindowTest, CleanSolvePlaysTheExitAnimationBehindTheDialog) {
   }
   EXPECT_TRUE(program->Form_puzle->isVisible());
   EXPECT_FALSE(game().state().exitAnimationPending);
+  // Minimised and restored, the dialog keeps its message and does not play its tune again.
+  ExpectKeptWhenRestored(dialog, [&] {
+    return dialog.Message()->text().toStdString() + " tunes " +
+           std::to_string(std::count(sound.played.begin(), sound.played.end(),
+                                     std::make_pair(SoundId::Acierto, PlayMode::Loop)));
+  });
 
   // "Seguir": the first scene of the decorations and a new word.
   const int stopsBefore = sound.stops;

@@ -2,23 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Windows minimised and restored while they are open: the window system shows
-// them again, and what the program did when it opened them is not done twice.
+// them again, and what the program did when it opened them is not done twice
+// (the word-solved and word-failed dialogs: with their own tests).
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <algorithm>
 
 #include "platform/help.h"
 #include "platform/help_window.h"
 #include "results/form_jugadores.h"
-#include "screens/form_acierto.h"
-#include "screens/form_error.h"
 #include "settings/form_teclado.h"
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
@@ -27,67 +24,7 @@
 
 namespace {
 
-// As a user does it: to the task bar and back, with the events in between. Returns the
-// shows the window system sent.
-int MinimiseAndRestore(QWidget& window) {
-  ShowCounter shows(&window, true);
-  window.showMinimized();
-  QApplication::processEvents();
-  EXPECT_TRUE(window.isMinimized());
-  window.showNormal();
-  QApplication::processEvents();
-  return shows.count;
-}
-
-class RestoredWindowTest : public WindowTest {
- protected:
-  // Minimises and restores the open `window`: what `opened` tells of it stays as it was.
-  void ExpectKept(QWidget& window, const std::function<std::string()>& opened) {
-    const std::string before = opened();
-    EXPECT_GE(MinimiseAndRestore(window), 1) << "the window system did not show it again";
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(opened(), before);
-  }
-};
-
-TEST_F(RestoredWindowTest, FailedDialogKeepsItsCountAndMessage) {
-  StartUp();
-  TForm_Error& dialog = *program->Form_Error;
-  WhileModal(
-      [&] {
-        for (int wrong = 0; wrong < 6 && game().state().wordInPlay; ++wrong)
-          main().FormKeyPress(WrongLetter(wrong));
-      },
-      [&] {
-        ExpectKept(dialog, [&] {
-          return std::to_string(dialog.FailureCount()) + dialog.Message()->text().toStdString();
-        });
-        QTest::mouseClick(dialog.Seguir(), Qt::LeftButton);
-      });
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_FALSE(main().ProgramEnding());
-}
-
-// The solved dialog opens at the first step of the child's walk out and stays open past the
-// last one, which clears the clean-solve mark: "Seguir" still moves the room to its next scene.
-TEST_F(RestoredWindowTest, SolvedDialogKeepsItsMessageAndTune) {
-  StartUp();
-  for (char c : LettersToFind())
-    main().FormKeyPress(c);
-  for (int step = 1; step <= 9; ++step)
-    main().Timer_iconoTimer();
-  ASSERT_FALSE(game().state().exitAnimationPending);
-  TForm_Acierto& dialog = *program->Form_Acierto;
-  ASSERT_TRUE(dialog.isVisible());
-  ExpectKept(dialog, [&] {
-    return dialog.Message()->text().toStdString() + " tunes " +
-           std::to_string(std::count(sound.played.begin(), sound.played.end(),
-                                     std::make_pair(SoundId::Acierto, PlayMode::Loop)));
-  });
-  QTest::mouseClick(dialog.Seguir(), Qt::LeftButton);
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.SuccessScene(), 2);
-}
+using RestoredWindowTest = WindowTest;
 
 // Wherever the main window stands, the players window opens in the screen's middle.
 TEST_F(RestoredWindowTest, PlayersWindowOpensInTheMiddleAndKeepsTheNames) {
@@ -102,7 +39,7 @@ TEST_F(RestoredWindowTest, PlayersWindowOpensInTheMiddleAndKeepsTheNames) {
                for (int i = 1; i <= kMaxPlayers; ++i)
                  QTest::keyClicks(players.NameField(i), QString("NIÑO %1").arg(i));
                QTest::keyClicks(players.ui()->Edit_grupo, "TERCERO B");
-               ExpectKept(players, [&] {
+               ExpectKeptWhenRestored(players, [&] {
                  std::string fields;
                  for (int i = 1; i <= kMaxPlayers; ++i)
                    fields += players.NameField(i)->text().toStdString() + ",";
@@ -123,7 +60,7 @@ TEST_F(RestoredWindowTest, KeyboardChooserKeepsTheChosenFile) {
                ASSERT_EQ(items.size(), 1);
                QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                                  list.visualItemRect(items.first()).center());
-               ExpectKept(chooser, [&] {
+               ExpectKeptWhenRestored(chooser, [&] {
                  const QListWidgetItem* item = list.currentItem();
                  return std::string(item && item->isSelected() ? "selected " : "none ") +
                         chooser.ui()->Edit1->text().toStdString();

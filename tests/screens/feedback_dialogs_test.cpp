@@ -76,6 +76,10 @@ TEST_F(WindowTest, FailedDialogClosesOnlyOnSeguirAndTheNextWordWaitsForIt) {
       },
       [&] {
         EXPECT_EQ(dialog.Message()->text(), "¡¡ Has fallado !!\nPrueba con otra palabra");
+        // Minimised and restored, the dialog does not count the failure twice.
+        ExpectKeptWhenRestored(dialog, [&] {
+          return std::to_string(dialog.FailureCount()) + dialog.Message()->text().toStdString();
+        });
         dialog.close();
         see("close");
         QTest::keyClick(&dialog, Qt::Key_Return);
