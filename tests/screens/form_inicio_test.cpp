@@ -12,6 +12,7 @@
 
 #include "controls/ant_label.h"
 #include "controls/gif_image.h"
+#include "support/window_fixture.h"
 #include "ui_form_inicio.h"
 
 namespace {
@@ -107,6 +108,10 @@ TEST_F(IntroTest, AWholePresentation) {
 
   // Phase 3: the castle unrolls and waits.
   EXPECT_EQ(Ticks(kRollTicks), Roll(1, 20, kRollTicks, 505));
+  EXPECT_EQ(State(), "505 0 3 castle story moving+ moving+ moving+");
+  EXPECT_FALSE(form->Timer_inicio.isActive());
+  // Minimised and restored, the window is not presented again.
+  EXPECT_GE(MinimiseAndRestore(*form), 1);
   EXPECT_EQ(State(), "505 0 3 castle story moving+ moving+ moving+");
   EXPECT_FALSE(form->Timer_inicio.isActive());
 
