@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,12 +15,32 @@
 
 namespace {
 
-void Touch(const QString& path) {
+void Write(const QString& path, const QByteArray& bytes = "x") {
   QDir().mkpath(QFileInfo(path).path());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("x");
+  file.write(bytes);
 }
+
+// The files under `folder`, hidden ones too, by their relative names; "absent" without it.
+std::string Files(const QString& folder) {
+  if (!QDir(folder).exists())
+    return "absent";
+  QStringList files;
+  QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+  while (it.hasNext())
+    files << QDir(folder).relativeFilePath(it.next());
+  files.sort();
+  return files.join(" ").toStdString();
+}
+
+struct FolderCase {
+  const char* name;
+  QStringList files;      // made beside the program, by their relative names
+  const char* programIn;  // the program's folder, relative
+  const char* chosen;     // the game folder: "user" for the per-user one
+  const char* userFiles;  // what the per-user folder then holds
+};
 
 class GameFolderTest : public ::testing::Test {
  protected:
@@ -29,42 +50,54 @@ class GameFolderTest : public ::testing::Test {
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
   }
   void TearDown() override { qunsetenv("XDG_DATA_HOME"); }
+  QString User() const { return home.path() + "/lurimba"; }
   QTemporaryDir program;
   QTemporaryDir home;
 };
 
-}  // namespace
+class LayoutTest : public GameFolderTest, public ::testing::WithParamInterface<FolderCase> {};
 
-QString Marker(const QString& folder) {
-  return folder + "/" + kGameFolderMarker;
-}
-
-TEST_F(GameFolderTest, PlaysFromTheFolderBesideTheProgramWhenItHoldsTheGame) {
-  Touch(Marker(program.path() + "/data"));
+// The process's own folder is left alone whatever is chosen.
+TEST_P(LayoutTest, GameFolderIsChosenByTheMarker) {
+  for (const QString& file : GetParam().files)
+    Write(program.path() + "/" + file);
   const QString before = QDir::currentPath();
-  const GameFolder chosen = ChooseGameFolder(program.path());
-  EXPECT_EQ(chosen.Path(), QDir(program.path() + "/data").canonicalPath());
-  // Relative names are found in the game folder; the process's folder is left alone.
-  EXPECT_EQ(chosen.File("archivos/a.lma"), chosen.Path() + "/archivos/a.lma");
-  EXPECT_EQ(chosen.File("/tmp/b.lma"), "/tmp/b.lma");
+  const QString chosen = ChooseGameFolder(program.path() + GetParam().programIn).Path();
+  const QString expected = GetParam().chosen == QString("user")
+                               ? User()
+                               : QDir(program.path() + GetParam().chosen).canonicalPath();
+  EXPECT_EQ(chosen, expected);
   EXPECT_EQ(QDir::currentPath(), before);
+  EXPECT_EQ(Files(User()), GetParam().userFiles);
 }
 
-TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) {
-  const QString shipped = program.path() + "/share/lurimba";
-  Touch(shipped + "/ejemplo");
-  Touch(Marker(shipped));
-  Touch(shipped + "/archivos/animales.lma");
-  const QString user = home.path() + "/lurimba";
-  QDir().mkpath(user);
-  QFile mine(user + "/ejemplo");
-  ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-  mine.write("the teacher's own list");
-  mine.close();
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, LayoutTest,
+    ::testing::Values(FolderCase{"BesideTheProgram", {"data/.lurimba"}, "", "/data", "absent"},
+                      // A folder of word lists is not a game folder without the marker.
+                      FolderCase{"TheDefaultListAlone", {"data/ejemplo"}, "", "user", ""},
+                      // Installed under bin/ and share/lurimba: the shared folder only fills the
+                      // user's folder, even for a user who may write to it.
+                      FolderCase{"Installed",
+                                 {"share/lurimba/.lurimba", "share/lurimba/ejemplo",
+                                  "share/lurimba/puzles/puzle1.bmp", "bin/lurimba"},
+                                 "/bin",
+                                 "user",
+                                 "ejemplo puzles/puzle1.bmp"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-  FillFromShipped(shipped, user);
-  EXPECT_TRUE(QFile::exists(user + "/archivos/animales.lma"));
-  QFile kept(user + "/ejemplo");
+TEST(ShippedGameFolder, CarriesTheMarker) {
+  EXPECT_TRUE(QFile::exists(QString(DATA_DIR) + "/" + kGameFolderMarker));
+}
+
+TEST_F(GameFolderTest, FillingKeepsTheTeachersFiles) {
+  const QString shipped = program.path() + "/share/lurimba";
+  Write(shipped + "/ejemplo");
+  Write(shipped + "/archivos/animales.lma");
+  Write(User() + "/ejemplo", "the teacher's own list");
+  FillFromShipped(shipped, User());
+  EXPECT_EQ(Files(User()), "archivos/animales.lma ejemplo");
+  QFile kept(User() + "/ejemplo");
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), "the teacher's own list");
 }
@@ -73,22 +106,17 @@ TEST_F(GameFolderTest, TheUserFolderIsFilledWithoutOverwritingTheTeachersFiles) 
 // not at all, and the next start copies what is missing.
 TEST_F(GameFolderTest, FillingOnAFullDiskLeavesNoFileCutShort) {
   const QString shipped = program.path() + "/share/lurimba";
-  QDir().mkpath(shipped);
-  for (int i = 0; i < 6; ++i) {
-    QFile picture(shipped + QString("/fondo%1.bmp").arg(i));
-    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-    picture.write(QByteArray(20000, static_cast<char>('a' + i)));
-  }
-  const QString user = home.path() + "/lurimba";
-  QDir().mkpath(user);
+  for (int i = 0; i < 6; ++i)
+    Write(shipped + QString("/fondo%1.bmp").arg(i), QByteArray(20000, char('a' + i)));
+  QDir().mkpath(User());
   int copied = 0;
   {
-    SmallDisk disk(user, 64);
+    SmallDisk disk(User(), 64);
     if (!disk.Mounted())
       GTEST_SKIP() << disk.Why().toStdString();
-    FillFromShipped(shipped, user);
-    for (const QString& name : QDir(user).entryList(QDir::Files)) {
-      EXPECT_EQ(QFile(user + "/" + name).size(), 20000) << name.toStdString();
+    FillFromShipped(shipped, User());
+    for (const QString& name : QDir(User()).entryList(QDir::Files)) {
+      EXPECT_EQ(QFile(User() + "/" + name).size(), 20000) << name.toStdString();
       ++copied;
     }
   }
@@ -96,44 +124,4 @@ TEST_F(GameFolderTest, FillingOnAFullDiskLeavesNoFileCutShort) {
   EXPECT_LT(copied, 6);
 }
 
-// A teacher may delete or rename "ejemplo": the game stays in its folder and says the list is
-// missing there, instead of moving to the per-user folder.
-TEST_F(GameFolderTest, TheFolderBesideTheProgramStaysTheGameFolderWithoutTheDefaultList) {
-  Touch(Marker(program.path() + "/data"));
-  Touch(program.path() + "/data/archivos/animales.lma");
-  const QString chosen = ChooseGameFolder(program.path()).Path();
-  EXPECT_EQ(chosen, QDir(program.path() + "/data").canonicalPath());
-  EXPECT_FALSE(QDir(home.path() + "/lurimba").exists());
-}
-
-// A folder of word lists beside the program is not a game folder without the marker: the
-// user's folder is made and used.
-TEST_F(GameFolderTest, TheDefaultListAloneDoesNotMakeAGameFolder) {
-  Touch(program.path() + "/data/ejemplo");
-  const QString chosen = ChooseGameFolder(program.path()).Path();
-  EXPECT_EQ(chosen, home.path() + "/lurimba");
-  EXPECT_TRUE(QDir(chosen).exists());
-  EXPECT_FALSE(QFile::exists(chosen + "/ejemplo"));
-}
-
-// Installed under bin/ and share/lurimba: the shared folder only fills the user's folder, even
-// for a user who may write to it, and the current folder of the shell plays no part.
-TEST_F(GameFolderTest, TheInstalledFolderFillsThePerUserFolder) {
-  const QString shipped = program.path() + "/share/lurimba";
-  Touch(Marker(shipped));
-  Touch(shipped + "/ejemplo");
-  Touch(shipped + "/puzles/puzle1.bmp");
-  Touch(program.path() + "/bin/lurimba");
-  const QString before = QDir::currentPath();
-
-  const QString chosen = ChooseGameFolder(program.path() + "/bin").Path();
-  EXPECT_EQ(chosen, home.path() + "/lurimba");
-  EXPECT_EQ(QDir::currentPath(), before);
-  EXPECT_TRUE(QFile::exists(chosen + "/ejemplo"));
-  EXPECT_TRUE(QFile::exists(chosen + "/puzles/puzle1.bmp"));
-}
-
-// The game folder as shipped carries the marker.
-TEST_F(GameFolderTest, TheShippedGameFolderCarriesTheMarker) {
-  EXPECT_TRUE(QFile::exists(Marker(DATA_DIR)));
-}
+}  // namespace

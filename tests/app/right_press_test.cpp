@@ -19,16 +19,9 @@ namespace {
 
 struct RightPressCase {
   const char* name;
-  QWidget* (*target)(Ui::TForm_juego& ui);
+  const char* target;    // the widget pressed
   const char* expected;  // what the press did, as RightPress() tells it
 };
-
-const std::string kRefusal =
-    Ansi("El carácter de las 5 letras vocales básicas, no se puede modificar");
-
-void PrintTo(const RightPressCase& row, std::ostream* out) {
-  *out << row.name;
-}
 
 class RightPressTest : public WindowTest, public ::testing::WithParamInterface<RightPressCase> {
  protected:
@@ -52,18 +45,18 @@ class RightPressTest : public WindowTest, public ::testing::WithParamInterface<R
     QApplication::sendEvent(target, &menuEvent);
     QTest::mouseRelease(target, Qt::RightButton, {}, at);
     QApplication::processEvents();
+    const std::string refusal =
+        Ansi("El carácter de las 5 letras vocales básicas, no se puede modificar");
     for (const ShownMessage& message : dialogs.messages)
-      done += message.text == kRefusal ? "refusal" : message.text;
-    if (dialogs.fonts.empty())
-      done += "font";
-    return done;
+      done += message.text == refusal ? "refusal" : message.text;
+    return done + (dialogs.fonts.empty() ? "font" : "");
   }
 };
 
 TEST_P(RightPressTest, DoesItsOneThingAndOpensNoMenu) {
   StartUp();
   dialogs.messages.clear();
-  EXPECT_EQ(RightPress(GetParam().target(*main().ui())), GetParam().expected);
+  EXPECT_EQ(RightPress(main().findChild<QWidget*>(GetParam().target)), GetParam().expected);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
   for (QMenu* menu : main().findChildren<QMenu*>())
     EXPECT_FALSE(menu->isVisible()) << menu->objectName().toStdString();
@@ -71,16 +64,12 @@ TEST_P(RightPressTest, DoesItsOneThingAndOpensNoMenu) {
     popup->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, RightPressTest,
-    ::testing::Values(
-        RightPressCase{"VowelKey", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Button_a; },
-                       "refusal"},
-        RightPressCase{"LetterKey", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Button_b; },
-                       "Form_charboton"},
-        RightPressCase{"Word", [](Ui::TForm_juego& ui) -> QWidget* { return ui.Label_palabra; },
-                       "font"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Targets, RightPressTest,
+                         ::testing::Values(RightPressCase{"VowelKey", "Button_a", "refusal"},
+                                           RightPressCase{"LetterKey", "Button_b",
+                                                          "Form_charboton"},
+                                           RightPressCase{"Word", "Label_palabra", "font"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The keyboard's own background still offers the keyboard's menu.
 TEST_F(WindowTest, ARightPressBesideTheKeysOpensTheKeyboardMenu) {

@@ -16,100 +16,84 @@ namespace {
 
 struct FitCase {
   const char* name;
-  QLabel* (*label)(Ui::TForm_juego& ui);
-  void (*show)(TForm_juego& window, const std::string& text);
+  QLabel* Ui::TForm_juego::*label;
+  void (TForm_juego::*show)(const std::string& text);
   std::string text;
   bool fitsAsDesigned;  // measured at the design font: shown exactly as it is
   int smallest;         // pixel size the text never goes below
   bool elided;          // too wide even at that size: ends with "…"
 };
 
-void PrintTo(const FitCase& row, std::ostream* out) {
-  *out << row.name;
-}
-
 class FitTest : public WindowTest, public ::testing::WithParamInterface<FitCase> {};
 
-QLabel* Word(Ui::TForm_juego& ui) {
-  return ui.Label_palabra;
-}
-QLabel* Theme(Ui::TForm_juego& ui) {
-  return ui.Label_tema;
-}
-QLabel* Points(Ui::TForm_juego& ui) {
-  return ui.Label_puntos;
-}
-void ShowWord(TForm_juego& w, const std::string& text) {
-  w.SetWordText(text);
-}
-void ShowTheme(TForm_juego& w, const std::string& text) {
-  w.SetThemeText(text);
-}
-void ShowPoints(TForm_juego& w, const std::string& text) {
-  w.SetPointsText(text);
-}
-
-int Width(const QLabel& label, const QString& text) {
-  return QFontMetrics(label.font()).horizontalAdvance(text);
+int PixelSize(const QFont& font) {
+  return QFontInfo(font).pixelSize();
 }
 
 // A font chosen as the word's is measured as the word shows it.
 TEST_P(FitTest, TextIsWholeWithinItsLabel) {
   const FitCase& row = GetParam();
-  QLabel& label = *row.label(*main().ui());
-  const QFont design = row.label == Word ? main().ui()->Panel_palabra->font() : label.font();
+  QLabel& label = *(main().ui()->*row.label);
+  const bool word = &label == main().ui()->Label_palabra;
+  const QFont design = word ? main().ui()->Panel_palabra->font() : label.font();
   const QString text = QString::fromLatin1(row.text.data(), static_cast<int>(row.text.size()));
+  const int room = label.contentsRect().width();
   // The label as designed: whether the text fits there already.
-  EXPECT_EQ(QFontMetrics(design).horizontalAdvance(text) <= label.contentsRect().width(),
-            row.fitsAsDesigned);
+  EXPECT_EQ(QFontMetrics(design).horizontalAdvance(text) <= room, row.fitsAsDesigned);
 
-  row.show(main(), row.text);
-  EXPECT_LE(Width(label, label.text()), label.contentsRect().width());
+  (main().*row.show)(row.text);
+  EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(label.text()), room);
   if (row.fitsAsDesigned) {
     EXPECT_EQ(label.font(), design);
     EXPECT_EQ(label.text(), text);
     return;
   }
-  EXPECT_GE(QFontInfo(label.font()).pixelSize(), row.smallest);
-  EXPECT_LT(QFontInfo(label.font()).pixelSize(), QFontInfo(design).pixelSize());
+  EXPECT_LT(PixelSize(label.font()), PixelSize(design));
   if (row.elided) {
     EXPECT_TRUE(label.text().endsWith(QChar(0x2026))) << label.text().toStdString();
-    EXPECT_EQ(QFontInfo(label.font()).pixelSize(), row.smallest);
+    EXPECT_EQ(PixelSize(label.font()), row.smallest);
   } else {
     EXPECT_EQ(label.text(), text);
+    EXPECT_GE(PixelSize(label.font()), row.smallest);
     // Not smaller than needed: one pixel more would not fit.
     QFont larger = label.font();
-    larger.setPixelSize(QFontInfo(label.font()).pixelSize() + 1);
-    EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), label.contentsRect().width());
+    larger.setPixelSize(PixelSize(label.font()) + 1);
+    EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), room);
   }
 }
 
-// A theme of 65 characters, the longest a list gives.
-const std::string kLongTheme =
-    "Tema: ANIMALES DE LA GRANJA, DEL BOSQUE, DEL MAR Y DE LA SELVA TROPICAL";
+using Ui::TForm_juego;
+constexpr auto kWord = &TForm_juego::Label_palabra;
+constexpr auto kTheme = &TForm_juego::Label_tema;
+constexpr auto kPoints = &TForm_juego::Label_puntos;
+constexpr auto kShowWord = &::TForm_juego::SetWordText;
+constexpr auto kShowTheme = &::TForm_juego::SetThemeText;
+constexpr auto kShowPoints = &::TForm_juego::SetPointsText;
 
+// A theme of 65 characters is the longest a list gives.
 INSTANTIATE_TEST_SUITE_P(
     Texts, FitTest,
-    ::testing::Values(FitCase{"ShortWord", Word, ShowWord, "m u r c i \xE9 l a g o", true, 20,
-                              false},
-                      FitCase{"ThirtyLetterWord", Word, ShowWord, "ESTERNOCLEIDOMASTOIDEOMUSCULAR",
-                              false, 20, false},
-                      FitCase{"ShortTheme", Theme, ShowTheme, "Tema: Animales", true, 12, false},
-                      FitCase{"LongestTheme", Theme, ShowTheme, kLongTheme, false, 12, false},
-                      FitCase{"ThemeOfWideLetters", Theme, ShowTheme,
-                              "Tema: " + std::string(65, 'W'), false, 12, true},
-                      FitCase{"FewPoints", Points, ShowPoints, "0 / 0", true, 14, false},
-                      FitCase{"ManyPoints", Points, ShowPoints, "1250 / 10400", false, 14, false}),
+    ::testing::Values(
+        FitCase{"ShortWord", kWord, kShowWord, "m u r c i \xE9 l a g o", true, 20, false},
+        FitCase{"ThirtyLetterWord", kWord, kShowWord, "ESTERNOCLEIDOMASTOIDEOMUSCULAR", false, 20,
+                false},
+        FitCase{"ShortTheme", kTheme, kShowTheme, "Tema: Animales", true, 12, false},
+        FitCase{"LongestTheme", kTheme, kShowTheme,
+                "Tema: ANIMALES DE LA GRANJA, DEL BOSQUE, DEL MAR Y DE LA SELVA TROPICAL", false,
+                12, false},
+        FitCase{"ThemeOfWideLetters", kTheme, kShowTheme, "Tema: " + std::string(65, 'W'), false,
+                12, true},
+        FitCase{"FewPoints", kPoints, kShowPoints, "0 / 0", true, 14, false},
+        FitCase{"ManyPoints", kPoints, kShowPoints, "1250 / 10400", false, 14, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A new word font brings back the word's full size when it fits again.
+// A shrunk word grows back to its full size for a word that fits again.
 TEST_F(WindowTest, AShrunkWordGrowsBackForAShortOne) {
   StartUp();
-  QLabel& word = *main().ui()->Label_palabra;
   main().SetWordText("ESTERNOCLEIDOMASTOIDEOMUSCULAR");
-  EXPECT_NE(word.font(), main().ui()->Panel_palabra->font());
+  EXPECT_NE(main().ui()->Label_palabra->font(), main().ui()->Panel_palabra->font());
   main().SetWordText("sol");
-  EXPECT_EQ(word.font(), main().ui()->Panel_palabra->font());
+  EXPECT_EQ(main().ui()->Label_palabra->font(), main().ui()->Panel_palabra->font());
 }
 
 // The right press on the word asks its font, then its colour; the wrong letters take the
@@ -120,20 +104,7 @@ struct ColourCase {
   QColor shown;
 };
 
-void PrintTo(const ColourCase& row, std::ostream* out) {
-  *out << row.name;
-}
-
 class WordColourTest : public WindowTest, public ::testing::WithParamInterface<ColourCase> {};
-
-int PixelsOf(const QImage& image, const QColor& colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x)
-      count += image.pixelColor(x, y).rgb() == colour.rgb();
-  }
-  return count;
-}
 
 TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
   StartUp();
@@ -147,11 +118,8 @@ TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
   QTest::mouseClick(&word, Qt::RightButton);
   EXPECT_EQ(dialogs.fontAndColourTitles.join(" | ").toStdString(),
             "Tipo de letra de la palabra | Color de la palabra");
-  const WordFont& stored = game().settings().wordFont;
-  EXPECT_EQ(stored.name, "Liberation Serif");
-  EXPECT_EQ(stored.pointSize, 26);
-  EXPECT_EQ(stored.style, kFontBold);
-  EXPECT_EQ(stored.colour, ToColourRef(GetParam().shown));
+  EXPECT_EQ(game().settings().wordFont,
+            (WordFont{"Liberation Serif", kFontBold, 26, ToColourRef(GetParam().shown)}));
   EXPECT_EQ(word.font().family(), "Liberation Serif");
   EXPECT_EQ(word.font().pointSize(), 26);
   const QFont letter = main().ui()->Label_letrafallo3->font();
@@ -159,7 +127,13 @@ TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
   EXPECT_NE(letter.pointSize(), 26);
   EXPECT_EQ(word.palette().color(QPalette::WindowText), GetParam().shown);
   // The letters are drawn in it.
-  EXPECT_GT(PixelsOf(word.grab().toImage(), GetParam().shown), 20);
+  const QImage drawn = word.grab().toImage();
+  int pixels = 0;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x)
+      pixels += drawn.pixelColor(x, y).rgb() == GetParam().shown.rgb();
+  }
+  EXPECT_GT(pixels, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -168,17 +142,22 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"CancelledKeepsWhite", std::nullopt, QColor(255, 255, 255)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Every hint of every window, also one given after start-up (the theme's file
-// name), stays five seconds.
-TEST_F(WindowTest, EveryHintStaysFiveSeconds) {
+// Another list read shows its theme, and its file's name as the theme's hint. Every hint of
+// every window, that one too, stays five seconds.
+TEST_F(WindowTest, ReadingAnotherListChangesThemeAndHint) {
   StartUp();
-  dialogs.filesToOpen = {(folder.path() + "/archivos/animales.lma").toStdString()};
+  const std::string path = (folder.path() + "/archivos/animales.lma").toStdString();
+  dialogs.filesToOpen = {path};
   main().M_LeerpalabrasdearchivoClick();
-  ASSERT_FALSE(main().ui()->Label_tema->toolTip().isEmpty());
+  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(dialogs.fileRequests[0].pattern, folder.path().toStdString() + "/archivos/*.lma");
+  EXPECT_EQ(main().ui()->Label_tema->text(), "Tema: Animales");
+  EXPECT_EQ(main().ui()->Label_tema->toolTip(), QString::fromStdString(path));
+  EXPECT_EQ(main().ui()->ListBox_temas->count(), 2);
+  EXPECT_TRUE(dialogs.messages.empty());
   for (QWidget* widget : main().findChildren<QWidget*>()) {
     if (!widget->toolTip().isEmpty()) {
-      EXPECT_EQ(widget->toolTipDuration(), 5000)
-          << widget->metaObject()->className() << " " << widget->toolTip().toStdString();
+      EXPECT_EQ(widget->toolTipDuration(), 5000) << widget->toolTip().toStdString();
     }
   }
 }

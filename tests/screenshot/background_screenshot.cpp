@@ -9,16 +9,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "app/program.h"
-#include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
-#include "settings/background.h"
 #include "settings/form_dibujof.h"
 #include "shots.h"
 #include "ui_form_dibujof.h"

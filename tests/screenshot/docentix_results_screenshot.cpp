@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "charset.h"
 #include "docentix/results_tab.h"

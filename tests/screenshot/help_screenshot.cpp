@@ -12,30 +12,27 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTest>
 #include <QTextStream>
 
 #include "platform/help.h"
 #include "platform/help_window.h"
+#include "shots.h"
 
 namespace {
 
-bool SaveWindow(HelpWindow& window, const QString& path) {
-  QTest::qWait(200);
-  if (window.grab().save(path))
-    return true;
-  qWarning("could not save %s", qPrintable(path));
-  return false;
-}
+using namespace shots;
 
 int SaveHelpWindow(const QString& folder) {
+  outputFolder = folder;
   Help help;
   help.ShowHelp(504);
   help.Window().resize(820, 600);
-  bool saved = SaveWindow(help.Window(), folder + "/help-504.png");
+  Settle(200);
+  SaveWidget(help.Window(), "help-504");
   help.ShowHelpContents();
-  saved = SaveWindow(help.Window(), folder + "/help-contents.png") && saved;
-  return saved ? 0 : 1;
+  Settle(200);
+  SaveWidget(help.Window(), "help-contents");
+  return failures == 0 ? 0 : 1;
 }
 
 int CropPictures(const QString& screenshots, const QString& pictures) {
@@ -44,7 +41,6 @@ int CropPictures(const QString& screenshots, const QString& pictures) {
     qWarning("no %s", qPrintable(list.fileName()));
     return 1;
   }
-  int failures = 0;
   QTextStream in(&list);
   while (!in.atEnd()) {
     const QString line = in.readLine().section('#', 0, 0).simplified();

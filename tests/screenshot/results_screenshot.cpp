@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include "charset.h"
-#include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "results/form_directorio.h"
 #include "results/form_op_fin.h"

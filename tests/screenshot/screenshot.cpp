@@ -9,15 +9,10 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "app/accessibility.h"
 #include "app/program.h"
 #include "charset.h"
-#include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"

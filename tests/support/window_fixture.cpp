@@ -13,14 +13,6 @@
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
 
-void ScriptedDialogs::Stop(const std::string& text, const std::string& caption) {
-  messages.push_back({"stop", text, caption});
-}
-
-void ScriptedDialogs::Info(const std::string& text, const std::string& caption) {
-  messages.push_back({"info", text, caption});
-}
-
 bool ScriptedDialogs::Question(const std::string& text, const std::string& caption) {
   messages.push_back({"question", text, caption});
   if (answers.empty())
@@ -43,44 +35,6 @@ bool ScriptedDialogs::AskPrinter(QPrinter& printer) {
   printer.setOutputFileName(printTo.front());
   printTo.pop_front();
   return true;
-}
-
-void ScriptedDialogs::Plain(const std::string& text) {
-  messages.push_back({"plain", text, kCaption});
-}
-
-namespace {
-
-// The next scripted answer; a cancel when the script has run out.
-template <typename T>
-std::optional<T> Next(std::deque<std::optional<T>>& script) {
-  if (script.empty())
-    return std::nullopt;
-  std::optional<T> answer = script.front();
-  script.pop_front();
-  return answer;
-}
-
-}  // namespace
-
-std::optional<std::string> ScriptedDialogs::AskOpenFile(const OpenFileRequest& request) {
-  fileRequests.push_back(request);
-  return Next(filesToOpen);
-}
-
-std::optional<std::string> ScriptedDialogs::AskSaveFile(const SaveFileRequest& request) {
-  saveFileRequests.push_back(request);
-  return Next(filesToSave);
-}
-
-std::optional<QFont> ScriptedDialogs::AskFont(const QFont&, const QString& title) {
-  fontAndColourTitles.push_back(title);
-  return Next(fonts);
-}
-
-std::optional<QColor> ScriptedDialogs::AskColor(const QColor&, const QString& title) {
-  fontAndColourTitles.push_back(title);
-  return Next(colours);
 }
 
 namespace {
@@ -141,6 +95,24 @@ void WindowTest::WhileModal(const std::function<void()>& action,
   answerTimer.start(0);
   action();
   EXPECT_TRUE(answered) << "no modal window opened";
+}
+
+int MinimiseAndRestore(QWidget& window) {
+  ShowCounter shows(&window, true);
+  window.showMinimized();
+  QApplication::processEvents();
+  EXPECT_TRUE(window.isMinimized());
+  window.showNormal();
+  QApplication::processEvents();
+  return shows.count;
+}
+
+void WindowTest::ExpectKeptWhenRestored(QWidget& window,
+                                        const std::function<std::string()>& opened) {
+  const std::string before = opened();
+  EXPECT_GE(MinimiseAndRestore(window), 1) << "the window system did not show it again";
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(opened(), before);
 }
 
 QWidget* WindowTest::FocusedChild() {

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QEvent>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -25,17 +27,42 @@ struct ShownMessage {
   bool noDefault = false;  // a question whose default button is No
 };
 
+// The next scripted answer; a cancel when the script has run out.
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& script) {
+  if (script.empty())
+    return std::nullopt;
+  std::optional<T> answer = script.front();
+  script.pop_front();
+  return answer;
+}
+
 class ScriptedDialogs : public Dialogs {
  public:
-  void Stop(const std::string& text, const std::string& caption) override;
-  void Info(const std::string& text, const std::string& caption) override;
+  void Stop(const std::string& text, const std::string& caption) override {
+    messages.push_back({"stop", text, caption});
+  }
+  void Info(const std::string& text, const std::string& caption) override {
+    messages.push_back({"info", text, caption});
+  }
   bool Question(const std::string& text, const std::string& caption) override;
-  void Plain(const std::string& text) override;
+  void Plain(const std::string& text) override { messages.push_back({"plain", text, kCaption}); }
   void Beep() override { ++beeps; }
-  std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override;
-  std::optional<std::string> AskSaveFile(const SaveFileRequest& request) override;
-  std::optional<QFont> AskFont(const QFont& initial, const QString& title = {}) override;
-  std::optional<QColor> AskColor(const QColor& initial, const QString& title = {}) override;
+  std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override {
+    fileRequests.push_back(request);
+    return NextAnswer(filesToOpen);
+  }
+  std::optional<std::string> AskSaveFile(const SaveFileRequest&) override {
+    return NextAnswer(filesToSave);
+  }
+  std::optional<QFont> AskFont(const QFont&, const QString& title = {}) override {
+    fontAndColourTitles.push_back(title);
+    return NextAnswer(fonts);
+  }
+  std::optional<QColor> AskColor(const QColor&, const QString& title = {}) override {
+    fontAndColourTitles.push_back(title);
+    return NextAnswer(colours);
+  }
   bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
   // Confirms with the next file of printTo as the PDF output; cancels when there is none.
   bool AskPrinter(QPrinter& printer) override;
@@ -48,7 +75,6 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<QColor>> colours;           // cancel when empty
   QStringList fontAndColourTitles;                     // font and colour dialogs, in order
   std::vector<OpenFileRequest> fileRequests;           // open dialogs, in order
-  std::vector<SaveFileRequest> saveFileRequests;       // save dialogs, in order
   std::deque<QString> printTo;                         // PDF files for the print dialog
   int beeps = 0;
 };
@@ -60,6 +86,27 @@ class RecordingSound : public SoundPlayer {
   std::vector<std::pair<SoundId, PlayMode>> played;
   int stops = 0;
 };
+
+// Counts the show events a widget receives; with `spontaneous`, only those the window system
+// sends (the program's own shows are not).
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* widget, bool spontaneous = false) : spontaneous_(spontaneous) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    count += event->type() == QEvent::Show && (!spontaneous_ || event->spontaneous());
+    return false;
+  }
+  int count = 0;
+
+ private:
+  bool spontaneous_;
+};
+
+// Minimises `window` and restores it as a user does, with the events in between; returns the
+// shows the window system sent.
+int MinimiseAndRestore(QWidget& window);
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -78,6 +125,8 @@ class WindowTest : public ::testing::Test {
   // A key of the on-screen keyboard holding the focus, as after start-up: keys
   // typed on the real keyboard pass through it on their way to the window.
   QWidget* FocusedChild();
+  // Minimises and restores the open `window`: what `opened` tells of it stays as it was.
+  void ExpectKeptWhenRestored(QWidget& window, const std::function<std::string()>& opened);
   // Writes a word list into the game folder.
   void WriteList(const QString& name, const std::vector<std::string>& lines);
 
