@@ -29,18 +29,6 @@ void RunModal(const std::function<void()>& action, const std::function<void()>& 
   WhileOpen(action, [&](QWidget*) { answer(); });
 }
 
-// Counts the show events a window receives, and those that came from the window system.
-struct ShowCounter : QObject {
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Show) {
-      ++shows;
-      spontaneous += event->spontaneous() ? 1 : 0;
-    }
-    return false;
-  }
-  int shows = 0, spontaneous = 0;
-};
-
 void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton);
 }
@@ -161,14 +149,10 @@ TEST_F(ScoreWindows, RestoringTheMinimisedWindowKeepsTheList) {
   Play("G", {{"ANA", 20}});
   ShowPoints();
   Click(points.ui()->BitBtn_guardar);  // now in the file: a new reading would place ANA again
-  ShowCounter counter;
-  points.installEventFilter(&counter);
-  points.showMinimized();
-  QTest::qWait(20);
-  points.showNormal();
-  QTest::qWait(20);
-  ASSERT_GE(counter.shows, 1);  // the window system showed it again
-  EXPECT_EQ(counter.spontaneous, counter.shows);
+  ShowCounter shows(&points);
+  const int shownBySystem = MinimiseAndRestore(points);
+  ASSERT_GE(shownBySystem, 1);
+  EXPECT_EQ(shows.count, shownBySystem);  // the program did not show it again itself
   EXPECT_EQ(Places(2), QStringList({"ANA 20 new", " 0"}));
   EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
 }
