@@ -99,8 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Todos los temas",
                                  "Todas las fechas",
                                  {"ANA", "ANTONIO", "JULIANA"}},
-                      FilterCase{
-                          "Date", "", "Todos los temas", "12/03/2001", {"ANTONIO", "JULIANA"}},
                       FilterCase{"AllThree", "an", "Animales", "12/03/2001", {"ANTONIO"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
