@@ -145,29 +145,6 @@ TEST_F(ConfigFileTest, AppliesEveryPartInItsOrder) {
   EXPECT_EQ(look.font, expected.wordFont);
 }
 
-// Which records are refused is the record's own test; here, that the refusal is said
-// and nothing is applied.
-TEST_F(ConfigFileTest, NotAConfigurationIsRefusedBeforeAnythingIsApplied) {
-  Write("config.pan", "K. L. TAMU P. LURIMBA\r\nAnimales\r\n");
-  const Settings before = settings;
-  EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(Said(dialogs), Texts{kWrongFile});
-  EXPECT_TRUE(look.calls.empty());
-  EXPECT_EQ(settings, before);
-}
-
-// A picture that cannot be loaded stops the reading: the colour before it stays,
-// the background keeps its mode and file, nothing after it is applied.
-TEST_F(ConfigFileTest, AMissingPictureFailsAfterTheColour) {
-  Settings expected = settings;
-  expected.windowColour = 0x00336699;
-  Write("config.pan", Record(Config(2, InFolder("fondos/borrado.bmp"))));
-  EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(Said(dialogs), Texts{kReadFailed});
-  EXPECT_EQ(look.calls, (Texts{"colour 336699", "picture " + InFolder("fondos/borrado.bmp")}));
-  EXPECT_EQ(settings, expected);
-}
-
 TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn) {
   Write("config.pan", Record(Config(3, InFolder("texturas/borrada.bmp"))));
   EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
@@ -206,6 +183,7 @@ TEST_F(ConfigFileTest, DefaultCommandReadsConfigDefOrSaysItWasNotFound) {
   Write("config.def", "basura");
   EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
   EXPECT_EQ(Said(dialogs), (Texts{kNoDefault, kWrongFile, kNoDefault}));
+  EXPECT_TRUE(look.calls.empty());  // a refused file is refused before anything is applied
   dialogs.messages.clear();
   Write("config.pan", Record(Config(1, "")));
   ScreenConfig shipped = Config(1, "", "ejemplo");
