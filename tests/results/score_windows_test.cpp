@@ -237,81 +237,57 @@ TEST(DirectoryFile, KeepsTheFirst297CharactersInWindows1252) {
   EXPECT_EQ(DirectoryFileText(""), "");
 }
 
-// The options window, on its own: what each label does.
-
-class OptionsWindow : public ScoreWindows {
- protected:
-  EndOfGameChoice Ask(const std::function<void()>& inside) {
-    EndOfGameChoice choice{};
-    RunModal([&] { choice = options.Ask(); }, inside);
-    return choice;
-  }
-
-  int playersShown = 0;
-  int pointsShown = 0;
-  TForm_op_fin options{&owner, dialogs, [this] { return ++playersShown < 0; },
-                       [this] { ++pointsShown; }};
-};
-
-// Only a left click on a label closes it: "Terminar" asks first (its "Yes" is the main
-// window's test).
-TEST_F(OptionsWindow, OnlyTheLabelsClose) {
+// The options window, on its own: only a left click on a label closes it; "Terminar" asks
+// first (its "Yes" is the main window's test).
+TEST_F(ScoreWindows, OnlyTheLabelsCloseTheOptions) {
+  int shown = 0;  // the players and the points windows
+  TForm_op_fin options{&owner, dialogs, [&] { return ++shown < 0; }, [&] { ++shown; }};
   dialogs.answers = {false};
-  const EndOfGameChoice choice = Ask([&] {
-    options.ui()->Button_verpuntos->setFocus();
-    QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
-    options.close();
-    QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
-    Click(options.ui()->Label_terminar);
-    EXPECT_TRUE(options.isVisible());
-    Click(options.ui()->Label_continuar);
-  });
+  EndOfGameChoice choice{};
+  RunModal([&] { choice = options.Ask(); },
+           [&] {
+             options.ui()->Button_verpuntos->setFocus();
+             QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
+             options.close();
+             QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
+             Click(options.ui()->Label_terminar);
+             EXPECT_TRUE(options.isVisible());
+             Click(options.ui()->Label_continuar);
+           });
   EXPECT_EQ(choice, EndOfGameChoice::Continue);
   EXPECT_FALSE(options.isVisible());
-  EXPECT_EQ(playersShown + pointsShown, 0);
+  EXPECT_EQ(shown, 0);
   EXPECT_EQ(
       Said(dialogs),
       Texts{Ansi("question: "
                  "\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n")});
 }
 
-// Through the program: the real players window.
-
-TEST_F(WindowTest, NewGameFromTheOptionsAsksForThePlayersAgain) {
+// Through the program: the ten best with its players, then a new game asks for the players.
+TEST_F(WindowTest, TheOptionsShowTheTenBestAndANewGameAsksForThePlayersAgain) {
   StartUp({"ANA", "LUIS"});
+  for (char c : LettersToFind())  // a clean solve: 10 points for ANA and for the group
+    main().FormKeyPress(c);
   TForm_op_fin& options = *program->Form_op_fin;
-  TForm_jugadores& playersWindow = *program->Form_jugadores;
+  TForm_puntos& points = *program->Form_puntos;
   EndOfGameChoice choice{};
   WhileModal([&] { choice = options.Ask(); },
              [&] {
-               // "Jugar": a new game, and the options close.
+               WhileModal([&] { Click(options.ui()->Button_verpuntos); },
+                          [&] {
+                            EXPECT_EQ(points.NameLabel(1)->text(), "Grupo sin nombre");
+                            EXPECT_EQ(points.NameLabel(2)->text(), "ANA");
+                            Click(points.ui()->BitBtn_cerrar);
+                          });
                WhileModal([&] { Click(options.ui()->Label_juegonuevo); },
                           [&] {
-                            playersWindow.NameField(1)->setText("PEPA");
-                            playersWindow.ui()->Button_jugar->click();
+                            program->Form_jugadores->NameField(1)->setText("PEPA");
+                            program->Form_jugadores->ui()->Button_jugar->click();
                           });
              });
   EXPECT_EQ(choice, EndOfGameChoice::NewGame);
   EXPECT_FALSE(options.isVisible());
   EXPECT_EQ(game().players().playerCount, 1);
   EXPECT_EQ(game().players().records[0].name, "PEPA");
-}
-
-TEST_F(WindowTest, TheOptionsShowTheProgramsPlayersInTheTenBest) {
-  StartUp({"ANA", "LUIS"});
-  for (char c : LettersToFind())  // a clean solve: 10 points for ANA and for the group
-    main().FormKeyPress(c);
-  TForm_puntos& points = *program->Form_puntos;
-  WhileModal([&] { program->Form_op_fin->Ask(); },
-             [&] {
-               WhileModal([&] { Click(program->Form_op_fin->ui()->Button_verpuntos); },
-                          [&] {
-                            EXPECT_EQ(points.NameLabel(1)->text(),
-                                      QString::fromUtf8("Grupo sin nombre"));
-                            EXPECT_EQ(points.NameLabel(2)->text(), "ANA");
-                            Click(points.ui()->BitBtn_cerrar);
-                          });
-               Click(program->Form_op_fin->ui()->Label_continuar);
-             });
   EXPECT_EQ(program->Form_directorio->CurrentFolder(), folder.path());
 }
