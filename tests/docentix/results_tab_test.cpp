@@ -65,14 +65,11 @@ class ResultsTabTest : public ::testing::Test {
   ResultsTab tab{dir.path(), dialogs};
 };
 
-TEST_F(ResultsTabTest, TwoFilesGiveOneTable) {
-  // A file opened again is read again, not listed twice.
+// Two files give one table; a file opened again is read again, not listed twice.
+TEST_F(ResultsTabTest, TwoFilesGiveOneTableThatTheFiltersNarrow) {
   ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm")}));
   EXPECT_EQ(Names(), QStringList({"ANA", "LUCAS", "ANTONIO", "JULIANA"}));
   EXPECT_EQ(tab.ShownRows().back().fileName, "clase-b.rlm");
-}
-
-TEST_F(ResultsTabTest, FiltersShowTheMatchingRows) {
   tab.nameFilter()->setFocus();
   QTest::keyClicks(tab.nameFilter(), "an");  // part of a name, in any case
   EXPECT_EQ(Names(), QStringList({"ANA", "ANTONIO", "JULIANA"}));

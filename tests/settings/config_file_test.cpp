@@ -145,6 +145,18 @@ TEST_F(ConfigFileTest, AppliesEveryPartInItsOrder) {
   EXPECT_EQ(look.font, expected.wordFont);
 }
 
+// A picture that cannot be loaded stops the reading: the colour before it stays, the
+// background keeps its mode and file, nothing after it is applied.
+TEST_F(ConfigFileTest, AMissingPictureFailsAfterTheColour) {
+  Settings expected = settings;
+  expected.windowColour = 0x00336699;
+  Write("config.pan", Record(Config(2, InFolder("fondos/borrado.bmp"))));
+  EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
+  EXPECT_EQ(Said(dialogs), Texts{kReadFailed});
+  EXPECT_EQ(look.calls, (Texts{"colour 336699", "picture " + InFolder("fondos/borrado.bmp")}));
+  EXPECT_EQ(settings, expected);
+}
+
 TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn) {
   Write("config.pan", Record(Config(3, InFolder("texturas/borrada.bmp"))));
   EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
