@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The end of a game: the options window, the ten best scores and the score folder.
-#include <QComboBox>
 #include <QFile>
-#include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -183,20 +181,6 @@ TEST_F(ScoreWindows, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
 }
 
 // The score folder.
-
-// The root is among the drives; choosing one shows its folders.
-TEST_F(ScoreWindows, DirectoryWindowOffersEveryDriveAndStartsAtTheGameFolder) {
-  directory.show();
-  EXPECT_EQ(directory.CurrentFolder(), folder.path());
-  QComboBox* drives = directory.ui()->DriveComboBox;
-  EXPECT_GE(drives->findText("/"), 0);
-  drives->setFocus();
-  drives->setCurrentIndex(drives->count() - 1);
-  QTest::keyClick(drives, Qt::Key_Home);
-  EXPECT_EQ(directory.CurrentFolder(), drives->itemText(0));
-  auto* model = static_cast<QFileSystemModel*>(directory.ui()->DirectoryListBox->model());
-  EXPECT_EQ(model->filePath(directory.ui()->DirectoryListBox->rootIndex()), drives->itemText(0));
-}
 
 TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
   ASSERT_TRUE(QDir(folder.path()).mkpath("clase/notas"));
