@@ -37,40 +37,23 @@ TEST(ResultsCsv, TwoPlayersGiveTheTableLineByLine) {
   EXPECT_EQ(Read(rlm), kTwoPlayers);
 }
 
-// A refused export writes nothing and changes no file (which results file is refused with
-// which message is the results file's own test).
-struct Refusal {
-  const char* name;
-  QString input;   // a file of the folder, "clase.rlm" being a good results file
-  QString output;  // the same
-  QString message;
-};
-
-class CsvRefusal : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(CsvRefusal, ShowsWhyAndWritesNothing) {
-  const Refusal& c = GetParam();
+// A refused export says why, writes nothing and changes no file (which results file is
+// refused with which message is the results file's own test).
+TEST(ResultsCsv, ARefusedExportSaysWhyAndWritesNothing) {
   QTemporaryDir dir;
-  Write(dir.filePath("clase.rlm"), kTwoPlayers);
-  Write(dir.filePath("lista.lma"), "LURIMBA\r\nanimales\r\n");
-  const QByteArray input = Read(dir.filePath(c.input));
-  const QByteArray output = Read(dir.filePath(c.output));
+  const QString rlm = Write(dir.filePath("clase.rlm"), kTwoPlayers);
+  const QString lma = Write(dir.filePath("lista.lma"), "LURIMBA\r\nanimales\r\n");
   QString message;
-  EXPECT_FALSE(ExportResultsCsv({dir.filePath("clase.rlm"), dir.filePath(c.input)},
-                                dir.filePath(c.output), message));
-  EXPECT_EQ(message.toStdString(), c.message.toStdString());
-  EXPECT_EQ(Read(dir.filePath(c.input)), input);
-  EXPECT_EQ(Read(dir.filePath(c.output)), output);
+  EXPECT_FALSE(ExportResultsCsv({rlm, lma}, dir.filePath("salida.csv"), message));
+  EXPECT_EQ(message.toStdString(),
+            "lista.lma:\nE R R O R\n\nEl fichero no es de Resultados\no no pertenece a esta "
+            "serie.");
+  EXPECT_FALSE(QFile::exists(dir.filePath("salida.csv")));
+  EXPECT_FALSE(ExportResultsCsv({rlm, rlm}, rlm, message));
+  EXPECT_EQ(message.toStdString(),
+            "«clase.rlm» es un archivo de Resultados y no se sustituye por la tabla.");
+  EXPECT_EQ(Read(rlm), kTwoPlayers);
+  EXPECT_EQ(Read(lma), "LURIMBA\r\nanimales\r\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Export, CsvRefusal,
-    ::testing::Values(Refusal{"NotAResultsFile", "lista.lma", "salida.csv",
-                              "lista.lma:\nE R R O R\n\nEl fichero no es de Resultados\no no "
-                              "pertenece a esta serie."},
-                      Refusal{"OverAResultsFile", "clase.rlm", "clase.rlm",
-                              "«clase.rlm» es un archivo de Resultados y no se sustituye por la "
-                              "tabla."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

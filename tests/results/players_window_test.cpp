@@ -14,11 +14,11 @@
 TEST_F(WindowTest, PlayersWindowTabsThroughTheNamesInOrder) {
   TForm_jugadores& players = *program->Form_jugadores;
   // Tab goes through the names in order, then the group and the two buttons.
-  QWidget* expected[] = {
-      players.NameField(2),     players.NameField(3),          players.NameField(4),
-      players.NameField(5),     players.NameField(6),          players.NameField(7),
-      players.NameField(8),     players.NameField(9),          players.NameField(10),
-      players.ui()->Edit_grupo, players.ui()->Button_terminar, players.ui()->Button_jugar};
+  std::vector<QWidget*> expected;
+  for (int name = 2; name <= 10; ++name)
+    expected.push_back(players.NameField(name));
+  expected.insert(expected.end(), {players.ui()->Edit_grupo, players.ui()->Button_terminar,
+                                   players.ui()->Button_jugar});
   QWidget* at = players.NameField(1);
   for (QWidget* next : expected) {
     at = at->nextInFocusChain();

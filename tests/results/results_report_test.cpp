@@ -4,10 +4,8 @@
 // The printed report, printed to PDF through "Imprimir..." and read back with
 // pdftotext.
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "results/results_window_support.h"
@@ -152,21 +150,4 @@ TEST_F(ResultsReportTest, CancelledPrinterOrFilePrintsNothing) {
   dialogs.filesToOpen = {std::nullopt};
   Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
   EXPECT_FALSE(QFile::exists(pdf()));
-}
-
-// The real stop question: Return, pressed at once, answers No.
-TEST(StopQuestionTest, NoIsTheDefaultButton) {
-  QtDialogs real;
-  QString defaultText;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Question);
-    EXPECT_EQ(box->windowTitle(), "Lurimba");
-    defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  EXPECT_FALSE(
-      real.QuestionDefaultNo(Ansi("\n¿ Detener la impresión de Resultados ?\n"), "Lurimba"));
-  EXPECT_FALSE(defaultText.isEmpty());
 }

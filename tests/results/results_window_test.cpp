@@ -39,7 +39,7 @@ void TypeInto(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRow) {
+TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRowAndIgnoresTheCloseBox) {
   const std::string theme = Session([&] {
     EXPECT_EQ(ui().ComboBox_nombres->count(), 3);
     EXPECT_EQ(ui().ComboBox_nombres->currentText(), "ANA");
@@ -50,6 +50,12 @@ TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRow) {
     EXPECT_EQ(ui().ComboBox_temas->count(), 2);
     Choose(ui().ComboBox_nombres, 2);
     EXPECT_EQ(Rows().front(), "3004/3040");
+    // The close box is ignored.
+    QCloseEvent close;
+    close.setAccepted(true);
+    QCoreApplication::sendEvent(window.get(), &close);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(closingNames.empty());
   });
   EXPECT_EQ(theme, "Animales");
   EXPECT_EQ(closingNames, std::vector<std::string>{"ANA"});
@@ -114,7 +120,6 @@ TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
     Choose(ui().ComboBox_nombres, 0);
     QTest::mouseClick(ui().Button_cambiar, Qt::LeftButton);
     EXPECT_EQ(ui().ComboBox_nombres->itemText(0), "LOLA");
-    EXPECT_EQ(ui().ComboBox_nombres_archivo->currentIndex(), 1);
     EXPECT_EQ(Rows()[0], "8004/8040");
     // Closing with Esc on a control presses "Cerrar".
     ui().ComboBox_nombres->setFocus();
@@ -139,58 +144,40 @@ TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-struct SaveCase {
-  const char* name;
-  QString day, year, theme;
-  int month;  // index chosen in the list; -1 leaves none
-  int storedDay, storedMonth, storedYear;
-  std::string storedTheme;
-};
-
-class SaveFieldsTest : public ResultsWindowTest, public ::testing::WithParamInterface<SaveCase> {};
-
-TEST_P(SaveFieldsTest, WhatTheBoxesHoldIsStored) {
-  const SaveCase& c = GetParam();
-  if (c.month < 0)
-    players.records[0].month = 0;        // shown with no month selected
-  dialogs.filesToSave = {std::nullopt};  // the dialog is cancelled: theme and date stay set
+// What the boxes hold when "Guardar" is pressed goes to every player, even when the dialog
+// is then cancelled: letters in the year give 1999, in the day 15; a theme keeps 49 characters.
+TEST_F(ResultsWindowTest, WhatTheBoxesHoldIsStoredInEveryPlayer) {
+  struct Case {
+    QString day, year, theme;
+    int month;  // index chosen in the list; -1 leaves none
+    int storedDay, storedMonth, storedYear;
+    std::string storedTheme;
+  };
+  const Case cases[] = {{"31", "2001", "", -1, 31, 0, 2001, ""},
+                        {"12", "2O01", "Animales", 11, 12, 12, 1999, "Animales"},
+                        {"xx", "2001", "Animales", 4, 15, 5, 2001, "Animales"},
+                        {"1", "2001", QString(50, 'T'), 1, 1, 2, 2001, std::string(49, 'T')}};
+  players.records[0].month = 0;  // shown with no month selected
+  dialogs.filesToSave.assign(std::size(cases), std::nullopt);
   Session([&] {
-    TypeInto(ui().ComboBox_temas->lineEdit(), c.theme);
-    TypeInto(ui().Edit_dia, c.day);
-    TypeInto(ui().Edit_agno, c.year);
-    if (c.month >= 0)
-      Choose(ui().ComboBox_meses, c.month);
-    QTest::mouseClick(ui().Button_guardar, Qt::LeftButton);
-    Choose(ui().ComboBox_nombres, 2);
-    Choose(ui().ComboBox_nombres, 0);
-    EXPECT_EQ(ui().Edit_dia->text(), QString::asprintf("%02d", c.storedDay));
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.day.toStdString() + " " + c.year.toStdString());
+      TypeInto(ui().ComboBox_temas->lineEdit(), c.theme);
+      TypeInto(ui().Edit_dia, c.day);
+      TypeInto(ui().Edit_agno, c.year);
+      if (c.month >= 0)
+        Choose(ui().ComboBox_meses, c.month);
+      QTest::mouseClick(ui().Button_guardar, Qt::LeftButton);
+      Choose(ui().ComboBox_nombres, 2);
+      Choose(ui().ComboBox_nombres, 0);
+      EXPECT_EQ(ui().Edit_dia->text(), QString::asprintf("%02d", c.storedDay));
+      for (int k = 0; k < players.playerCount; ++k) {
+        const PlayerRecord& r = players.records[k];
+        EXPECT_EQ(std::tie(r.day, r.month, r.year, r.theme),
+                  std::tie(c.storedDay, c.storedMonth, c.storedYear, c.storedTheme));
+      }
+    }
   });
-  for (int k = 0; k < 3; ++k) {
-    const PlayerRecord& r = players.records[k];
-    EXPECT_EQ(std::tie(r.day, r.month, r.year, r.theme),
-              std::tie(c.storedDay, c.storedMonth, c.storedYear, c.storedTheme));
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, SaveFieldsTest,
-    ::testing::Values(
-        SaveCase{"LettersInYear", "12", "2O01", "Animales", 11, 12, 12, 1999, "Animales"},
-        SaveCase{"LettersInDay", "xx", "2001", "Animales", 4, 15, 5, 2001, "Animales"},
-        SaveCase{"NoMonth", "31", "2001", "", -1, 31, 0, 2001, ""},
-        SaveCase{"FiftyCharacterTheme", "1", "2001", QString(50, 'T'), 1, 1, 2, 2001,
-                 std::string(49, 'T')}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ResultsWindowTest, CloseBoxIsIgnored) {
-  Session([&] {
-    QCloseEvent close;
-    close.setAccepted(true);
-    QCoreApplication::sendEvent(window.get(), &close);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(closingNames.empty());
-  });
-  EXPECT_EQ(closingNames.size(), 1u);
 }
 
 TEST_F(ResultsWindowTest, FailedOpenChangesNothing) {

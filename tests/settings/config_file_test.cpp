@@ -13,12 +13,11 @@
 #include "platform/game_folder.h"
 #include "platform/text.h"
 #include "settings/background.h"
+#include "settings/said.h"
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 const std::string kWrongFile = Ansi("\nError.\n\nArchivo de configuración incorrecto.\n");
 const std::string kReadFailed =
@@ -92,6 +91,15 @@ void WriteFile(const QString& path, const std::string& bytes) {
   file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+std::vector<std::string> TenWords(const std::string& theme, int count = 10) {
+  std::vector<std::string> lines = {"K. L. TAMU P. LURIMBA", theme};
+  for (int i = 1; i <= count; ++i) {
+    lines.push_back("palabra" + std::string(1, static_cast<char>('a' + i)));
+    lines.push_back("pista");
+  }
+  return lines;
+}
+
 class ConfigFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -111,15 +119,6 @@ class ConfigFileTest : public ::testing::Test {
       return "(missing)";
     return file.readAll().toStdString();
   }
-  Texts PlainTexts() const {
-    Texts texts;
-    for (const ShownMessage& m : dialogs.messages) {
-      EXPECT_EQ(m.kind, "plain");
-      texts.push_back(m.text);
-    }
-    return texts;
-  }
-
   QTemporaryDir folder;
   ScriptedDialogs dialogs;
   Settings settings;
@@ -146,25 +145,14 @@ TEST_F(ConfigFileTest, AppliesEveryPartInItsOrder) {
   EXPECT_EQ(look.font, expected.wordFont);
 }
 
-// Which records are refused is the record's own test; here, that the refusal is said
-// and nothing is applied.
-TEST_F(ConfigFileTest, NotAConfigurationIsRefusedBeforeAnythingIsApplied) {
-  Write("config.pan", "K. L. TAMU P. LURIMBA\r\nAnimales\r\n");
-  const Settings before = settings;
-  EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(PlainTexts(), Texts{kWrongFile});
-  EXPECT_TRUE(look.calls.empty());
-  EXPECT_EQ(settings, before);
-}
-
-// A picture that cannot be loaded stops the reading: the colour before it stays,
-// the background keeps its mode and file, nothing after it is applied.
+// A picture that cannot be loaded stops the reading: the colour before it stays, the
+// background keeps its mode and file, nothing after it is applied.
 TEST_F(ConfigFileTest, AMissingPictureFailsAfterTheColour) {
   Settings expected = settings;
   expected.windowColour = 0x00336699;
   Write("config.pan", Record(Config(2, InFolder("fondos/borrado.bmp"))));
   EXPECT_FALSE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(PlainTexts(), Texts{kReadFailed});
+  EXPECT_EQ(Said(dialogs), Texts{kReadFailed});
   EXPECT_EQ(look.calls, (Texts{"colour 336699", "picture " + InFolder("fondos/borrado.bmp")}));
   EXPECT_EQ(settings, expected);
 }
@@ -172,7 +160,7 @@ TEST_F(ConfigFileTest, AMissingPictureFailsAfterTheColour) {
 TEST_F(ConfigFileTest, AMissingTextureFallsBackToThePlainColourAndReadingGoesOn) {
   Write("config.pan", Record(Config(3, InFolder("texturas/borrada.bmp"))));
   EXPECT_TRUE(config.ReadScreenConfig("config.pan"));
-  EXPECT_EQ(PlainTexts(), Texts{kTextureFailed});
+  EXPECT_EQ(Said(dialogs), Texts{kTextureFailed});
   EXPECT_EQ(settings.backgroundMode, BackgroundMode::Colour);
   EXPECT_EQ(look.calls, CallsFor({"texture " + InFolder("texturas/borrada.bmp")}));
   EXPECT_EQ(settings.allowedFailures, 2);
@@ -195,13 +183,20 @@ TEST_F(ConfigFileTest, APathTheRecordCannotHoldKeepsTheOldFileAndSaysSo) {
   Write("config.pan", "the old one");
   settings.backgroundFile = "/fondos/日本.bmp";
   config.SaveScreenConfig("ejemplo");
-  EXPECT_EQ(PlainTexts(), Texts{kSaveFailed});
+  EXPECT_EQ(Said(dialogs), Texts{kSaveFailed});
   EXPECT_EQ(Read("config.pan"), "the old one");
 }
 
 // --- "Poner configuración por defecto" ---
 
-TEST_F(ConfigFileTest, DefaultCommandReadsConfigDef) {
+// A configuration that cannot be read says why, then that no default was found.
+TEST_F(ConfigFileTest, DefaultCommandReadsConfigDefOrSaysItWasNotFound) {
+  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
+  Write("config.def", "basura");
+  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
+  EXPECT_EQ(Said(dialogs), (Texts{kNoDefault, kWrongFile, kNoDefault}));
+  EXPECT_TRUE(look.calls.empty());  // a refused file is refused before anything is applied
+  dialogs.messages.clear();
   Write("config.pan", Record(Config(1, "")));
   ScreenConfig shipped = Config(1, "", "ejemplo");
   shipped.allowedFailures = 5;
@@ -213,32 +208,9 @@ TEST_F(ConfigFileTest, DefaultCommandReadsConfigDef) {
   EXPECT_EQ(settings.allowedFailures, 5);
 }
 
-// A configuration that cannot be read says why, then that no default was found.
-TEST_F(ConfigFileTest, DefaultCommandSaysItWasNotFoundAfterTheReadersOwnMessage) {
-  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
-  EXPECT_EQ(PlainTexts(), Texts{kNoDefault});
-  dialogs.messages.clear();
-  Write("config.def", "basura");
-  EXPECT_FALSE(config.M_PonerconfiguracionpordefectoClick());
-  EXPECT_EQ(PlainTexts(), (Texts{kWrongFile, kNoDefault}));
-}
-
 // --- The start-up: "config.pan", then "config.def", then "ejemplo" ---
 
-namespace {
-
 using StartupTest = WindowTest;
-
-std::vector<std::string> TenWords(const std::string& theme, int count = 10) {
-  std::vector<std::string> lines = {"K. L. TAMU P. LURIMBA", theme};
-  for (int i = 1; i <= count; ++i) {
-    lines.push_back("palabra" + std::string(1, static_cast<char>('a' + i)));
-    lines.push_back("pista");
-  }
-  return lines;
-}
-
-}  // namespace
 
 TEST_F(StartupTest, ConfigPanWithADeletedPictureFallsBackToConfigDef) {
   WriteList("archivos/propia.lma", TenWords("Propia"));

@@ -15,6 +15,7 @@
 #include "settings/form_charboton.h"
 #include "settings/form_teclado.h"
 #include "settings/on_screen_keyboard.h"
+#include "settings/said.h"
 #include "support/disk_failure.h"
 #include "support/window_fixture.h"
 #include "ui_form_charboton.h"
@@ -22,8 +23,6 @@
 #include "ui_form_teclado.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 const std::string kSaveFailed =
     Ansi("\nError.\n\nNO se ha podido guardar la configuración del teclado.\n");
@@ -49,15 +48,6 @@ class KeyboardTest : public WindowTest {
   QString Key(int number) { return keyboard().Key(number)->text(); }
   void ClickMayus() { QTest::mouseClick(main().ui()->SpeedButton_may, Qt::LeftButton); }
   QString Teclados(const QString& name = "") { return folder.path() + "/teclados/" + name; }
-  // The texts of the messages shown, all of them plain.
-  Texts PlainTexts() {
-    Texts texts;
-    for (const ShownMessage& message : dialogs.messages) {
-      EXPECT_EQ(message.kind, "plain");
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
   // Right-clicks key `number` while the key editor is answered with `typed`.
   void EditKey(int number, const char* typed, bool accept = true) {
     TForm_charboton& editor = *program->Form_charboton;
@@ -96,30 +86,22 @@ class KeyboardTest : public WindowTest {
   }
 };
 
-TEST_F(KeyboardTest, MayusTwiceReturnsEveryCaptionAndTheKeyToWhereTheyWere) {
+TEST_F(KeyboardTest, MayusTwiceTurnsTheCaptionsTheKeyAndTheMarkedVowelsUpAndBack) {
   StartUp();
+  Ui::TForm_juego& ui = *main().ui();
   const auto design = Captions(keyboard());
+  EXPECT_FALSE(ui.BitBtn_a->isVisibleTo(&main()));  // not asked for: none shown
+  ui.M_Marcarlasvocales->trigger();
   for (bool upper : {true, false}) {
     SCOPED_TRACE(upper ? "first press" : "second press");
     ClickMayus();
     EXPECT_EQ(Captions(keyboard()), upper ? design.toUpper() : design);
     EXPECT_EQ(keyboard().UpperCase(), upper);
-    EXPECT_EQ(main().ui()->SpeedButton_may->isChecked(), upper);
+    EXPECT_EQ(ui.SpeedButton_may->isChecked(), upper);
     EXPECT_EQ(CapsLockEmulation::UpperCase(), upper);
+    EXPECT_EQ(ui.BitBtn_MA->isVisibleTo(&main()), upper);
+    EXPECT_EQ(ui.BitBtn_a->isVisibleTo(&main()), !upper);
   }
-}
-
-TEST_F(KeyboardTest, ColouredVowelsFollowTheCase) {
-  StartUp();
-  Ui::TForm_juego& ui = *main().ui();
-  ClickMayus();
-  EXPECT_FALSE(ui.BitBtn_MA->isVisibleTo(&main()));  // not asked for: none shown
-  ui.M_Marcarlasvocales->trigger();
-  EXPECT_TRUE(ui.BitBtn_MA->isVisibleTo(&main()));
-  EXPECT_FALSE(ui.BitBtn_a->isVisibleTo(&main()));
-  ClickMayus();
-  EXPECT_TRUE(ui.BitBtn_a->isVisibleTo(&main()));
-  EXPECT_FALSE(ui.BitBtn_MU->isVisibleTo(&main()));
 }
 
 TEST_F(KeyboardTest, EditedKeysKeepTheirCharacterAndFollowTheCase) {
@@ -165,29 +147,46 @@ TEST_F(KeyboardTest, ABasicVowelRefusesToBeEdited) {
   QTest::mouseClick(keyboard().Key(1), Qt::RightButton);
   QCoreApplication::processEvents();
   EXPECT_EQ(editor, nullptr);
-  EXPECT_EQ(PlainTexts(),
+  EXPECT_EQ(Said(dialogs),
             Texts{Ansi("El carácter de las 5 letras vocales básicas, no se puede modificar")});
   EXPECT_EQ(Key(1), "a");
 }
 
-// A keyboard file brings back its keys and the case it was saved in, whatever the case
-// when it is read.
-TEST_F(KeyboardTest, AReadKeyboardTakesTheKeysAndTheCaseOfItsFile) {
+// A keyboard file brings back its keys, colour, font and the case it was saved in, whatever
+// the case when it is read.
+TEST_F(KeyboardTest, AReadKeyboardTakesTheKeysColourFontAndCaseOfItsFile) {
   StartUp();
+  Ui::TForm_juego& ui = *main().ui();
+  const auto look = [&] {
+    const QFont font = keyboard().Key(2)->font();  // the keys follow the keyboard's font
+    return std::tuple(ui.Panel_teclas->palette().color(QPalette::Window), font.family(),
+                      font.pointSize(), font.underline(), Key(15), Key(1), keyboard().UpperCase(),
+                      ui.SpeedButton_may->isChecked(), CapsLockEmulation::UpperCase());
+  };
+  dialogs.colours = {QColor(255, 200, 0)};
+  ui.Mp_Colorfondodelteclado->trigger();
+  QFont chosen("Liberation Sans", 26);
+  chosen.setUnderline(true);
+  dialogs.fonts = {chosen};
+  ui.Mp_Tipodeletra->trigger();
+  EditKey(15, "ç");
   for (bool upper : {true, false}) {
     SCOPED_TRACE(upper ? "saved in capitals" : "saved in small letters");
-    EditKey(15, "ç");
     ClickMayus();
-    ASSERT_EQ(keyboard().UpperCase(), upper);
+    const auto saved = look();
+    EXPECT_EQ(saved, std::tuple(QColor(255, 200, 0), QString("Liberation Sans"), 26, true,
+                                QString::fromUtf8(upper ? "Ç" : "ç"), upper ? "A" : "a", upper,
+                                upper, upper));
     SaveAs("prueba.doc");  // saved as "prueba.tec"
     ClickMayus();
     EditKey(15, "x");
+    dialogs.colours = {QColor(0, 0, 0)};
+    ui.Mp_Colorfondodelteclado->trigger();
+    dialogs.fonts = {QFont("Arial", 9)};
+    ui.Mp_Tipodeletra->trigger();
     Read("prueba.tec");
-    EXPECT_EQ(keyboard().UpperCase(), upper);
-    EXPECT_EQ(main().ui()->SpeedButton_may->isChecked(), upper);
-    EXPECT_EQ(CapsLockEmulation::UpperCase(), upper);
-    EXPECT_EQ(Key(15), QString::fromUtf8(upper ? "Ç" : "ç"));
-    EXPECT_EQ(Key(1), upper ? "A" : "a");
+    ui.Mp_Colorfondodelteclado->trigger();  // no colour given: cancelled
+    EXPECT_EQ(look(), saved);
   }
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -200,7 +199,7 @@ TEST_F(KeyboardTest, ABadKeyboardFileLeavesTheKeyboardAsItWas) {
   file.close();
   const auto before = Captions(keyboard());
   Read("corto.tec");
-  EXPECT_EQ(PlainTexts(), Texts{"\nError.\n\nArchivo de teclado incorrecto.\n"});
+  EXPECT_EQ(Said(dialogs), Texts{"\nError.\n\nArchivo de teclado incorrecto.\n"});
   EXPECT_EQ(Captions(keyboard()), before);
 }
 
@@ -254,38 +253,6 @@ TEST_F(KeyboardTest, NamesAreTypedInCapitalsAndTheKeyboardComesBackAfterwards) {
   EXPECT_EQ(game().players().records[0].name, "ANAB");
 }
 
-TEST_F(KeyboardTest, ColourAndFontOfTheKeyboardFromItsMenuTravelWithItsFile) {
-  StartUp();
-  Ui::TForm_juego& ui = *main().ui();
-  const auto colour = [&] { return ui.Panel_teclas->palette().color(QPalette::Window); };
-  const QColor before = colour();
-  ui.Mp_Colorfondodelteclado->trigger();  // cancelled
-  EXPECT_EQ(colour(), before);
-  dialogs.colours = {QColor(255, 200, 0)};
-  ui.Mp_Colorfondodelteclado->trigger();
-  EXPECT_EQ(colour(), QColor(255, 200, 0));
-
-  QFont chosen("Liberation Sans", 26);
-  chosen.setUnderline(true);
-  dialogs.fonts = {chosen};
-  ui.Mp_Tipodeletra->trigger();
-  const auto font = [&](const QWidget* widget) {
-    const QFont f = widget->font();
-    return std::tuple(f.family(), f.pointSize(), f.bold(), f.underline());
-  };
-  EXPECT_EQ(font(ui.Panel_teclas), std::tuple(QString("Liberation Sans"), 26, false, true));
-  EXPECT_EQ(font(keyboard().Key(2)), font(ui.Panel_teclas));  // the keys follow
-
-  SaveAs("amarillo");
-  dialogs.colours = {QColor(0, 0, 0)};
-  ui.Mp_Colorfondodelteclado->trigger();
-  dialogs.fonts = {QFont("Arial", 9)};
-  ui.Mp_Tipodeletra->trigger();
-  Read("amarillo.tec");
-  EXPECT_EQ(colour(), QColor(255, 200, 0));
-  EXPECT_EQ(font(ui.Panel_teclas), std::tuple(QString("Liberation Sans"), 26, false, true));
-}
-
 // Saving over an existing keyboard when the disk cannot take the new one keeps
 // the old file whole and says so (a real full disk is the save path's own test).
 TEST_F(KeyboardTest, AFailedSaveKeepsTheOldFileWholeAndIsShown) {
@@ -299,7 +266,7 @@ TEST_F(KeyboardTest, AFailedSaveKeepsTheOldFileWholeAndIsShown) {
     WriteLimit limit(100);
     SaveAs("clase");
   }
-  EXPECT_EQ(PlainTexts(), Texts{kSaveFailed});
+  EXPECT_EQ(Said(dialogs), Texts{kSaveFailed});
   EXPECT_EQ(Contents(Teclados("clase.tec")), old);
   EXPECT_TRUE(QDir(Teclados()).entryList({"clase.tec.*"}, QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "platform/background_picture.h"
@@ -37,9 +36,6 @@ QByteArray Brush(std::uint32_t colourRef, int style = 0) {
 const QByteArray kNullPen = Record(0x02FA, {5, 0, 0, 0, 0});
 QByteArray Select(int slot) {
   return Record(0x012D, {slot});
-}
-QByteArray Delete(int slot) {
-  return Record(0x01F0, {slot});
 }
 // Parameters in the metafile's order: bottom, right, top, left.
 QByteArray Rect(int left, int top, int right, int bottom) {
@@ -75,7 +71,6 @@ QByteArray Placeable(const Records& records, int width, int height, int unitsPer
 
 constexpr std::uint32_t kRed = 0x000000FF;  // 0x00BBGGRR
 constexpr std::uint32_t kBlue = 0x00FF0000;
-constexpr std::uint32_t kGreen = 0x0000FF00;
 
 struct Probe {
   int x, y;
@@ -110,19 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
                                Select(0), kNullPen, Select(1), Rect(-500, 250, 0, 500)},
                               100, 50),
                     {{75, 40, Qt::blue}, {25, 40, Qt::white}, {75, 10, Qt::white}}},
-        // A pen in slot 0, freed; red in slot 0, blue in 1, a pen in 2; slot 0 freed again
-        // and taken by green: selecting 0 gives green.
-        DrawingCase{"ANewObjectTakesTheFirstFreeSlot",
-                    Placeable({kNullPen, Select(0), Delete(0), Brush(kRed), Brush(kBlue), kNullPen,
-                               Select(2), Delete(0), Brush(kGreen), Select(0), Rect(0, 0, 40, 40),
-                               Select(1), Rect(40, 0, 80, 40)},
-                              80, 40),
-                    {{20, 20, Qt::green}, {60, 20, Qt::blue}}},
-        DrawingCase{"AHollowBrushLeavesTheInsideAlone",
-                    Placeable({Brush(kRed), Select(0), kNullPen, Select(1), Rect(0, 0, 40, 40),
-                               Brush(kBlue, 1), Select(2), Rect(0, 0, 40, 40)},
-                              40, 40),
-                    {{20, 20, Qt::red}}},
         // A polygon that claims 1000 points but holds two, and a polypolygon likewise.
         DrawingCase{"PolygonCountsThatDoNotFitTheirRecordDrawNothing",
                     Placeable({Brush(kRed), Select(0), Record(0x0324, {1000, 0, 0, 10, 10}),
@@ -178,13 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"TooManyPixels", Placeable({}, 16000, 16000, 384), kRefused},
         SizeCase{"NoFrameAndNoWindowExtent", Plain({Rect(0, 0, 5, 5)}), kRefused}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The size is known before the picture is drawn, and an absurd one before anything is read.
-TEST(WmfReaderTest, TheSizeIsKnownWithoutDrawing) {
-  EXPECT_EQ(WmfPictureSize(Placeable({}, 1440, 720, 1440)), QSize(96, 48));
-  EXPECT_EQ(WmfPictureSize(Plain({WindowExt(120, -80)})), QSize(120, 80));
-  EXPECT_EQ(WmfPictureSize(Placeable({}, 32767, 32767, 1)), std::nullopt);
-}
 
 // The limits are reached, not passed: so many records, the picture painted over so often.
 TEST(WmfReaderTest, TooManyRecordsOrTooMuchPaintingIsRefused) {
