@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "platform/save_file.h"
 #include "support/images.h"
 
 namespace {
@@ -78,10 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PictureFile, OnlyRegularFilesAreRead) {
   QTemporaryDir folder;
   const QByteArray whole = Encoded(Sample(QImage::Format_RGB32));
-  QFile file(folder.filePath("acierto.bmp"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(whole);
-  file.close();
+  ASSERT_TRUE(SaveWhole(folder.filePath("acierto.bmp"), whole));
   EXPECT_TRUE(LoadPictureFile(folder.filePath("acierto.bmp"), "BMP"));
   ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.bmp"));
   ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("tubo.bmp")).constData(), 0600), 0);
