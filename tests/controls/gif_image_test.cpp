@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ShippedGifTest,
                                            "intro3"),
                          [](const auto& info) { return std::string(info.param); });
 
-// --- timing -----------------------------------------------------------------
+// --- playing ----------------------------------------------------------------
 
 struct TimingCase {
   const char* name;
@@ -184,23 +184,6 @@ INSTANTIATE_TEST_SUITE_P(Table, GifTimingTest,
                                            TimingCase{"AtLeast1ms", 10, 100, 100, 100, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// --- playing ----------------------------------------------------------------
-
-TEST_F(GifImageTest, StoppingShowsTheFirstFrameAndStartingPlaysFromIt) {
-  Load(FullFrames(6, 10));
-  gif.SetAnimate(true);
-  Tick(4);
-  ASSERT_EQ(Shows(), "WW/WW");
-  gif.SetAnimate(false);
-  EXPECT_FALSE(gif.TimerRunning());
-  EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Shows(), "RR/RR");
-  gif.SetAnimate(true);
-  Tick(2);
-  EXPECT_EQ(gif.CurrentFrame(), 2);
-  EXPECT_EQ(Shows(), "GG/GG");
-}
-
 struct WrapCase {
   const char* name;
   int lastDisposal;
@@ -210,8 +193,9 @@ struct WrapCase {
 class GifWrapTest : public GifImageTest, public ::testing::WithParamInterface<WrapCase> {};
 
 // Red top-left, green over all, blue bottom-right; then red again over what the
-// blue frame's disposal left.
-TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
+// blue frame's disposal left. Stopped, it shows the first frame as loaded, and plays
+// from there when started again.
+TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrameAndAfterAStop) {
   GifDescription picture{QSize(4, 4), {}};
   picture.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), 0));
   picture.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
@@ -225,6 +209,13 @@ TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 1);
   EXPECT_EQ(Shows(), GetParam().afterWrap);
+  Tick();
+  gif.SetAnimate(false);
+  EXPECT_FALSE(gif.TimerRunning());
+  EXPECT_EQ(Shows(), "RR../RR../..../....");
+  gif.SetAnimate(true);
+  Tick(2);
+  EXPECT_EQ(Shows(), "GGGG/GGGG/GGGG/GGGG");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GifWrapTest,
