@@ -186,7 +186,6 @@ INSTANTIATE_TEST_SUITE_P(
                       D{"LeftNegative", kLeft, -2, -3, false, {2, 3}, QPoint(0, 0)},
                       D{"NoDepthNoShadow", kLeft, 0, 0, false, {0, 0}, kNone},
                       D{"CentredOutlined", kCentre, 1, 1, true, {0, 0}, QPoint(1, 1)},
-                      D{"LeftOutlinedDeep", kLeft, 2, 2, true, {0, 0}, QPoint(2, 2)},
                       D{"CentredNegative", kCentre, -3, 2, false, {3, 0}, QPoint(0, 2)}),
     [](const auto& info) { return std::string(info.param.name); });
 

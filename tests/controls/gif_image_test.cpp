@@ -233,9 +233,10 @@ TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
       QByteArray::fromHex("474946383961010001000000002c00000000409c606d0002024c01003b");
   GifDescription outside = FullFrames(1);
   outside.frames.push_back(SolidFrame(QRect(1, 0, 2, 2), 1));  // reaches past the screen
+  const GifDescription tooWide{QSize(10000, 1), {SolidFrame(QRect(0, 0, 1, 1), 0)}};
   const QByteArray pictures[] = {
-      QByteArray(), QByteArray("not a picture"), good.left(good.size() / 2),
-      greedy,       BuildGif(outside),           BuildGif(FullFrames(0))};
+      QByteArray(),      QByteArray("not a picture"), good.left(good.size() / 2), greedy,
+      BuildGif(outside), BuildGif(FullFrames(0)),     BuildGif(tooWide)};
   gif.resize(4, 4);
   for (const QByteArray& picture : pictures) {
     ASSERT_TRUE(gif.LoadData(good));
