@@ -10,16 +10,15 @@
 #include <gtest/gtest.h>
 
 #include <QImageReader>
-#include <QSignalSpy>
+#include <algorithm>
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "support/images.h"
 
 namespace {
 
-// Red, green, blue and white: colours 0 to 3 of every picture, the letters R G B W of FromRows.
+// Red, green, blue and white: colours 0 to 3 of every picture, the letters R G B W of Shows.
 const std::vector<QRgb> kColours = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
                                     qRgb(255, 255, 255)};
 
@@ -34,7 +33,6 @@ struct GifFrameDescription {
 
 struct GifDescription {
   QSize screen;
-  std::optional<int> loopCount;  // writes a NETSCAPE2.0 block when set
   std::vector<GifFrameDescription> frames;
 };
 
@@ -48,36 +46,25 @@ int WriteToArray(GifFileType* gif, const GifByteType* bytes, int length) {
   return length;
 }
 
-QByteArray BuildGif(const GifDescription& picture) {
+QByteArray BuildGif(GifDescription picture) {
   QByteArray bytes;
   int error = 0;
   GifFileType* gif = EGifOpen(&bytes, WriteToArray, &error);
   EGifSetGifVersion(gif, true);
-  std::vector<GifColorType> table;
-  for (QRgb c : kColours)
-    table.push_back({GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))});
-  ColorMapObject* colours = GifMakeMapObject(4, table.data());
+  GifColorType table[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+  ColorMapObject* colours = GifMakeMapObject(4, table);
   EXPECT_EQ(EGifPutScreenDesc(gif, picture.screen.width(), picture.screen.height(), 8, 0, colours),
             GIF_OK);
   GifFreeMapObject(colours);
-  if (picture.loopCount) {
-    const GifByteType count[] = {1, GifByteType(*picture.loopCount & 0xff),
-                                 GifByteType(*picture.loopCount >> 8)};
-    EXPECT_EQ(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), GIF_OK);
-    EXPECT_EQ(EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0"), GIF_OK);
-    EXPECT_EQ(EGifPutExtensionBlock(gif, 3, count), GIF_OK);
-    EXPECT_EQ(EGifPutExtensionTrailer(gif), GIF_OK);
-  }
-  for (const GifFrameDescription& frame : picture.frames) {
+  for (GifFrameDescription& frame : picture.frames) {
     GraphicsControlBlock control{frame.disposal, false, frame.delayCs, NO_TRANSPARENT_COLOR};
     GifByteType extension[4];
     const int length = static_cast<int>(EGifGCBToExtension(&control, extension));
     EXPECT_EQ(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, extension), GIF_OK);
     const QRect& a = frame.area;
     EXPECT_EQ(EGifPutImageDesc(gif, a.x(), a.y(), a.width(), a.height(), false, nullptr), GIF_OK);
-    std::vector<GifPixelType> pixels(frame.pixels);
     for (int y = 0; y < a.height(); ++y)
-      EXPECT_EQ(EGifPutLine(gif, pixels.data() + y * a.width(), a.width()), GIF_OK);
+      EXPECT_EQ(EGifPutLine(gif, frame.pixels.data() + y * a.width(), a.width()), GIF_OK);
   }
   EXPECT_EQ(EGifCloseFile(gif, &error), GIF_OK);
   return bytes;
@@ -89,24 +76,9 @@ QImage Transparent(QSize size) {
   return image;
 }
 
-// A picture drawn as rows of letters separated by '/': R G B W, '.' for nothing.
-QImage FromRows(const std::string& rows) {
-  const int width =
-      static_cast<int>(rows.find('/') == std::string::npos ? rows.size() : rows.find('/'));
-  QImage image = Transparent(QSize(width, static_cast<int>(rows.size() + 1) / (width + 1)));
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < width; ++x) {
-      const size_t colour = std::string("RGBW").find(rows[y * (width + 1) + x]);
-      if (colour != std::string::npos)
-        image.setPixel(x, y, kColours[colour]);
-    }
-  }
-  return image;
-}
-
 // A 2x2 screen of `count` full frames, each of the next colour.
-GifDescription FullFrames(int count, int delayCs = 10, std::optional<int> loops = std::nullopt) {
-  GifDescription picture{QSize(2, 2), loops, {}};
+GifDescription FullFrames(int count, int delayCs = 10) {
+  GifDescription picture{QSize(2, 2), {}};
   for (int i = 0; i < count; ++i)
     picture.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), i % 4, 0, delayCs));
   return picture;
@@ -134,8 +106,20 @@ class GifImageTest : public ::testing::Test {
       gif.Tick();
     }
   }
-  std::string Shows(const std::string& rows) const {
-    return ImageDifference(gif.CurrentImage(), FromRows(rows));
+  // The picture on show as rows of letters separated by '/': R G B W, '.' for nothing.
+  std::string Shows() const {
+    const QImage image = gif.CurrentImage();
+    std::string rows;
+    for (int y = 0; y < image.height(); ++y) {
+      rows += y > 0 ? "/" : "";
+      for (int x = 0; x < image.width(); ++x) {
+        const auto colour = std::find(kColours.begin(), kColours.end(), image.pixel(x, y));
+        rows += colour != kColours.end()         ? "RGBW"[colour - kColours.begin()]
+                : qAlpha(image.pixel(x, y)) == 0 ? '.'
+                                                 : '?';
+      }
+    }
+    return rows;
   }
 
   TGIFImage gif;
@@ -169,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ShippedGifTest,
                                            "intro3"),
                          [](const auto& info) { return std::string(info.param); });
 
-// --- timing -----------------------------------------------------------------
+// --- playing ----------------------------------------------------------------
 
 struct TimingCase {
   const char* name;
@@ -195,79 +179,10 @@ TEST_P(GifTimingTest, IntervalFollowsDelaySpeedAndTimeSpent) {
 INSTANTIATE_TEST_SUITE_P(Table, GifTimingTest,
                          ::testing::Values(TimingCase{"QuarterSpeed", 10, 25, 0, 400, 400},
                                            TimingCase{"RaisedTo50ms", 4, 100, 0, 50, 50},
-                                           TimingCase{"Delay60ms", 6, 100, 0, 60, 60},
                                            TimingCase{"IntegerDivision", 10, 30, 0, 333, 333},
-                                           TimingCase{"SpeedZeroIsOne", 10, 0, 0, 10000, 10000},
                                            TimingCase{"LessTheWork", 10, 100, 30, 100, 70},
                                            TimingCase{"AtLeast1ms", 10, 100, 100, 100, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// --- passes and loops -------------------------------------------------------
-
-struct LoopCase {
-  const char* name;
-  std::optional<int> loopExtension;
-  bool loop;
-  int passes;  // passes played before the animation stops; 0 = without end
-};
-
-class GifLoopTest : public GifImageTest, public ::testing::WithParamInterface<LoopCase> {};
-
-TEST_P(GifLoopTest, StopsAfterTheLoopCountUnlessLooping) {
-  const LoopCase c = GetParam();
-  Load(FullFrames(3, 10, c.loopExtension));
-  QSignalSpy wraps(&gif, &TGIFImage::OnWrapAnimation);
-  gif.SetLoop(c.loop);
-  gif.SetAnimate(true);
-  int ticks = 0;
-  for (; gif.TimerRunning() && ticks < 3 * 8; ++ticks)
-    Tick();
-  EXPECT_EQ(gif.TimerRunning(), c.passes == 0);
-  EXPECT_EQ(ticks, 3 * (c.passes == 0 ? 8 : c.passes));
-  EXPECT_EQ(wraps.count(), c.passes == 0 ? 8 : c.passes);
-  if (c.passes != 0) {
-    // The last frame stays on show, and a stray tick changes nothing.
-    Tick();
-    EXPECT_EQ(gif.CurrentFrame(), 3);
-    EXPECT_EQ(Shows("BB/BB"), "");
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, GifLoopTest,
-                         ::testing::Values(LoopCase{"NoExtensionPlaysOnce", std::nullopt, false, 1},
-                                           LoopCase{"NoExtensionLooping", std::nullopt, true, 0},
-                                           LoopCase{"CountZeroLoopsEvenWithLoopOff", 0, false, 0},
-                                           LoopCase{"CountTwo", 2, false, 2},
-                                           LoopCase{"CountTwoLooping", 2, true, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(GifImageTest, StoppingShowsTheFirstFrameAndStartingPlaysFromIt) {
-  Load(FullFrames(6, 10));
-  gif.SetAnimate(true);
-  Tick(4);
-  ASSERT_EQ(Shows("WW/WW"), "");
-  gif.SetAnimate(false);
-  EXPECT_FALSE(gif.TimerRunning());
-  EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Shows("RR/RR"), "");
-  gif.SetAnimate(true);
-  Tick(2);
-  EXPECT_EQ(gif.CurrentFrame(), 2);
-  EXPECT_EQ(Shows("GG/GG"), "");
-}
-
-TEST_F(GifImageTest, FirstImageOnlyKeepsThePictureStill) {
-  Load(FullFrames(3));
-  gif.SetFirstImageOnly(true);
-  gif.SetAnimate(true);
-  EXPECT_FALSE(gif.TimerRunning());
-  gif.SetFirstImageOnly(false);
-  Tick(2);
-  EXPECT_EQ(gif.CurrentFrame(), 2);
-  gif.SetFirstImageOnly(true);
-  EXPECT_FALSE(gif.TimerRunning());
-  EXPECT_EQ(Shows("RR/RR"), "");
-}
 
 struct WrapCase {
   const char* name;
@@ -278,21 +193,29 @@ struct WrapCase {
 class GifWrapTest : public GifImageTest, public ::testing::WithParamInterface<WrapCase> {};
 
 // Red top-left, green over all, blue bottom-right; then red again over what the
-// blue frame's disposal left.
-TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrame) {
-  GifDescription picture{QSize(4, 4), std::nullopt, {}};
+// blue frame's disposal left. Stopped, it shows the first frame as loaded, and plays
+// from there when started again.
+TEST_P(GifWrapTest, FirstFrameComesBackOverTheDisposedLastFrameAndAfterAStop) {
+  GifDescription picture{QSize(4, 4), {}};
   picture.frames.push_back(SolidFrame(QRect(0, 0, 2, 2), 0));
   picture.frames.push_back(SolidFrame(QRect(0, 0, 4, 4), 1));
   picture.frames.push_back(SolidFrame(QRect(2, 2, 2, 2), 2, GetParam().lastDisposal));
   Load(picture);
-  EXPECT_EQ(Shows("RR../RR../..../...."), "");
+  EXPECT_EQ(Shows(), "RR../RR../..../....");
   gif.SetLoop(true);
   gif.SetAnimate(true);
   Tick(3);
-  ASSERT_EQ(Shows("GGGG/GGGG/GGBB/GGBB"), "");
+  ASSERT_EQ(Shows(), "GGGG/GGGG/GGBB/GGBB");
   Tick();
   EXPECT_EQ(gif.CurrentFrame(), 1);
-  EXPECT_EQ(Shows(GetParam().afterWrap), "");
+  EXPECT_EQ(Shows(), GetParam().afterWrap);
+  Tick();
+  gif.SetAnimate(false);
+  EXPECT_FALSE(gif.TimerRunning());
+  EXPECT_EQ(Shows(), "RR../RR../..../....");
+  gif.SetAnimate(true);
+  Tick(2);
+  EXPECT_EQ(Shows(), "GGGG/GGGG/GGGG/GGGG");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GifWrapTest,
@@ -310,9 +233,10 @@ TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
       QByteArray::fromHex("474946383961010001000000002c00000000409c606d0002024c01003b");
   GifDescription outside = FullFrames(1);
   outside.frames.push_back(SolidFrame(QRect(1, 0, 2, 2), 1));  // reaches past the screen
+  const GifDescription tooWide{QSize(10000, 1), {SolidFrame(QRect(0, 0, 1, 1), 0)}};
   const QByteArray pictures[] = {
-      QByteArray(), QByteArray("not a picture"), good.left(good.size() / 2),
-      greedy,       BuildGif(outside),           BuildGif(FullFrames(0))};
+      QByteArray(),      QByteArray("not a picture"), good.left(good.size() / 2), greedy,
+      BuildGif(outside), BuildGif(FullFrames(0)),     BuildGif(tooWide)};
   gif.resize(4, 4);
   for (const QByteArray& picture : pictures) {
     ASSERT_TRUE(gif.LoadData(good));
@@ -331,63 +255,47 @@ TEST_F(GifImageTest, UndecodablePicturesShowNothing) {
 
 struct PlacementCase {
   const char* name;
-  QSize control;
-  const char* options;  // s stretch, r ratio, b big only, t tile, c center, o opaque
+  const char* options;  // s stretch, t tile, o opaque
   enum { AtSize, Scaled, Tiled } shown;
-  QRect area;  // where the picture lands
 };
 
 class GifPlacementTest : public GifImageTest,
                          public ::testing::WithParamInterface<PlacementCase> {};
 
-// A 4x2 picture whose pixels all differ: R G B W over W B G R.
+// A 4x2 picture whose pixels all differ, R G B W over W B G R, in a 10x6 control.
 TEST_P(GifPlacementTest, PlacesThePictureInTheControl) {
   const PlacementCase c = GetParam();
   const auto has = [&](char option) { return std::strchr(c.options, option) != nullptr; };
   GifFrameDescription frame = SolidFrame(QRect(0, 0, 4, 2), 0);
   frame.pixels = {0, 1, 2, 3, 3, 2, 1, 0};
-  Load(GifDescription{QSize(4, 2), std::nullopt, {frame}});
+  Load(GifDescription{QSize(4, 2), {frame}});
   const QImage picture = gif.CurrentImage();
-  gif.resize(c.control);
+  gif.resize(10, 6);
   gif.SetStretch(has('s'));
-  gif.SetStretchRatio(has('r'));
-  gif.SetStretchBigOnly(has('b'));
   gif.SetTile(has('t'));
-  gif.SetCenter(has('c'));
   gif.SetOpaque(has('o'));
   gif.SetColor(Qt::magenta);
   const QImage shown = Rendered(gif);
-  const QRgb behind = has('o') ? QColor(Qt::magenta).rgb() : 0u;
   for (int y = 0; y < shown.height(); ++y) {
     for (int x = 0; x < shown.width(); ++x) {
-      const QPoint at(x, y);
-      QRgb expected = behind;
+      QRgb expected = has('o') ? QColor(Qt::magenta).rgb() : 0u;
       if (c.shown == PlacementCase::Tiled)
         expected = picture.pixel(x % 4, y % 2);
-      else if (c.area.contains(at) && c.shown == PlacementCase::AtSize)
-        expected = picture.pixel(at - c.area.topLeft());
-      else if (c.area.contains(at))  // smoothed: only that it is covered
-        expected = qAlpha(shown.pixel(at)) == 255 ? shown.pixel(at) : ~0u;
-      ASSERT_EQ(shown.pixel(at), expected) << "at " << x << ", " << y;
+      else if (c.shown == PlacementCase::AtSize && x < 4 && y < 2)
+        expected = picture.pixel(x, y);
+      else if (c.shown == PlacementCase::Scaled)  // smoothed: only that it is covered
+        expected = qAlpha(shown.pixel(x, y)) == 255 ? shown.pixel(x, y) : ~0u;
+      ASSERT_EQ(shown.pixel(x, y), expected) << "at " << x << ", " << y;
     }
   }
 }
 
 using P = PlacementCase;
-INSTANTIATE_TEST_SUITE_P(
-    Table, GifPlacementTest,
-    ::testing::Values(P{"TopLeft", {10, 6}, "", P::AtSize, {0, 0, 4, 2}},
-                      P{"OpaqueFillsTheRest", {10, 6}, "o", P::AtSize, {0, 0, 4, 2}},
-                      P{"Stretch", {10, 6}, "so", P::Scaled, {0, 0, 10, 6}},
-                      P{"StretchBeatsCenterAndRatio", {10, 6}, "scr", P::Scaled, {0, 0, 10, 6}},
-                      P{"RatioFillsTheWidth", {12, 12}, "ro", P::Scaled, {0, 0, 12, 6}},
-                      P{"RatioFillsTheHeight", {20, 4}, "r", P::Scaled, {0, 0, 8, 4}},
-                      P{"BigOnlyLeavesASmallPicture", {10, 6}, "sb", P::AtSize, {0, 0, 4, 2}},
-                      P{"BigOnlyShrinksABigPicture", {3, 6}, "sb", P::Scaled, {0, 0, 3, 6}},
-                      P{"Tile", {9, 5}, "to", P::Tiled, {0, 0, 9, 5}},
-                      P{"TileBeatsCenter", {9, 5}, "tc", P::Tiled, {0, 0, 9, 5}},
-                      P{"CenterRoundsTowardTopLeft", {9, 5}, "co", P::AtSize, {2, 1, 4, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, GifPlacementTest,
+                         ::testing::Values(P{"TopLeft", "", P::AtSize},
+                                           P{"OpaqueFillsTheRest", "o", P::AtSize},
+                                           P{"Stretch", "s", P::Scaled}, P{"Tile", "t", P::Tiled}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GifImageTest, AutoSizeTakesThePicturesSizeAndKeepsThePosition) {
   gif.setGeometry(5, 7, 50, 40);

@@ -52,21 +52,11 @@ TEST(QuestionBox, AsksInSpanishAndAnswersWithTheButtonPressed) {
   }
 }
 
-class EscapedException : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_NE(application(), nullptr) << "the program's own application class runs the tests";
-    application()->ShowExceptionsWith(&dialogs);
-  }
-  void TearDown() override {
-    if (application())
-      application()->ShowExceptionsWith(nullptr);
-  }
-  static Application* application() { return dynamic_cast<Application*>(qApp); }
+TEST(EscapedException, IsShownInTheFrameworksOwnBoxInSpanishAndTheProgramGoesOn) {
+  auto* application = dynamic_cast<Application*>(qApp);
+  ASSERT_NE(application, nullptr) << "the program's own application class runs the tests";
   QtDialogs dialogs;
-};
-
-TEST_F(EscapedException, IsShownInTheFrameworksOwnBoxInSpanishAndTheProgramGoesOn) {
+  application->ShowExceptionsWith(&dialogs);
   QWidget window;
   auto* button = new QPushButton("Jugar", &window);
   window.show();
@@ -84,4 +74,5 @@ TEST_F(EscapedException, IsShownInTheFrameworksOwnBoxInSpanishAndTheProgramGoesO
   EXPECT_EQ(clicks, 2);
   QTimer::singleShot(0, [] { QCoreApplication::exit(7); });
   EXPECT_EQ(QCoreApplication::exec(), 7);
+  application->ShowExceptionsWith(nullptr);
 }

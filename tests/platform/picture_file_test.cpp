@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "platform/save_file.h"
 #include "support/images.h"
 
 namespace {
@@ -65,9 +66,6 @@ using D = DamageCase;
 INSTANTIATE_TEST_SUITE_P(
     Table, PictureDamageTest,
     ::testing::Values(D{"LastByteMissing", [](QByteArray b) { return b.left(b.size() - 1); }},
-                      D{"HalfThePixels", [](QByteArray b) { return b.left(b.size() / 2 + 30); }},
-                      D{"HeadersOnly", [](QByteArray b) { return b.left(54); }},
-                      D{"FileHeaderOnly", [](QByteArray b) { return b.left(14); }},
                       D{"TallerThanItsData", [](QByteArray b) { return SetLe32(b, 22, 7000); }},
                       D{"PixelsPastTheEnd", [](QByteArray b) { return SetLe32(b, 10, b.size()); }},
                       D{"HugeWidth", [](QByteArray b) { return SetLe32(b, 18, 0x7FFFFFFF); }},
@@ -78,10 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PictureFile, OnlyRegularFilesAreRead) {
   QTemporaryDir folder;
   const QByteArray whole = Encoded(Sample(QImage::Format_RGB32));
-  QFile file(folder.filePath("acierto.bmp"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(whole);
-  file.close();
+  ASSERT_TRUE(SaveWhole(folder.filePath("acierto.bmp"), whole));
   EXPECT_TRUE(LoadPictureFile(folder.filePath("acierto.bmp"), "BMP"));
   ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.bmp"));
   ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("tubo.bmp")).constData(), 0600), 0);

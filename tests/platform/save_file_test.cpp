@@ -22,12 +22,6 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot open>");
 }
 
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 // Makes a file look as if it was last written `seconds` ago.
 void Age(const QString& path, int seconds) {
   QFile file(path);
@@ -52,7 +46,7 @@ class SaveFileTest : public ::testing::Test {
 TEST_F(SaveFileTest, WritesOnlyARegularFile) {
   QTemporaryDir elsewhere;
   const QString target = elsewhere.filePath("importante.txt");
-  Write(target, kOld);
+  ASSERT_TRUE(SaveWhole(target, kOld));
   ASSERT_TRUE(QFile::link(target, Path("clase.tec")));
   ASSERT_TRUE(QFile::link(elsewhere.filePath("no-existe"), Path("roto.tec")));
   ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.tec"));
@@ -70,7 +64,7 @@ TEST_F(SaveFileTest, WritesOnlyARegularFile) {
 class SaveFileLimitTest : public SaveFileTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SaveFileLimitTest, AFailedWriteKeepsTheOldFileWhole) {
-  Write(Path("clase.tec"), kOld);
+  ASSERT_TRUE(SaveWhole(Path("clase.tec"), kOld));
   {
     WriteLimit limit(GetParam());
     EXPECT_FALSE(SaveWhole(Path("clase.tec"), kNew));
@@ -93,7 +87,7 @@ TEST_F(SaveFileTest, LeftoversOfAKilledSaveAreRemovedByTheNextSave) {
   const QStringList others = {"notas.txt.AbCdEf", "clase.tec.bak", "clase.tec.AbC1Ef",
                               "clase.tecla", "otro.QwErTy"};
   for (const QString& name : leftovers + others) {
-    Write(Path(name), "otro");
+    ASSERT_TRUE(SaveWhole(Path(name), "otro"));
     Age(Path(name), 3600);
   }
   Age(Path(leftovers[0]), 0);

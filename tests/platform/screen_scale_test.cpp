@@ -30,9 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScaleFactorTest,
                                            ScreenCase{"Hd1280x720", {1280, 720}, 1.2},
                                            ScreenCase{"Square1280x1024", {1280, 1024}, 1.6},
                                            ScreenCase{"Laptop1920x1080", {1920, 1080}, 1.8},
-                                           ScreenCase{
-                                               "LaptopWithPanel1920x1040", {1920, 1040}, 1.7},
-                                           ScreenCase{"Wide1366x768", {1366, 768}, 1.25},
+                                           ScreenCase{"Panel1920x1040", {1920, 1040}, 1.7},
                                            ScreenCase{"Small640x480", {640, 480}, 1.0},
                                            ScreenCase{"NoScreen", {0, 0}, 1.0}),
                          [](const auto& info) { return std::string(info.param.test); });
