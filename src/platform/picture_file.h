@@ -7,7 +7,9 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Reads the regular file `path` as a picture of `format` ("BMP", "PNG" ...).
@@ -17,3 +19,13 @@ std::optional<QImage> LoadPictureFile(const QString& path, const char* format);
 // The same checks on a picture already in memory. A BMP whose pixel data is
 // shorter than its header says, or whose sizes are out of bounds, is refused.
 std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format);
+
+// A PNG picture built into the program (a resource such as ":/images/castillo.png"), read by
+// Qt's own PNG reader alone: reading by the name's extension would first load every image
+// plugin (GIF, ICO, JPEG ...), which the game does not use. Pictures read once are shared, as
+// QPixmap(path) shares them. Null when it cannot be read.
+QPixmap BuiltInPicture(const QString& path);
+// Starts reading the built-in pictures `paths` on a thread of their own, while the program
+// makes its windows; BuiltInPicture then hands them over (waiting for them if need be).
+// Called once, after the application object exists.
+void PreloadBuiltInPictures(const QStringList& paths);
