@@ -30,7 +30,7 @@ QStringList ModuleFolders() {
   if (!ChosenFolders().isEmpty())
     return ChosenFolders();
   const QString programFolder = QCoreApplication::applicationDirPath();
-  return {programFolder, QDir::cleanPath(programFolder + "/../lib/lurimba")};
+  return {programFolder, QDir::cleanPath(programFolder + "/../lib/lurimba/modules")};
 }
 
 void SetModuleFolders(const QStringList& folders) {

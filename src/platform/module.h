@@ -14,7 +14,7 @@ inline constexpr const char* kPrintModule = "lurimba-print";
 inline constexpr const char* kSoundModule = "lurimba-sound";
 
 // Where the modules are looked for, in order: beside the program (the build tree, and the
-// tests' folder in it), then lib/lurimba beside the installed program's bin folder.
+// tests' folder in it), then lib/lurimba/modules beside the installed program's bin folder.
 QStringList ModuleFolders();
 // Looks for the modules in `folders` instead, from the next module loaded on; an empty list
 // restores the usual folders.

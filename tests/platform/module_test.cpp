@@ -74,11 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModuleFolderTest, UsualFoldersAreTheProgramsOwnThenLibBesideBin) {
   const QString program = QCoreApplication::applicationDirPath();
-  EXPECT_EQ(ModuleFolders(), QStringList({program, QDir::cleanPath(program + "/../lib/lurimba")}));
+  EXPECT_EQ(ModuleFolders(),
+            QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
   SetModuleFolders({empty.path()});
   EXPECT_EQ(ModuleFolders(), QStringList({empty.path()}));
   SetModuleFolders({});
-  EXPECT_EQ(ModuleFolders(), QStringList({program, QDir::cleanPath(program + "/../lib/lurimba")}));
+  EXPECT_EQ(ModuleFolders(),
+            QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
 }
 
 TEST_F(ModuleFolderTest, TheBuildLaysTheModulesBesideTheTests) {
