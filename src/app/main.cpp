@@ -62,13 +62,6 @@ int main(int argc, char* argv[]) {
   ChooseScaleFactor(argc, argv);
   Application app(argc, argv);
   ReleaseScaleProbe();
-  // The pictures the main window shows at once are read while the windows are being made.
-  PreloadBuiltInPictures({":/images/fondojuego.png", ":/images/nigno1.png", ":/images/nigno2.png",
-                          ":/images/cursor_mano.png", ":/images/mayus.png", ":/images/vocal_a.png",
-                          ":/images/vocal_e.png", ":/images/vocal_i.png", ":/images/vocal_o.png",
-                          ":/images/vocal_u.png", ":/images/vocal_MA.png", ":/images/vocal_ME.png",
-                          ":/images/vocal_MI.png", ":/images/vocal_MO.png",
-                          ":/images/vocal_MU.png"});
   InstallAccessibleNames();
   QApplication::setApplicationName("Lurimba");
   QApplication::setStyle(new HintStyle);

@@ -9,8 +9,6 @@
 #include <QImageReader>
 #include <QPixmapCache>
 #include <cstring>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -106,59 +104,13 @@ std::optional<QImage> LoadPictureFile(const QString& path, const char* format) {
   return DecodePicture(bytes, format);
 }
 
-namespace {
-
-QImage ReadBuiltInPicture(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);
-  return reader.read();
-}
-
-// The pictures read ahead, each handed over once.
-struct Preloaded {
-  ~Preloaded() {
-    if (reader.joinable())
-      reader.join();
-  }
-
-  QStringList paths;
-  std::vector<QImage> pictures;
-  std::thread reader;
-};
-
-Preloaded& PreloadedPictures() {
-  static Preloaded preloaded;
-  return preloaded;
-}
-
-}  // namespace
-
-void PreloadBuiltInPictures(const QStringList& paths) {
-  Preloaded& preloaded = PreloadedPictures();
-  if (preloaded.reader.joinable())
-    return;
-  preloaded.paths = paths;
-  preloaded.pictures.resize(paths.size());
-  preloaded.reader = std::thread([&preloaded] {
-    for (qsizetype i = 0; i < preloaded.paths.size(); ++i)
-      preloaded.pictures[i] = ReadBuiltInPicture(preloaded.paths.at(i));
-  });
-}
-
 QPixmap BuiltInPicture(const QString& path) {
   QPixmap picture;
   if (QPixmapCache::find(path, &picture))
     return picture;
-  Preloaded& preloaded = PreloadedPictures();
-  const qsizetype index = preloaded.paths.indexOf(path);
-  if (index >= 0) {
-    if (preloaded.reader.joinable())
-      preloaded.reader.join();
-    picture = QPixmap::fromImage(std::move(preloaded.pictures[index]));
-    preloaded.paths[index].clear();
-  } else {
-    picture = QPixmap::fromImage(ReadBuiltInPicture(path));
-  }
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  picture = QPixmap::fromImage(reader.read());
   if (!picture.isNull())
     QPixmapCache::insert(path, picture);
   return picture;

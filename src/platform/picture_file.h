@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 // Reads the regular file `path` as a picture of `format` ("BMP", "PNG" ...).
@@ -25,7 +24,3 @@ std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format)
 // plugin (GIF, ICO, JPEG ...), which the game does not use. Pictures read once are shared, as
 // QPixmap(path) shares them. Null when it cannot be read.
 QPixmap BuiltInPicture(const QString& path);
-// Starts reading the built-in pictures `paths` on a thread of their own, while the program
-// makes its windows; BuiltInPicture then hands them over (waiting for them if need be).
-// Called once, after the application object exists.
-void PreloadBuiltInPictures(const QStringList& paths);
