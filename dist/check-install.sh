@@ -34,6 +34,10 @@ expect_file() {
 }
 expect_file bin/lurimba
 [ -x "$usr/bin/lurimba" ] || fail "/usr/bin/lurimba is not executable"
+# Printing and sound: modules the program loads from lib/lurimba/modules beside its bin folder.
+for module in lurimba-print lurimba-sound; do
+  expect_file "lib/lurimba/modules/$module.so"
+done
 for file in .lurimba ejemplo acierto.bmp error.bmp teclado.def lurim_w.htm archivos/animales.lma \
   teclados/normal.tec puzles/puzle1.bmp; do
   expect_file "share/lurimba/$file"
@@ -84,6 +88,12 @@ done
 if ! $came_up; then
   cat "$log" >&2
   fail "the main window of the installed program did not come up"
+fi
+# The sound module loads just after the main window shows; printing waits for "Imprimir...".
+grep -q "$usr/lib/lurimba/modules/lurimba-sound.so" "/proc/$program_pid/maps" ||
+  fail "the installed program did not load its sound module from /usr/lib/lurimba/modules"
+if grep -q -e lurimba-print.so -e libQt6PrintSupport "/proc/$program_pid/maps"; then
+  fail "the installed program loaded the printing system before printing"
 fi
 kill "$program_pid" 2> /dev/null || true
 wait "$program_pid" 2> /dev/null || true

@@ -21,6 +21,7 @@
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
 #include "platform/caps_lock.h"
+#include "platform/picture_file.h"
 #include "platform/text.h"
 #include "results/form_directorio.h"
 #include "results/form_jugadores.h"
@@ -72,6 +73,9 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
       sound_(sound),
       game_(*this, sound, dialogs) {
   ui_->setupUi(this);
+  ui_->Image_fondojuego->setPixmap(BuiltInPicture(":/images/fondojuego.png"));
+  ui_->Image_nigno1->setPixmap(BuiltInPicture(":/images/nigno1.png"));
+  ui_->Image_nigno2->setPixmap(BuiltInPicture(":/images/nigno2.png"));
   game_.SetGameFolder(folder_.Utf8());
   Timer_juego.setInterval(kGameTimerMs);
   Timer_icono.setInterval(kIconTimerMs);
@@ -160,7 +164,7 @@ void TForm_juego::SetUpLook() {
   for (int i = 1; i <= kExitFrames; ++i) {
     ExitFrame(i)->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
-  const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
+  const QCursor hand(BuiltInPicture(":/images/cursor_mano.png"), 10, 2);
   ui_->Button_jugadoranterior->setCursor(hand);
   ui_->Button_jugadorsiguiente->setCursor(hand);
   // A right press on the word chooses its font and nothing else: the context

@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QTimer>
 
 #include "app/accessibility.h"
 #include "app/program.h"
 #include "platform/application.h"
 #include "platform/game_folder.h"
+#include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 #include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
@@ -26,13 +28,30 @@ class HintStyle : public VisibleFocusStyle {
       return 100;
     return VisibleFocusStyle::styleHint(hint, option, widget, data);
   }
+
+  // The menu bar's button for menus that do not fit, from Qt's own pictures, read as
+  // BuiltInPicture reads them: Qt would read them by their extension, which first loads every
+  // image plugin (GIF, ICO, JPEG ...) while the main window is being made.
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    const bool rightToLeft =
+        option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+    if (icon != SP_ToolBarHorizontalExtensionButton || rightToLeft)
+      return VisibleFocusStyle::standardIcon(icon, option, widget);
+    QIcon extension;
+    for (int size : {8, 16, 32}) {
+      extension.addPixmap(BuiltInPicture(
+          QString(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1.png").arg(size)));
+    }
+    return extension;
+  }
 };
 
 // The program's icon in every size the desktop may ask for.
 void SetWindowIcon() {
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QString(":/images/lurimba-%1.png").arg(size), QSize(size, size));
+    icon.addPixmap(BuiltInPicture(QString(":/images/lurimba-%1.png").arg(size)));
   }
   QApplication::setWindowIcon(icon);
 }

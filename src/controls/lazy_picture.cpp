@@ -5,6 +5,8 @@
 
 #include <QPixmap>
 
+#include "platform/picture_file.h"
+
 LazyPicture::LazyPicture(QWidget* parent) : QLabel(parent) {}
 
 void LazyPicture::SetPicture(const QString& path) {
@@ -26,5 +28,5 @@ void LazyPicture::Load() {
   if (loaded_)
     return;
   loaded_ = true;
-  setPixmap(picture_.isEmpty() ? QPixmap() : QPixmap(picture_));
+  setPixmap(picture_.isEmpty() ? QPixmap() : BuiltInPicture(picture_));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPixmapCache>
 #include <cstring>
 
 namespace {
@@ -79,6 +80,8 @@ std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format)
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, format);
+  // Only the reader of `format`: guessing would first load every image plugin.
+  reader.setAutoDetectImageFormat(false);
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
     return std::nullopt;
@@ -99,4 +102,16 @@ std::optional<QImage> LoadPictureFile(const QString& path, const char* format) {
   if (file.error() != QFileDevice::NoError)
     return std::nullopt;
   return DecodePicture(bytes, format);
+}
+
+QPixmap BuiltInPicture(const QString& path) {
+  QPixmap picture;
+  if (QPixmapCache::find(path, &picture))
+    return picture;
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  picture = QPixmap::fromImage(reader.read());
+  if (!picture.isNull())
+    QPixmapCache::insert(path, picture);
+  return picture;
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <optional>
 
@@ -17,3 +18,9 @@ std::optional<QImage> LoadPictureFile(const QString& path, const char* format);
 // The same checks on a picture already in memory. A BMP whose pixel data is
 // shorter than its header says, or whose sizes are out of bounds, is refused.
 std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format);
+
+// A PNG picture built into the program (a resource such as ":/images/castillo.png"), read by
+// Qt's own PNG reader alone: reading by the name's extension would first load every image
+// plugin (GIF, ICO, JPEG ...), which the game does not use. Pictures read once are shared, as
+// QPixmap(path) shares them. Null when it cannot be read.
+QPixmap BuiltInPicture(const QString& path);

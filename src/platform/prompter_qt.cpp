@@ -10,9 +10,8 @@
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
+#include "platform/printing.h"
 #include "platform/text.h"
 
 namespace {
@@ -148,6 +147,7 @@ std::optional<QColor> QtDialogs::AskColor(const QColor& initial, const QString& 
 }
 
 bool QtDialogs::AskPrinter(QPrinter& printer) {
-  QPrintDialog dialog(&printer, owner_);
-  return dialog.exec() == QDialog::Accepted;
+  // A printer exists only once the printing module is loaded.
+  const PrintModule* module = LoadPrintModule();
+  return module && module->askPrinter(printer, owner_);
 }

@@ -1,30 +1,31 @@
 // SPDX-FileCopyrightText: 2026 The Lurimba developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four sounds, loaded once from the program's resources and played from memory. Loading
-// starts when the event loop first runs (or at the first sound, if that comes sooner).
+// The four sounds, played by the sound module (lurimba-sound.so). The module loads, and loads
+// the sounds, when the event loop first runs (or at the first sound, if that comes sooner);
+// without it the game is silent, as without an audio device.
 #pragma once
 
 #include <QObject>
-#include <QSoundEffect>
-#include <array>
 
+#include "platform/wave_file.h"
 #include "sound_player.h"
 
-// The length of a WAVE sound from its byte rate and the size of its data; 0 when unknown.
-int WaveLengthMs(const QString& path);
+// The function of the sound module that makes its player, a child of `parent`.
+using NewSoundPlayerFunction = SoundPlayer* (*)(QObject* parent);
+inline constexpr const char* kNewSoundPlayerFunction = "lurimba_new_sound_player";
 
 class QtSoundPlayer : public QObject, public SoundPlayer {
  public:
   QtSoundPlayer();
   void Play(SoundId id, PlayMode mode) override;
   void Stop() override;
+  // False until the sound module is loaded, and when it cannot be.
+  bool HasSound() const { return player_ != nullptr; }
 
  private:
   void Start();
-  QSoundEffect& Effect(SoundId id) { return *effects_[static_cast<int>(id)]; }
 
-  std::array<QSoundEffect*, 4> effects_{};
-  std::array<int, 4> lengthsMs_{};  // how long a synchronous play may hold the game
-  QSoundEffect* playing_ = nullptr;
+  bool started_ = false;
+  SoundPlayer* player_ = nullptr;  // the module's, a child of this object
 };

@@ -15,6 +15,8 @@
 #include <QUrl>
 #include <cstdint>
 
+#include "charset.h"
+#include "platform/printing.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "results/results_report.h"
@@ -240,16 +242,21 @@ void TForm_Resultados::Button_abrirClick() {
 QPrinter& TForm_Resultados::printer() {
   // The report is laid out in the chosen printer's own pixels.
   if (!printer_)
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_.reset(LoadPrintModule()->newPrinter());
   return *printer_;
 }
 
 void TForm_Resultados::Button_imprimirClick() {
+  const PrintModule* module = LoadPrintModule();
+  if (!module) {
+    dialogs_.Stop(Ansi(kPrintModuleMissing), "Lurimba");
+    return;
+  }
   if (!dialogs_.AskPrinter(printer()))
     return;
   std::optional<ResultsReader> reader = files_.ChooseResultsFileToRead();
   if (reader)
-    PrintResultsReport(printer(), *reader, dialogs_);
+    module->printReport(printer(), *reader, dialogs_);
 }
 
 void TForm_Resultados::Button_cerrarClick() {

@@ -8,6 +8,7 @@
 
 #include "controls/ant_label.h"
 #include "controls/gif_image.h"
+#include "platform/picture_file.h"
 #include "ui_form_inicio.h"
 
 namespace {
@@ -52,8 +53,8 @@ void TForm_inicio::LoadPictures() {
   if (picturesLoaded_)
     return;
   picturesLoaded_ = true;
-  ui_->Image_logotamu->setPixmap(QPixmap(":/images/logotamu.png"));
-  ui_->Image_castillo->setPixmap(QPixmap(":/images/castillo.png"));
+  ui_->Image_logotamu->setPixmap(BuiltInPicture(":/images/logotamu.png"));
+  ui_->Image_castillo->setPixmap(BuiltInPicture(":/images/castillo.png"));
   ui_->GIFImage1->LoadPicture(":/gifs/intro1.gif");
   ui_->GIFImage2->LoadPicture(":/gifs/intro2.gif");
   ui_->GIFImage3->LoadPicture(":/gifs/intro3.gif");

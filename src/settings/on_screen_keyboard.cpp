@@ -16,6 +16,7 @@
 #include "letter_case.h"
 #include "platform/caps_lock.h"
 #include "platform/game_folder.h"
+#include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 #include "platform/save_file.h"
 #include "platform/text.h"
@@ -72,10 +73,10 @@ OnScreenKeyboard::OnScreenKeyboard(const KeyboardWidgets& widgets, Game& game, D
 }
 
 void OnScreenKeyboard::SetUpLook() {
-  const QCursor hand(QPixmap(":/images/cursor_mano.png"), 10, 2);
+  const QCursor hand(BuiltInPicture(":/images/cursor_mano.png"), 10, 2);
   for (QPushButton* button : w_.panel->findChildren<QPushButton*>())
     button->setCursor(hand);
-  w_.upperCaseKey->setIcon(QIcon(":/images/mayus.png"));
+  w_.upperCaseKey->setIcon(QIcon(BuiltInPicture(":/images/mayus.png")));
   // A child must see at a glance that "Mayús" is down.
   w_.upperCaseKey->setStyleSheet(
       "QToolButton { background: rgb(240, 240, 240); border: 2px outset rgb(160, 160, 160);"
@@ -93,7 +94,7 @@ void OnScreenKeyboard::ConnectKeys() {
   for (int i = 0; i < 10; ++i) {
     QPushButton* button = w_.vowels[i];
     const QString name = button->objectName().mid(7);  // "a" or "MA"
-    button->setIcon(QIcon(QString(":/images/vocal_%1.png").arg(name)));
+    button->setIcon(QIcon(BuiltInPicture(QString(":/images/vocal_%1.png").arg(name))));
     button->setIconSize(button->size());
     connect(button, &QPushButton::clicked, this, [this, letter = letters[i]] {
       Q_EMIT LetterPressed(letter, InputSource::OnScreenKey);

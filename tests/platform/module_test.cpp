@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The printing and sound modules: where they are looked for, and what the player meets when
+// one of them is missing (a stop box for printing, silence for sound).
+#include "platform/module.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include "platform/printing.h"
+#include "platform/sound_player_qt.h"
+#include "results/results_window_support.h"
+
+namespace {
+
+// A folder that holds a copy of both modules, and one that holds nothing.
+class ModuleFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(withModules.isValid());
+    ASSERT_TRUE(empty.isValid());
+    const QString tests = QCoreApplication::applicationDirPath();
+    for (const char* module : {kPrintModule, kSoundModule}) {
+      const QString name = QString(module) + ".so";
+      ASSERT_TRUE(QFile::copy(tests + '/' + name, withModules.filePath(name))) << module;
+    }
+  }
+  void TearDown() override { SetModuleFolders({}); }
+
+  QTemporaryDir withModules;
+  QTemporaryDir empty;
+};
+
+struct SearchCase {
+  const char* name;
+  std::vector<const char*> folders;  // "modules", "empty" or "absent"
+  bool found;
+};
+
+class ModuleSearch : public ModuleFolderTest, public ::testing::WithParamInterface<SearchCase> {
+ protected:
+  QStringList Folders() {
+    QStringList folders;
+    for (const std::string which : GetParam().folders) {
+      if (which == "modules")
+        folders << withModules.path();
+      else if (which == "empty")
+        folders << empty.path();
+      else
+        folders << empty.filePath("absent");
+    }
+    return folders;
+  }
+};
+
+}  // namespace
+
+TEST_P(ModuleSearch, FindsAModuleInTheFirstFolderThatHoldsIt) {
+  SetModuleFolders(Folders());
+  EXPECT_EQ(ModuleFunction(kPrintModule, kPrintModuleFunction) != nullptr, GetParam().found);
+  EXPECT_EQ(ModuleFunction(kSoundModule, kNewSoundPlayerFunction) != nullptr, GetParam().found);
+  EXPECT_EQ(LoadPrintModule() != nullptr, GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, ModuleSearch,
+    ::testing::Values(SearchCase{"OnlyFolderHoldsThem", {"modules"}, true},
+                      SearchCase{"SecondFolderHoldsThem", {"empty", "modules"}, true},
+                      SearchCase{"AfterAnAbsentFolder", {"absent", "modules"}, true},
+                      SearchCase{"NoFolderHoldsThem", {"empty", "absent"}, false}),
+    [](const ::testing::TestParamInfo<SearchCase>& info) { return info.param.name; });
+
+TEST_F(ModuleFolderTest, UsualFoldersAreTheProgramsOwnThenLibBesideBin) {
+  const QString program = QCoreApplication::applicationDirPath();
+  EXPECT_EQ(ModuleFolders(),
+            QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
+  SetModuleFolders({empty.path()});
+  EXPECT_EQ(ModuleFolders(), QStringList({empty.path()}));
+  SetModuleFolders({});
+  EXPECT_EQ(ModuleFolders(),
+            QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
+}
+
+TEST_F(ModuleFolderTest, TheBuildLaysTheModulesBesideTheTests) {
+  EXPECT_NE(ModuleFunction(kPrintModule, kPrintModuleFunction), nullptr);
+  EXPECT_NE(ModuleFunction(kSoundModule, kNewSoundPlayerFunction), nullptr);
+}
+
+TEST_F(ModuleFolderTest, SoundStartsSoonAfterTheEventLoopAndIsSilentWithoutItsModule) {
+  QtSoundPlayer sound;
+  EXPECT_FALSE(sound.HasSound()) << "the module loads once the window has shown";
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(sound.HasSound()) << "the module loads once the window has shown";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sound.HasSound(); }, 5000));
+
+  SetModuleFolders({empty.path()});
+  QtSoundPlayer silent;
+  EXPECT_FALSE(silent.HasSound());
+  silent.Play(SoundId::SonidoTecla, PlayMode::Sync);  // returns at once, plays nothing
+  silent.Stop();
+  EXPECT_FALSE(silent.HasSound());
+}
+
+class PrintWithoutModule : public ResultsWindowTest {
+ protected:
+  void TearDown() override { SetModuleFolders({}); }
+  QTemporaryDir empty;
+};
+
+TEST_F(PrintWithoutModule, ImprimirSaysTheModuleIsMissingAndPrintsNothing) {
+  ASSERT_TRUE(empty.isValid());
+  SetModuleFolders({empty.path()});
+  const QString pdf = folder.filePath("informe.pdf");
+  dialogs.printTo = {pdf};
+  dialogs.filesToOpen = {WriteResults("tres.rlm", {CountedPlayer("ANA", 1)})};
+  Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
+
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "stop");
+  EXPECT_EQ(dialogs.messages[0].text,
+            Ansi("\nNo se puede imprimir: falta el módulo de impresión de Lurimba "
+                 "(lurimba-print.so).\n\nVuelva a instalar el programa.\n"));
+  EXPECT_EQ(dialogs.messages[0].caption, "Lurimba");
+  EXPECT_EQ(dialogs.printTo.size(), 1u) << "no print dialog";
+  EXPECT_EQ(dialogs.filesToOpen.size(), 1u) << "no file chosen";
+  EXPECT_FALSE(QFile::exists(pdf));
+}
