@@ -58,19 +58,4 @@ TEST_P(FloorPieces, BreakAsALargeDarkGapAboveTheWordPanel) {
 INSTANTIATE_TEST_SUITE_P(Six, FloorPieces, ::testing::Range(1, 7),
                          [](const auto& info) { return "Piece" + std::to_string(info.param); });
 
-TEST_F(WindowTest, TheChildStandsOnTheRowOfPieces) {
-  QRect row;
-  for (int n = 1; n <= 6; ++n)
-    row |= BrokenPiece(main(), n).area;
-  for (const QLabel* child : {main().ui()->Image_nigno1, main().ui()->Image_nigno2}) {
-    const QRect body = DrawnBy(child).area;
-    // The soles, not the shadow: the lowest rows are the shadow's, a few pixels deep.
-    const int soles = body.bottom() - 3;
-    EXPECT_GT(soles, row.top());
-    EXPECT_LT(soles, row.bottom());
-    EXPECT_GE(body.center().x(), row.left());
-    EXPECT_LE(body.center().x(), row.right());
-  }
-}
-
 }  // namespace

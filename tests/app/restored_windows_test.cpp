@@ -7,20 +7,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
 #include "platform/help.h"
 #include "platform/help_window.h"
 #include "results/form_jugadores.h"
-#include "settings/form_teclado.h"
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
-#include "ui_form_teclado.h"
 
 namespace {
 
@@ -48,26 +44,6 @@ TEST_F(RestoredWindowTest, PlayersWindowOpensInTheMiddleAndKeepsTheNames) {
                QTest::mouseClick(players.ui()->Button_jugar, Qt::LeftButton);
              });
   EXPECT_FALSE(players.isVisible());
-}
-
-TEST_F(RestoredWindowTest, KeyboardChooserKeepsTheChosenFile) {
-  StartUp();
-  TForm_teclado& chooser = *program->Form_teclado;
-  WhileModal([&] { main().ui()->Mp_Leerletrasdelteclado->trigger(); },
-             [&] {
-               QListWidget& list = *chooser.ui()->FileListBox;
-               const auto items = list.findItems("catalan.tec", Qt::MatchExactly);
-               ASSERT_EQ(items.size(), 1);
-               QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                                 list.visualItemRect(items.first()).center());
-               ExpectKeptWhenRestored(chooser, [&] {
-                 const QListWidgetItem* item = list.currentItem();
-                 return std::string(item && item->isSelected() ? "selected " : "none ") +
-                        chooser.ui()->Edit1->text().toStdString();
-               });
-               QTest::mouseClick(chooser.ui()->Button_ok, Qt::LeftButton);
-             });
-  EXPECT_FALSE(chooser.isVisible());
 }
 
 // The help opened from a modal window goes to the task bar with it and comes

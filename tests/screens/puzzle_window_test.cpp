@@ -104,31 +104,6 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   EXPECT_EQ(Shown().pixelColor(100, 0), outline) << "the top edge of a hidden piece";
 }
 
-struct SizeCase {
-  const char* name;
-  int width, height;
-};
-
-class PictureSizeTest : public PuzzleWindowTest, public ::testing::WithParamInterface<SizeCase> {};
-
-// The pieces come from the picture's own pixels: its top-left part, white beyond it.
-TEST_P(PictureSizeTest, ShowsTheTopLeftPart) {
-  const QImage picture = TestPicture(GetParam().width, GetParam().height);
-  SavePicture(picture);
-  CleanSolves(kPuzzlePieces);
-  const QImage shown = Shown();
-  EXPECT_TRUE(Shows(shown, &picture, QRect(0, 0, 320, 200) & picture.rect()));
-  const int w = picture.width(), h = picture.height();
-  EXPECT_TRUE(w >= 320 || Shows(shown, nullptr, QRect(w - 1, 0, 320 - w + 1, 200)));
-  EXPECT_TRUE(h >= 200 || Shows(shown, nullptr, QRect(0, h - 1, 320, 200 - h + 1)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, PictureSizeTest,
-                         ::testing::Values(SizeCase{"Bigger", 400, 300},
-                                           SizeCase{"Smaller", 200, 120},
-                                           SizeCase{"Narrow", 100, 250}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 // No title-bar buttons: neither Esc nor the window manager closes it.
 TEST_F(PuzzleWindowTest, OnlyDismissClosesIt) {
   SavePicture(TestPicture(320, 200));
@@ -189,13 +164,6 @@ TEST_F(PuzzleInProgramTest, WithPuzzlesOffTheSolvedDialogShowsItsLongText) {
   EXPECT_EQ(dialogs.messages.size(), 1u) << "said once";
   EXPECT_FALSE(program->Form_puzle->isVisible());
   EXPECT_EQ(solvedText, QString::fromUtf8("¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar"));
-}
-
-// Each piece waits for its "letracorrecta" to end: the wait follows the sound's own length.
-TEST(PieceSoundTest, SynchronousSoundsWaitForTheirWholeLength) {
-  EXPECT_NEAR(WaveLengthMs(":/sounds/letracorrecta.wav"), 290, 5);
-  EXPECT_NEAR(WaveLengthMs(":/sounds/acierto.wav"), 3000, 5);
-  EXPECT_EQ(WaveLengthMs(":/sounds/no_existe.wav"), 0);
 }
 
 }  // namespace
