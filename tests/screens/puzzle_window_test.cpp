@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/sound_player_qt.h"
 #include "screens/form_acierto.h"
 #include "screens/form_puzle.h"
 #include "support/window_fixture.h"
@@ -102,19 +101,6 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   const QColor outline(0, 105, 210);
   EXPECT_EQ(Shown().pixelColor(319, 50), outline) << "the right edge of a hidden piece";
   EXPECT_EQ(Shown().pixelColor(100, 0), outline) << "the top edge of a hidden piece";
-}
-
-// No title-bar buttons: neither Esc nor the window manager closes it.
-TEST_F(PuzzleWindowTest, OnlyDismissClosesIt) {
-  SavePicture(TestPicture(320, 200));
-  CleanSolves(1);
-  TForm_puzle& puzzle = Window();
-  puzzle.close();
-  QTest::keyClick(puzzle.ui()->Image_visible_puzle, Qt::Key_Escape);
-  QTest::keyClick(&puzzle, Qt::Key_Escape);
-  EXPECT_TRUE(puzzle.isVisible());
-  puzzle.Dismiss();
-  EXPECT_FALSE(puzzle.isVisible());
 }
 
 // --- Beside the word-solved dialog, in the whole program ---
