@@ -89,6 +89,10 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   EXPECT_FALSE(Window().isModal());
   EXPECT_EQ(Window().pos(), QPoint(30 + 345, 40 + 10));
   EXPECT_EQ(Window().ui()->Label_aviso->text(), "Cuando completes el puzle");
+  // No title-bar buttons: neither Esc nor the window manager closes it.
+  Window().close();
+  QTest::keyClick(&Window(), Qt::Key_Escape);
+  EXPECT_TRUE(Window().isVisible());
   for (int solves = 1; solves <= 3; ++solves) {
     for (int order = 1; order <= kPuzzlePieces; ++order) {
       const PieceRect p = PuzzlePiece(order);
