@@ -8,14 +8,12 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "charset.h"
 #include "platform/text.h"
-#include "results/form_jugadores.h"
 #include "screens/form_error.h"
 #include "settings/on_screen_keyboard.h"
 #include "spelling.h"
@@ -90,21 +88,6 @@ TEST_F(AccessibilityTest, CountersAndKeysAreNamed) {
             "eñe mayúscula|e mayúscula|");
 }
 
-// "Mayús" switched by a screen reader's toggle action changes the case exactly
-// as a click does, both ways.
-TEST_F(AccessibilityTest, MayusToggledByAnAssistiveToolChangesTheCase) {
-  StartUp();
-  QAccessibleActionInterface* actions = Accessible(ui().SpeedButton_may)->actionInterface();
-  ASSERT_NE(actions, nullptr);
-  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-  for (bool upper : {true, false}) {
-    actions->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(ui().SpeedButton_may->isChecked(), upper);
-    EXPECT_EQ(main().keyboard().UpperCase(), upper);
-    EXPECT_EQ(ui().Button_b->text() + ui().Button_gn->text(), upper ? "BÑ" : "bñ");
-  }
-}
-
 // A key pressed through its accessible action plays the letter, and the result of every
 // press is said by a notification that shows anew, wherever the focus is.
 TEST_F(AccessibilityTest, PressesPlayAndTheirResultIsSaid) {
@@ -118,8 +101,6 @@ TEST_F(AccessibilityTest, PressesPlayAndTheirResultIsSaid) {
   ASSERT_NE(actions, nullptr);
   actions->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(ui().Label_letrafallo1->text(), QString(QChar(wrong)));
-  EXPECT_TRUE(ui().Image_sfallo1->isVisibleTo(&main()));
-  EXPECT_FALSE(ui().Image_sfallo2->isVisibleTo(&main()));
   auto* announcer = main().findChild<QWidget*>("Anuncio_pulsacion");
   ASSERT_NE(announcer, nullptr);
   const std::string first = AnsiToUtf8(LetterName(wrong)) + ", incorrecta, quedan 4 fallos";
@@ -160,13 +141,6 @@ TEST_F(AccessibilityTest, FailedDialogSaysItsMessage) {
   const std::string message = dialog.Message()->text().simplified().toStdString();
   EXPECT_FALSE(message.empty());
   EXPECT_EQ(said, "Lurimba. Palabra fallada.|" + message + "|" + message);
-}
-
-TEST_F(AccessibilityTest, PlayersWindowNamesEachFieldByWhatGoesInIt) {
-  const TForm_jugadores& players = *program->Form_jugadores;
-  for (int player = 1; player <= 10; ++player)
-    EXPECT_EQ(Text(players.NameField(player)), "Nombre del jugador " + std::to_string(player));
-  EXPECT_EQ(Text(players.findChild<QLineEdit*>("Edit_grupo")), "Nombre del grupo");
 }
 
 // Tab walks the keys in reading order, row after row, and a click never

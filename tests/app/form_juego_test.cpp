@@ -6,11 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <algorithm>
 
 #include "controls/gif_image.h"
-#include "platform/help.h"
 #include "platform/text.h"
 #include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
@@ -252,26 +250,4 @@ TEST_F(WindowTest, PresentacionUnrollsTheIntroductionOverTheGame) {
   const char letter = LettersToFind()[0];
   main().FormKeyPress(letter);
   EXPECT_NE(game().state().pressedLetters.find(letter), std::string::npos);
-}
-
-// F1 anywhere in the window opens the topic of what is being done: the hiding mode in play.
-TEST_F(WindowTest, F1OpensTheTopicOfTheModeInPlay) {
-  StartUp();
-  QTextBrowser* browser = main().help().Window().Browser();
-  const auto titleByF1 = [&] {
-    QTest::keyClick(FocusedChild(), Qt::Key_F1);
-    EXPECT_TRUE(main().help().Window().isVisible());
-    return browser->documentTitle();
-  };
-  QStringList titles = {titleByF1()};
-  main().ui()->M_Ocultarsololaprimeraylaltima->trigger();
-  titles << titleByF1();
-  for (int context : {510, 515}) {
-    main().help().ShowHelp(context);
-    titles << browser->documentTitle();
-  }
-  EXPECT_FALSE(titles[0].isEmpty());
-  EXPECT_NE(titles[0], titles[1]);
-  EXPECT_EQ(titles.mid(0, 2), titles.mid(2, 2));
-  main().help().CloseHelp();
 }

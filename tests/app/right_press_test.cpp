@@ -71,18 +71,4 @@ INSTANTIATE_TEST_SUITE_P(Targets, RightPressTest,
                                            RightPressCase{"Word", "Label_palabra", "font"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The keyboard's own background still offers the keyboard's menu.
-TEST_F(WindowTest, ARightPressBesideTheKeysOpensTheKeyboardMenu) {
-  StartUp();
-  QWidget* panel = main().ui()->Panel_teclas;
-  const QPoint at(2, 2);
-  ASSERT_EQ(panel->childAt(at), nullptr);
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, panel->mapToGlobal(at));
-  QApplication::sendEvent(panel, &menuEvent);
-  auto* menu = main().findChild<QMenu*>("PopupMenu_teclado");
-  ASSERT_NE(menu, nullptr);
-  EXPECT_TRUE(menu->isVisible());
-  menu->close();
-}
-
 }  // namespace

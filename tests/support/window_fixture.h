@@ -45,7 +45,10 @@ class ScriptedDialogs : public Dialogs {
   void Info(const std::string& text, const std::string& caption) override {
     messages.push_back({"info", text, caption});
   }
-  bool Question(const std::string& text, const std::string& caption) override;
+  bool Question(const std::string& text, const std::string& caption) override {
+    messages.push_back({"question", text, caption});
+    return NextAnswer(answers).value_or(false);
+  }
   void Plain(const std::string& text) override { messages.push_back({"plain", text, kCaption}); }
   void Beep() override { ++beeps; }
   std::optional<std::string> AskOpenFile(const OpenFileRequest& request) override {
@@ -63,12 +66,16 @@ class ScriptedDialogs : public Dialogs {
     fontAndColourTitles.push_back(title);
     return NextAnswer(colours);
   }
-  bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
+  bool QuestionDefaultNo(const std::string& text, const std::string& caption) override {
+    const bool answer = Question(text, caption);
+    messages.back().noDefault = true;
+    return answer;
+  }
   // Confirms with the next file of printTo as the PDF output; cancels when there is none.
   bool AskPrinter(QPrinter& printer) override;
 
   std::vector<ShownMessage> messages;
-  std::deque<bool> answers;                            // for Question; No when empty
+  std::deque<std::optional<bool>> answers;             // for Question; No when empty
   std::deque<std::optional<std::string>> filesToOpen;  // nullopt = cancel; cancel when empty
   std::deque<std::optional<std::string>> filesToSave;  // the same for the save dialog
   std::deque<std::optional<QFont>> fonts;              // cancel when empty
