@@ -8,12 +8,14 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "charset.h"
 #include "platform/text.h"
+#include "results/form_jugadores.h"
 #include "screens/form_error.h"
 #include "settings/on_screen_keyboard.h"
 #include "spelling.h"
@@ -160,6 +162,29 @@ TEST_F(AccessibilityTest, TabWalksTheKeysInReadingOrder) {
   QTest::keyClick(ui().Button_z, Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(main().focusWidget(), ui().Button_gn);
   EXPECT_EQ(ui().Button_b->focusPolicy(), Qt::TabFocus);
+}
+
+// "Mayús" switched by a screen reader's toggle action changes the case exactly
+// as a click does, both ways.
+TEST_F(AccessibilityTest, MayusToggledByAnAssistiveToolChangesTheCase) {
+  StartUp();
+  QAccessibleActionInterface* actions = Accessible(ui().SpeedButton_may)->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  for (bool upper : {true, false}) {
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(ui().SpeedButton_may->isChecked(), upper);
+    EXPECT_EQ(main().keyboard().UpperCase(), upper);
+    EXPECT_EQ(ui().Button_b->text() + ui().Button_gn->text(), upper ? "BÑ" : "bñ");
+  }
+}
+
+// Each of the players window's fields is named by what goes in it.
+TEST_F(AccessibilityTest, PlayersWindowNamesEachFieldByWhatGoesInIt) {
+  const TForm_jugadores& players = *program->Form_jugadores;
+  for (int player = 1; player <= 10; ++player)
+    EXPECT_EQ(Text(players.NameField(player)), "Nombre del jugador " + std::to_string(player));
+  EXPECT_EQ(Text(players.findChild<QLineEdit*>("Edit_grupo")), "Nombre del grupo");
 }
 
 }  // namespace
