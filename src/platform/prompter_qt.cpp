@@ -97,11 +97,6 @@ void QtDialogs::Beep() {
   QApplication::beep();
 }
 
-std::vector<std::string> Dialogs::AskOpenFiles(const OpenFileRequest& request) {
-  std::optional<std::string> file = AskOpenFile(request);
-  return file ? std::vector<std::string>{*file} : std::vector<std::string>{};
-}
-
 std::optional<std::string> QtDialogs::AskOpenFile(const OpenFileRequest& request) {
   const QStringList files = ChooseToOpen(owner_, request, QFileDialog::ExistingFile);
   if (files.isEmpty())

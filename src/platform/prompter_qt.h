@@ -26,8 +26,13 @@ class Dialogs : public Prompter {
   // The print dialog for `printer`; true when the user confirmed it.
   virtual bool AskPrinter(QPrinter& printer) = 0;
   // One or several existing files chosen at once; none when the user cancels. Unless
-  // overridden, the one file AskOpenFile gives.
-  virtual std::vector<std::string> AskOpenFiles(const OpenFileRequest& request);
+  // overridden, the one file AskOpenFile gives. Defined here, so that Dialogs has no function
+  // of its own in one file: the printing module, which is handed one, then carries its own copy
+  // of what the sanitizers' type checks look up.
+  virtual std::vector<std::string> AskOpenFiles(const OpenFileRequest& request) {
+    std::optional<std::string> file = AskOpenFile(request);
+    return file ? std::vector<std::string>{*file} : std::vector<std::string>{};
+  }
 };
 
 class QtDialogs : public Dialogs {
