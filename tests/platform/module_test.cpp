@@ -11,6 +11,7 @@
 
 #include "platform/printing.h"
 #include "platform/sound_player_qt.h"
+#include "platform/wave_file.h"
 #include "results/results_window_support.h"
 
 namespace {
@@ -126,4 +127,11 @@ TEST_F(PrintWithoutModule, ImprimirSaysTheModuleIsMissingAndPrintsNothing) {
   EXPECT_EQ(dialogs.printTo.size(), 1u) << "no print dialog";
   EXPECT_EQ(dialogs.filesToOpen.size(), 1u) << "no file chosen";
   EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// A synchronous sound holds the game for the sound's own length, read from its WAVE header.
+TEST(WaveLength, IsReadFromTheSoundsOwnHeader) {
+  EXPECT_NEAR(WaveLengthMs(":/sounds/letracorrecta.wav"), 290, 5);
+  EXPECT_NEAR(WaveLengthMs(":/sounds/acierto.wav"), 3000, 5);
+  EXPECT_EQ(WaveLengthMs(":/sounds/no_existe.wav"), 0);
 }
