@@ -346,9 +346,7 @@ bool WordListTab::SaveAs() {
                                             {std::begin(kListFilters), std::end(kListFilters)}});
   if (!chosen)
     return false;
-  QString path = FromUtf8(*chosen);
-  if (QFileInfo(path).suffix().isEmpty())
-    path += ".lma";
+  const QString path = FromUtf8(*chosen);
   if (path != path_ && QFileInfo::exists(path) &&
       !dialogs_.Question(Ansi("\nEl archivo ya existe.\n\n¿Desea reemplazarlo?\n"),
                          kDocentixCaption))

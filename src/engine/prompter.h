@@ -15,8 +15,11 @@ struct OpenFileRequest {
   std::string title;
   std::string pattern;               // folder and file pattern the dialog starts with
   std::vector<std::string> filters;  // "Archivo de palabras (*.lma)" ...
+  std::string acceptLabel = {};      // the accept button's text; empty for the dialog's own
 };
-// The save dialog takes the same things; its pattern may also name the file it proposes.
+// The save dialog takes the same things; its pattern may also name the file it proposes. A
+// name typed without the extension of the chosen filter gets it (the first filter's while
+// the chosen one lists every file).
 using SaveFileRequest = OpenFileRequest;
 
 class Prompter {

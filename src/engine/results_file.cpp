@@ -28,6 +28,7 @@ constexpr const char* kCannotSaveText =
 constexpr const char* kNoMemoryText = "Opción no disponible\n\nNo hay memoria libre suficiente.";
 
 constexpr const char* kOpenTitle = "Abrir archivo de Resultados";
+constexpr const char* kPrintTitle = "Imprimir archivo de Resultados";
 constexpr const char* kSaveTitle = "Guardar archivo de Resultados";
 const std::vector<std::string> kFilters = {"Resultados lurimba (*.rlm)",
                                            "Todos los archivos (*.*)"};
@@ -307,7 +308,16 @@ std::optional<ResultsReader> ResultsFiles::CheckResultsHeader(const std::string&
 }
 
 std::optional<ResultsReader> ResultsFiles::ChooseResultsFileToRead() {
-  const OpenFileRequest request{kOpenTitle, ParentFolder(resultsPath) + "/*.rlm", kFilters};
+  return ChooseResultsFile(kOpenTitle, "");
+}
+
+std::optional<ResultsReader> ResultsFiles::ChooseResultsFileToPrint() {
+  return ChooseResultsFile(kPrintTitle, "Imprimir");
+}
+
+std::optional<ResultsReader> ResultsFiles::ChooseResultsFile(const char* title,
+                                                             const char* acceptLabel) {
+  const OpenFileRequest request{title, ParentFolder(resultsPath) + "/*.rlm", kFilters, acceptLabel};
   for (;;) {
     const auto path = prompter_.AskOpenFile(request);
     if (!path)

@@ -99,6 +99,8 @@ class ResultsFiles {
   // The open dialog in the folder of resultsPath until a results file is chosen or
   // the user cancels.
   std::optional<ResultsReader> ChooseResultsFileToRead();
+  // The same dialog, titled and labelled for choosing the file to print.
+  std::optional<ResultsReader> ChooseResultsFileToPrint();
   // Chooses a file and reads its first fifty players into filePlayers; the number
   // read, 0 when the user cancelled or reading failed (filePlayers then unchanged).
   int LoadFilePlayers();
@@ -112,6 +114,7 @@ class ResultsFiles {
 
  private:
   void Fail(const char* text);
+  std::optional<ResultsReader> ChooseResultsFile(const char* title, const char* acceptLabel);
   bool AppendToExisting(const PlayerTable& players);
   bool CreateWithRecords(const PlayerTable& players);
 

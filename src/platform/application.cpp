@@ -12,7 +12,8 @@
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // Standard buttons and the file, colour and font dialogs speak the children's
-  // language whatever the desktop's is.
+  // language whatever the desktop's is, dates and the names of kinds of file included.
+  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   qtInSpanish_ = qtSpanish_.load(QLocale(QLocale::Spanish, QLocale::Spain), "qtbase", "_",
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   if (qtInSpanish_)

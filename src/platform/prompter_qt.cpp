@@ -11,6 +11,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "platform/file_list_text.h"
 #include "platform/printing.h"
 #include "platform/text.h"
 
@@ -51,6 +52,46 @@ void ListEveryFileForStarDotStar(QFileDialog& dialog) {
   apply();
 }
 
+// The extensions a filter names ("Texto o CSV (*.txt *.csv)": "txt", "csv"); none for a
+// filter of every file.
+QStringList Extensions(const QString& filter) {
+  QStringList extensions;
+  const qsizetype open = filter.lastIndexOf('(');
+  const QString patterns = filter.mid(open + 1).chopped(filter.endsWith(')') ? 1 : 0);
+  for (const QString& pattern : patterns.split(' ', Qt::SkipEmptyParts)) {
+    const QString extension = pattern.startsWith("*.") ? pattern.mid(2) : QString();
+    if (!extension.isEmpty() && !extension.contains('*') && !extension.contains('?'))
+      extensions << extension;
+  }
+  return extensions;
+}
+
+// A name saved with the chosen filter's extension, so that the next dialog lists it: "clase"
+// and "4.º B" in "Resultados lurimba (*.rlm)" become "clase.rlm" and "4.º B.rlm". While the
+// chosen filter lists every file, a name without any extension gets the first filter's.
+QString WithExtension(const QString& path, const QString& chosenFilter,
+                      const QStringList& filters) {
+  const QString name = QFileInfo(path).fileName();
+  QStringList extensions = Extensions(chosenFilter);
+  if (extensions.isEmpty()) {
+    if (!QFileInfo(name).suffix().isEmpty() || filters.isEmpty())
+      return path;
+    extensions = Extensions(filters.first());
+  }
+  for (const QString& extension : extensions) {
+    if (name.endsWith("." + extension, Qt::CaseInsensitive))
+      return path;
+  }
+  return extensions.isEmpty() ? path : path + "." + extensions.first();
+}
+
+// Qt's own dialog, whose list the filters above can reach on every desktop, with its columns
+// in Spanish.
+void UseOwnSpanishList(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setProxyModel(new SpanishFileList(&dialog));
+}
+
 // The paths chosen in the open dialog; none when it was cancelled.
 QStringList ChooseToOpen(QWidget* owner, const OpenFileRequest& request,
                          QFileDialog::FileMode mode) {
@@ -58,8 +99,9 @@ QStringList ChooseToOpen(QWidget* owner, const OpenFileRequest& request,
   QFileDialog dialog(owner, ToQt(request.title), start.path(), FilterList(request));
   dialog.setFileMode(mode);
   dialog.setOption(QFileDialog::ReadOnly);
-  // Qt's own dialog, whose list the filters above can reach, on every desktop.
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (!request.acceptLabel.empty())
+    dialog.setLabelText(QFileDialog::Accept, ToQt(request.acceptLabel));
+  UseOwnSpanishList(dialog);
   ListEveryFileForStarDotStar(dialog);
   if (dialog.exec() != QDialog::Accepted)
     return {};
@@ -118,11 +160,15 @@ std::optional<std::string> QtDialogs::AskSaveFile(const SaveFileRequest& request
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);  // a save adds to the file it names
+  UseOwnSpanishList(dialog);
+  ListEveryFileForStarDotStar(dialog);
   if (!start.fileName().contains('*'))
     dialog.selectFile(start.fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  const QStringList filters = FilterList(request).split(";;", Qt::SkipEmptyParts);
+  return WithExtension(dialog.selectedFiles().first(), dialog.selectedNameFilter(), filters)
+      .toStdString();
 }
 
 std::optional<QFont> QtDialogs::AskFont(const QFont& initial, const QString& title) {

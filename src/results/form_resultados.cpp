@@ -254,7 +254,7 @@ void TForm_Resultados::Button_imprimirClick() {
   }
   if (!dialogs_.AskPrinter(printer()))
     return;
-  std::optional<ResultsReader> reader = files_.ChooseResultsFileToRead();
+  std::optional<ResultsReader> reader = files_.ChooseResultsFileToPrint();
   if (reader)
     module->printReport(printer(), *reader, dialogs_);
 }

@@ -99,7 +99,7 @@ TEST_F(ResultsTabTest, ExportWritesTheRowsShownAndLeavesTheResultsFiles) {
   Choose(tab.themeFilter(), "Animales");
   tab.table()->sortByColumn(kNameColumn, Qt::DescendingOrder);
 
-  dialogs.filesToSave = {dir.filePath("animales").toStdString()};
+  dialogs.filesToSave = {dir.filePath("animales.csv").toStdString()};
   QTest::mouseClick(Button("Exportar CSV..."), Qt::LeftButton);
   EXPECT_TRUE(dialogs.messages.empty());
   const QStringList lines = QString::fromUtf8(Read(dir.filePath("animales.csv"))).split("\r\n");

@@ -1,17 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Lurimba developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The real open-file dialog with the word-list filters, answered while it is open.
+// The real open and save dialogs with the program's filters, answered while they are open.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 
 #include "platform/prompter_qt.h"
 #include "support/while_open.h"
@@ -25,7 +31,9 @@ TEST(OpenFile, ShowsTheFiltersInOrderAndTheSecondListsEveryFile) {
   const OpenFileRequest request{
       "Abrir",
       (folder.path() + "/*.lma").toStdString(),
-      {"Archivo de palabras (*.lma)", "Todos (*.*)", "Archivo de teclado (*.tec)"}};
+      {"Archivo de palabras (*.lma)", "Todos (*.*)", "Archivo de teclado (*.tec)"},
+      "Imprimir"};
+  QString acceptText;
   QStringList filters;
   QStringList listed;
   std::optional<std::string> chosen;
@@ -46,6 +54,9 @@ TEST(OpenFile, ShowsTheFiltersInOrderAndTheSecondListsEveryFile) {
                   listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
               }
               listed.sort();
+              acceptText = modal->findChild<QDialogButtonBox*>("buttonBox")
+                               ->button(QDialogButtonBox::Open)
+                               ->text();
               auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
               name->setText("ejemplo");
               QTest::keyClick(name, Qt::Key_Return);
@@ -54,4 +65,94 @@ TEST(OpenFile, ShowsTheFiltersInOrderAndTheSecondListsEveryFile) {
             "Archivo de palabras (*.lma) | Todos (*.*) | Archivo de teclado (*.tec)");
   EXPECT_EQ(listed.join(", ").toStdString(), files.join(", ").toStdString());
   EXPECT_EQ(chosen, folder.filePath("ejemplo").toStdString());
+  EXPECT_EQ(acceptText, "Imprimir");
+}
+
+struct SaveCase {
+  std::vector<std::string> filters;
+  int filter;  // the one chosen in the dialog
+  QString typed;
+  QString saved;
+};
+
+class SaveFile : public ::testing::TestWithParam<SaveCase> {};
+
+// A name typed without the chosen filter's extension is saved with it, so that the
+// next dialog lists the file.
+TEST_P(SaveFile, AddsTheExtensionTheNameLacks) {
+  const SaveCase& c = GetParam();
+  QTemporaryDir folder;
+  std::optional<std::string> chosen;
+  WhileOpen(
+      [&] {
+        chosen =
+            QtDialogs().AskSaveFile({"Guardar", (folder.path() + "/*.x").toStdString(), c.filters});
+      },
+      [&](QWidget* modal) {
+        auto* types = modal->findChild<QComboBox*>("fileTypeCombo");
+        types->setFocus();
+        for (int i = 0; i < c.filter; ++i)
+          QTest::keyClick(types, Qt::Key_Down);
+        auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+        name->setFocus();
+        QTest::keyClicks(name, c.typed);
+        QTest::keyClick(name, Qt::Key_Return);
+      });
+  EXPECT_EQ(chosen, folder.filePath(c.saved).toStdString());
+}
+
+const std::vector<std::string> kResults = {"Resultados lurimba (*.rlm)",
+                                           "Todos los archivos (*.*)"};
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveFile,
+    ::testing::Values(
+        SaveCase{kResults, 0, "clase", "clase.rlm"},
+        SaveCase{kResults, 0, QString::fromUtf8("4.º B"), QString::fromUtf8("4.º B.rlm")},
+        SaveCase{kResults, 0, "clase.RLM", "clase.RLM"},
+        SaveCase{kResults, 1, "clase", "clase.rlm"},
+        SaveCase{kResults, 1, "notas.txt", "notas.txt"},
+        SaveCase{{"Archivo de palabras (*.lma)", "Todos (*.*)"}, 0, "granja", "granja.lma"},
+        SaveCase{{"Tabla CSV (*.csv)", "Todos los archivos (*.*)"}, 0, "notas", "notas.csv"},
+        SaveCase{{"Texto o CSV (*.txt *.csv)"}, 0, "datos.csv", "datos.csv"}),
+    [](const auto& info) {
+      QString name = QString("Filter%1_").arg(info.param.filter) + info.param.typed;
+      name.replace(QRegularExpression("[^A-Za-z0-9_]"), "_");
+      return name.toStdString();
+    });
+
+// The list's columns, in detail, are Spanish: kinds of file and folder, dates and sizes.
+TEST(FileList, ShowsKindsDatesAndSizesInSpanish) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta"));
+  QFile file(folder.filePath("clase.rlm"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray("\x01\x02").repeated(768));  // of no known kind
+  file.close();
+  QStringList rows;
+  WhileOpen(
+      [&] {
+        QtDialogs().AskSaveFile({"Guardar", (folder.path() + "/*.rlm").toStdString(), kResults});
+      },
+      [&](QWidget* modal) {
+        QTest::mouseClick(modal->findChild<QToolButton*>("detailModeButton"), Qt::LeftButton);
+        auto* list = modal->findChild<QTreeView*>("treeView");
+        const QDeadlineTimer deadline(3000);
+        while (list->model()->rowCount(list->rootIndex()) < 2 && !deadline.hasExpired())
+          QTest::qWait(20);
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+          QStringList columns;
+          for (int column = 0; column < 4; ++column)
+            columns << list->model()->index(row, column, list->rootIndex()).data().toString();
+          rows << columns.join(" | ");
+        }
+        QTest::keyClick(modal, Qt::Key_Escape);
+      });
+  const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+  auto date = [&](const QString& name) {
+    return spanish.toString(QFileInfo(folder.filePath(name)).lastModified(), QLocale::ShortFormat);
+  };
+  EXPECT_EQ(rows.join("\n").toStdString(),
+            QString::fromUtf8("carpeta |  | Carpeta | %1\nclase.rlm | 1,50 KiB | desconocido | %2")
+                .arg(date("carpeta"), date("clase.rlm"))
+                .toStdString());
 }
