@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 
 #include "charset.h"
+#include "platform/file_list_text.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
 #include "platform/save_file.h"
@@ -35,6 +36,10 @@ class FolderModel : public QFileSystemModel {
         return QString::fromUtf8("Modificada");
     }
     return QFileSystemModel::headerData(section, orientation, role);
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const QVariant spanish = SpanishFileListText(*this, index, role);
+    return spanish.isValid() ? spanish : QFileSystemModel::data(index, role);
   }
 };
 
@@ -87,6 +92,12 @@ void TForm_directorio::PrepareLists() {
   tree->hideColumn(1);  // size
   tree->hideColumn(2);  // kind
   tree->setColumnWidth(kNameColumn, 250);
+  // The list reads folders in the background and sorts them afterwards: each time it does,
+  // the folder shown as current is brought into view again.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this, &TForm_directorio::KeepFolderInView,
+          Qt::QueuedConnection);
+  connect(folders_, &QFileSystemModel::layoutChanged, this, &TForm_directorio::KeepFolderInView,
+          Qt::QueuedConnection);
   FillDrives();
   // Until a folder is chosen the list shows the game folder.
   ShowFolder(folder_.Path());
@@ -132,7 +143,16 @@ void TForm_directorio::ShowFolder(const QString& folder) {
     return;
   ui_->DirectoryListBox->setCurrentIndex(at);
   ui_->DirectoryListBox->expand(at);
-  ui_->DirectoryListBox->scrollTo(at);
+  folderToShow_ = clean;
+  KeepFolderInView();
+}
+
+// Until another folder is chosen.
+void TForm_directorio::KeepFolderInView() {
+  const QModelIndex at = ui_->DirectoryListBox->currentIndex();
+  if (folderToShow_.isEmpty() || !at.isValid() || folders_->filePath(at) != folderToShow_)
+    return;
+  ui_->DirectoryListBox->scrollTo(at, QAbstractItemView::PositionAtCenter);
 }
 
 QString TForm_directorio::CurrentFolder() {

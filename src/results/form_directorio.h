@@ -49,12 +49,14 @@ class TForm_directorio : public QDialog {
   void FillDrives();
   void DriveComboBoxChange(int index);
   void WriteDirectoryFile();
+  void KeepFolderInView();
 
   std::unique_ptr<Ui::TForm_directorio> ui_;
   GameFolder folder_;
   Dialogs& dialogs_;
   QString& scoreDirectory_;
   QFileSystemModel* folders_ = nullptr;
+  QString folderToShow_;  // the folder ShowFolder moved to, kept in view while the list loads
 };
 
 // What "directorio.txt" holds: the folder in Windows-1252, at most 297 characters.

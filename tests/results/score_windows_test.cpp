@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The end of a game: the options window, the ten best scores and the score folder.
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 #include "platform/game_folder.h"
 #include "results/form_directorio.h"
@@ -188,6 +190,34 @@ TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
   EXPECT_EQ(points.scoreDirectory, chosen + "/");
   EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The window opens with the score folder in view, however far down the list it is, once the
+// list has read the folders in the background; its date is written in Spanish.
+TEST_F(ScoreWindows, OpensWithTheScoreFolderInView) {
+  for (int k = 0; k < 40; ++k)
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QString("carpeta%1").arg(k, 2, 10, QChar('0'))));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("zz"));
+  const QString chosen = folder.filePath("zz");
+  points.scoreDirectory = chosen + "/";
+  bool inView = false;
+  QString date;
+  RunModal([&] { directory.ChooseScoreDirectory(); },
+           [&] {
+             QTreeView* list = directory.ui()->DirectoryListBox;
+             const QDeadlineTimer deadline(3000);
+             while (!inView && !deadline.hasExpired()) {
+               QTest::qWait(20);
+               const QRect at = list->visualRect(list->currentIndex());
+               inView = !at.isEmpty() && list->viewport()->rect().contains(at.center());
+             }
+             EXPECT_EQ(directory.CurrentFolder(), chosen);
+             date = list->currentIndex().siblingAtColumn(3).data().toString();
+             Click(directory.ui()->BitBtn_cancelar);
+           });
+  EXPECT_TRUE(inView);
+  EXPECT_EQ(date, QLocale(QLocale::Spanish, QLocale::Spain)
+                      .toString(QFileInfo(chosen).lastModified(), QLocale::ShortFormat));
 }
 
 TEST_F(ScoreWindows, AFailedWriteOfTheFolderFileIsReported) {
