@@ -334,9 +334,7 @@ void ResultsTab::ExportCsv() {
                             (resultsFolder_ + "/" + proposed + ".csv").toStdString(), kCsvFilters});
   if (!chosen)
     return;
-  QString path = QString::fromStdString(*chosen);
-  if (QFileInfo(path).suffix().isEmpty())
-    path += ".csv";
+  const QString path = QString::fromStdString(*chosen);
   if (QFileInfo::exists(path) &&
       !dialogs_.Question(
           FromQt(QString("\nEl archivo «%1» ya existe.\n¿Quiere sustituirlo por la tabla?\n")
@@ -353,6 +351,11 @@ void ResultsTab::Print() {
   if (!dialogs_.AskPrinter(printer))
     return;
   const std::vector<ResultsRow> rows = ShownRows();
+  ReportFacts facts;
+  facts.filter = FilterText();
+  facts.printed = QDateTime::currentDateTime();
+  for (const ResultsRow& row : rows)
+    CountReportRow(facts, row.record);
   std::size_t next = 0;
   const ReportEnd end = PrintResultsReport(
       printer, FileNames(),
@@ -362,7 +365,7 @@ void ResultsTab::Print() {
         record = rows[next++].record;
         return true;
       },
-      dialogs_);
+      dialogs_, facts);
   if (end == ReportEnd::Failed)
     Fail(QString(), "No se ha podido imprimir la tabla.");
 }
@@ -371,6 +374,18 @@ void ResultsTab::Fail(const QString& fileName, const QString& message) {
   dialogs_.Beep();
   const QString caption = fileName.isEmpty() ? "Docentix" : "Docentix: " + fileName;
   dialogs_.Stop(FromQt(message), FromQt(caption));
+}
+
+// The filter that chose the rows shown, as the report prints it.
+QString ResultsTab::FilterText() const {
+  QStringList parts;
+  if (!nameFilter_->text().trimmed().isEmpty())
+    parts << QString("nombre «%1»").arg(nameFilter_->text().trimmed());
+  if (themeFilter_->currentIndex() > 0)
+    parts << QString("tema «%1»").arg(themeFilter_->currentText());
+  if (dateFilter_->currentIndex() > 0)
+    parts << QString("fecha %1").arg(dateFilter_->currentText());
+  return parts.isEmpty() ? QString("ninguno, todas las filas") : parts.join(", ");
 }
 
 QString ResultsTab::FileNames() const {

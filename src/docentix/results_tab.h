@@ -69,6 +69,7 @@ class ResultsTab : public QWidget {
   void ShowCounts();
   void Fail(const QString& fileName, const QString& message);
   QString FileNames() const;
+  QString FilterText() const;
 
   QString resultsFolder_;
   std::unique_ptr<QtDialogs> ownDialogs_;

@@ -5,41 +5,9 @@
 // pdftotext.
 #include <QKeyEvent>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include "results/results_window_support.h"
-
-namespace {
-
-QString Output(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(30000);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString& pdf) {
-  return QRegularExpression(R"(Pages:\s+(\d+))")
-      .match(Output("pdfinfo", {pdf}))
-      .captured(1)
-      .toInt();
-}
-
-// The text of the PDF (or of one page) with runs of spaces collapsed, as the columns of a
-// proportional font come out, and every line started with "\n" and no space, so that "\n1 ("
-// is row 1 and not 11.
-QString PdfText(const QString& pdf, int page = 0) {
-  QStringList args = {"-layout", "-enc", "UTF-8"};
-  if (page > 0)
-    args << "-f" << QString::number(page) << "-l" << QString::number(page);
-  QString text = Output("pdftotext", args << pdf << "-");
-  text.replace(QRegularExpression("[ \\t]+"), " ");
-  text.replace(QRegularExpression("\n "), "\n");
-  return "\n" + text;
-}
-
-}  // namespace
+#include "support/pdf_text.h"
 
 class ResultsReportTest : public ResultsWindowTest {
  protected:
@@ -76,8 +44,8 @@ TEST_F(ResultsReportTest, ThreeRecordsOnOneLandscapePage) {
   Print({first, second, third});
 
   ASSERT_EQ(PdfPages(pdf()), 1);
-  const QRegularExpressionMatch size =
-      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(Output("pdfinfo", {pdf()}));
+  const QRegularExpressionMatch size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))")
+                                           .match(ToolOutput("pdfinfo", {pdf()}));
   ASSERT_TRUE(size.hasMatch());
   EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
   const QString text = PdfText(pdf());
@@ -115,6 +83,56 @@ TEST_F(ResultsReportTest, LongReportFillsPagesWithoutLosingARow) {
   EXPECT_FALSE(all.contains(QString("\n%1 (").arg(count + 1)));
 }
 
+// No two words of a page overlap, headings included; every heading is there on both sides.
+TEST_F(ResultsReportTest, HeadingsFitTheirColumns) {
+  Print(Many(3));
+  QStringList headings;
+  const std::vector<PdfWord> words = PdfWords(pdf());
+  for (std::size_t a = 0; a < words.size(); ++a) {
+    headings << words[a].text;
+    for (std::size_t b = a + 1; b < words.size(); ++b) {
+      const QRectF overlap = words[a].box.intersected(words[b].box);
+      EXPECT_TRUE(overlap.width() < 0.5 || overlap.height() < 0.5)
+          << words[a].text.toStdString() << " overlaps " << words[b].text.toStdString();
+    }
+  }
+  for (const char* heading : {"Vocales", "Conso-", "nantes", "Prim./", "última", "Fácil", "Difícil",
+                              "Marca-", "das", "TOTAL"})
+    EXPECT_EQ(headings.count(QString::fromUtf8(heading)), 2) << heading;
+}
+
+// Every page says which page of how many it is, when it was printed and the themes of the
+// rows, on the lines it already had: the rows stand where they stand without them.
+TEST_F(ResultsReportTest, EveryPageSaysWhenWhatAndWhichPage) {
+  auto rowTops = [&] {
+    std::vector<std::pair<int, double>> tops;
+    for (const PdfWord& word : PdfWords(pdf()))
+      if (word.text.startsWith("JUGADOR"))
+        tops.emplace_back(word.page, word.box.top());
+    return tops;
+  };
+  std::vector<PlayerRecord> records = Many(60);
+  Print(records);
+  const auto plainTops = rowTops();
+  for (std::size_t k = 0; k < records.size(); ++k)
+    records[k].theme = k % 2 ? std::string(49, 'T') : "Animales";
+  Print(records);
+  EXPECT_EQ(rowTops(), plainTops);
+  ASSERT_EQ(plainTops.size(), records.size());
+
+  const int pages = PdfPages(pdf());
+  ASSERT_GT(pages, 1);
+  const QString today = QLocale(QLocale::Spanish, QLocale::Spain)
+                            .toString(QDate::currentDate(), "d 'de' MMMM 'de' yyyy");
+  for (int page = 1; page <= pages; ++page) {
+    const QString text = PdfText(pdf(), page);
+    SCOPED_TRACE(text.toStdString());
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Página %1 de %2").arg(page).arg(pages)));
+    EXPECT_TRUE(text.contains("Impreso el " + today + ", a las "));
+    EXPECT_TRUE(text.contains("Temas: Animales, TTTT"));
+  }
+}
+
 class ReportStopTest : public ResultsReportTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(ReportStopTest, KeyPressAsksWhetherToStop) {
@@ -150,4 +168,8 @@ TEST_F(ResultsReportTest, CancelledPrinterOrFilePrintsNothing) {
   dialogs.filesToOpen = {std::nullopt};
   Session([&] { QTest::mouseClick(ui().Button_imprimir, Qt::LeftButton); });
   EXPECT_FALSE(QFile::exists(pdf()));
+  // The file chooser says what the file is chosen for.
+  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(dialogs.fileRequests[0].title, "Imprimir archivo de Resultados");
+  EXPECT_EQ(dialogs.fileRequests[0].acceptLabel, "Imprimir");
 }
