@@ -16,6 +16,7 @@
 
 #include "charset.h"
 #include "files.h"
+#include "support/pdf_text.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -109,6 +110,27 @@ TEST_F(ResultsTabTest, ExportWritesTheRowsShownAndLeavesTheResultsFiles) {
   EXPECT_TRUE(lines[3].startsWith("clase-a.rlm;ANA;"));
   EXPECT_EQ(Read(dir.filePath("clase-b.rlm")),
             ResultsBytes({{"JULIANA", "Frutas", 2001, 12, 3, 4}}));
+}
+
+// The report of the rows shown says, under its title, which filter chose them.
+TEST_F(ResultsTabTest, ReportSaysWhichFilterChoseTheRows) {
+  tab.nameFilter()->setFocus();
+  QTest::keyClicks(tab.nameFilter(), "lu");
+  const QString pdf = dir.filePath("informe.pdf");
+  dialogs.printTo = {pdf};
+  QTest::mouseClick(Button("Imprimir..."), Qt::LeftButton);
+  double titleTop = -1, filterTop = -1, rowTop = -1;
+  for (const PdfWord& word : PdfWords(pdf)) {
+    if (word.text == "Lurimba,")
+      titleTop = word.box.top();
+    if (word.text == "Filtro:")
+      filterTop = word.box.top();
+    if (word.text == "LUCAS")
+      rowTop = word.box.top();
+  }
+  EXPECT_TRUE(PdfText(pdf).contains(QString::fromUtf8("Filtro: nombre «lu»")));
+  EXPECT_LT(titleTop, filterTop);
+  EXPECT_LT(filterTop, rowTop);
 }
 
 }  // namespace
