@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Lurimba: `make run` plays the game, `make test` runs the whole suite.
+# `make stress` runs the classroom test at length.
 # `make sanitize` builds and runs the suite with AddressSanitizer and
 # UndefinedBehaviorSanitizer; `make fuzz` runs every fuzz target for a minute
 # (`make fuzz FUZZ_SECONDS=600` for longer).
@@ -24,7 +25,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 PREFIX ?= /usr
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize fuzz screenshot bench assets install package clean
+.PHONY: all deps build run test stress sanitize fuzz screenshot bench assets install package clean
 
 all: build
 
@@ -48,6 +49,17 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$$(nproc)
+
+# The classroom test at length: STRESS_WRITERS copies of the program save into one results file
+# and one points file at the same moment, STRESS_ROUNDS times; STRESS_FOLDER (a network folder,
+# another file system) is where they save, a temporary folder unless set.
+STRESS_WRITERS := 8
+STRESS_ROUNDS := 1000
+STRESS_FOLDER :=
+stress: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen LURIMBA_CLASSROOM_WRITERS=$(STRESS_WRITERS) \
+		LURIMBA_CLASSROOM_ROUNDS=$(STRESS_ROUNDS) LURIMBA_CLASSROOM_FOLDER=$(STRESS_FOLDER) \
+		tests/window_tests --gtest_filter='Classroom.*'
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Sanitize -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1" \

@@ -18,6 +18,7 @@
 #include <ctime>
 #include <fstream>
 
+#include "platform/disk_shared_files.h"
 #include "platform/prompter_qt.h"
 #include "results/results_report.h"
 #include "results_file.h"
@@ -73,7 +74,8 @@ struct Timing {
 // Time to print the whole file to a PDF file.
 Timing PrintTime(const QString& folder, int players, QuietDialogs& dialogs) {
   const std::string path = WriteResultsFile(folder, players);
-  ResultsFiles files(dialogs, {2001, 5, 3});
+  DiskSharedFiles shared;
+  ResultsFiles files(dialogs, shared, {2001, 5, 3});
   std::optional<ResultsReader> reader = files.CheckResultsHeader(path);
   if (!reader)
     return {};
@@ -92,7 +94,8 @@ Timing PrintTime(const QString& folder, int players, QuietDialogs& dialogs) {
 // Microseconds to choose, check and read a file of fifty players, averaged.
 double OpenMicroseconds(const QString& folder, QuietDialogs& dialogs) {
   dialogs.fileToOpen = WriteResultsFile(folder, 50);
-  ResultsFiles files(dialogs, {2001, 5, 3});
+  DiskSharedFiles shared;
+  ResultsFiles files(dialogs, shared, {2001, 5, 3});
   constexpr int kRounds = 200;
   QElapsedTimer timer;
   timer.start();

@@ -26,6 +26,8 @@ constexpr const char* kCannotCreateText =
 constexpr const char* kCannotSaveText =
     "Error.\n\nProblemas para guardar resultados.\n\nPrueba con otro archivo";
 constexpr const char* kNoMemoryText = "Opción no disponible\n\nNo hay memoria libre suficiente.";
+constexpr const char* kBusyText =
+    "El archivo de resultados está ocupado por otro ordenador. Inténtelo otra vez.";
 
 constexpr const char* kOpenTitle = "Abrir archivo de Resultados";
 constexpr const char* kPrintTitle = "Imprimir archivo de Resultados";
@@ -68,11 +70,6 @@ int GetInt32(const RecordBytes& bytes, std::size_t at) {
 int GetInt8(const RecordBytes& bytes, std::size_t at) {
   return static_cast<std::int8_t>(bytes[at]);
 }
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Readers open regular files only (a pipe would block, a folder reads as an error).
 std::FILE* OpenForReading(const std::string& path) {
@@ -124,15 +121,6 @@ std::string PlayersBytes(const PlayerTable& players) {
   return bytes;
 }
 
-// Writes `bytes` at `offset` and flushes; false when any part of it failed.
-bool WriteAt(std::FILE* file, long offset, const std::string& bytes) {
-  if (std::fseek(file, offset, SEEK_SET) != 0)
-    return false;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-    return false;
-  return std::fflush(file) == 0;
-}
-
 std::string ParentFolder(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
@@ -158,7 +146,8 @@ RecordBytes EncodeRecord(const PlayerRecord& record) {
 
 PlayerRecord DecodeRecord(const RecordBytes& bytes) {
   PlayerRecord record;
-  record.name = GetText(bytes, kNameAt, kNameBytes);
+  // Another program may fill the whole field: a name is held to what a player's name can be.
+  record.name = GetText(bytes, kNameAt, kNameBytes).substr(0, kNameLength);
   record.theme = GetText(bytes, kThemeAt, kThemeBytes);
   record.year = GetInt32(bytes, kYearAt);
   record.day = GetInt8(bytes, kDayAt);
@@ -276,8 +265,8 @@ std::optional<std::vector<PlayerRecord>> ReadResultsFile(const std::string& path
   }
 }
 
-ResultsFiles::ResultsFiles(Prompter& prompter, const LocalDate& today)
-    : prompter_(prompter), header_(EncodeResultsHeader(today)) {}
+ResultsFiles::ResultsFiles(Prompter& prompter, SharedFiles& shared, const LocalDate& today)
+    : prompter_(prompter), shared_(shared), header_(EncodeResultsHeader(today)) {}
 
 std::string ResultsFiles::DefaultPath(const std::string& gameFolder) {
   const std::string pattern = FolderPattern(gameFolder);
@@ -365,81 +354,49 @@ bool ResultsFiles::ChooseResultsFileToWrite(const PlayerTable& players) {
 
 bool ResultsFiles::AppendPlayerRecords(const PlayerTable& players) {
   BusyCursor busy(onBusy);
-  return Exists(resultsPath) ? AppendToExisting(players) : CreateWithRecords(players);
-}
-
-// An existing file is never recreated: when it cannot be read it is left alone.
-bool ResultsFiles::AppendToExisting(const PlayerTable& players) {
-  long recordCount = 0;
-  long oldLength = 0;
-  {
-    FilePtr file(OpenForReading(resultsPath));
-    if (!file) {
+  const std::string added = PlayersBytes(players);
+  const char* refusal = nullptr;
+  bool existed = false;
+  // What the file holds at the moment of saving, perhaps saved by another computer a moment
+  // ago: the new records go after its last whole one. A partial record another program left
+  // at the end is written over rather than shifting every new one.
+  const auto append = [&](const std::optional<std::string>& now) -> std::optional<std::string> {
+    if (!now)
+      return std::string(reinterpret_cast<const char*>(header_.data()), header_.size()) + added;
+    existed = true;
+    RecordBytes first{};
+    if (now->size() >= kRecordBytes)
+      std::copy_n(now->begin(), kRecordBytes, first.begin());
+    if (now->size() < kRecordBytes || !IsResultsHeader(first)) {
+      refusal = kNotResultsText;
+      return std::nullopt;
+    }
+    const std::size_t records = now->size() / kRecordBytes - 1;
+    if (records + players.playerCount > kMaxFileRecords) {
+      refusal = kTooLongText;
+      return std::nullopt;
+    }
+    return now->substr(0, kRecordBytes * (records + 1)) + added;
+  };
+  switch (shared_.Update(resultsPath, append)) {
+    case SharedSave::Saved:
+      return true;
+    case SharedSave::Kept:
+      Fail(refusal);
+      return false;
+    case SharedSave::Busy:
+      Fail(kBusyText);
+      return false;
+    case SharedSave::CannotRead:
       prompter_.Plain(kCannotSaveText);
       return false;
-    }
-    RecordBytes bytes;
-    ReadStatus status = ReadRecord(file.get(), bytes);
-    if (status == ReadStatus::End || (status == ReadStatus::Whole && !IsResultsHeader(bytes))) {
-      file.reset();
-      Fail(kNotResultsText);
+    case SharedSave::CannotWrite:
+      // An existing file is never recreated: when it cannot be written it is left alone.
+      if (existed || Exists(resultsPath))
+        prompter_.Plain(kCannotSaveText);
+      else
+        Fail(kCannotCreateText);
       return false;
-    }
-    while (status == ReadStatus::Whole &&
-           (status = ReadRecord(file.get(), bytes)) == ReadStatus::Whole)
-      ++recordCount;
-    if (status == ReadStatus::Error) {
-      prompter_.Plain(kCannotSaveText);
-      return false;
-    }
-    oldLength = std::ftell(file.get());
   }
-  if (recordCount + players.playerCount > kMaxFileRecords) {
-    Fail(kTooLongText);
-    return false;
-  }
-
-  // New records go right after the last whole one: a partial record another
-  // program left at the end is written over rather than shifting every new one.
-  const long writeAt = static_cast<long>(kRecordBytes) * (recordCount + 1);
-  FilePtr file(std::fopen(resultsPath.c_str(), "r+b"));
-  std::string tail(static_cast<std::size_t>(oldLength - writeAt), '\0');
-  bool written = file && std::fseek(file.get(), writeAt, SEEK_SET) == 0 &&
-                 std::fread(tail.data(), 1, tail.size(), file.get()) == tail.size() &&
-                 WriteAt(file.get(), writeAt, PlayersBytes(players));
-  written = file && std::fclose(file.release()) == 0 && written;
-  if (!written) {
-    // Back to the file as it was: its old length, and the partial record's bytes.
-    std::error_code error;
-    fs::resize_file(fs::path(resultsPath), static_cast<std::uintmax_t>(oldLength), error);
-    if (!tail.empty()) {
-      FilePtr restore(std::fopen(resultsPath.c_str(), "r+b"));
-      if (restore)
-        WriteAt(restore.get(), writeAt, tail);
-    }
-    prompter_.Plain(kCannotSaveText);
-    return false;
-  }
-  return true;
-}
-
-bool ResultsFiles::CreateWithRecords(const PlayerTable& players) {
-  // "x": never write over a file that appeared since it was looked for.
-  FilePtr file(std::fopen(resultsPath.c_str(), "wbx"));
-  if (!file) {
-    Fail(kCannotCreateText);
-    return false;
-  }
-  std::string bytes(reinterpret_cast<const char*>(header_.data()), header_.size());
-  bytes += PlayersBytes(players);
-  bool written = WriteAt(file.get(), 0, bytes);
-  written = std::fclose(file.release()) == 0 && written;
-  if (!written) {
-    // The file is this save's own: no half file stays behind.
-    std::error_code error;
-    fs::remove(fs::path(resultsPath), error);
-    prompter_.Plain(kCannotSaveText);
-    return false;
-  }
-  return true;
+  return false;
 }

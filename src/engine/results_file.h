@@ -18,6 +18,7 @@
 #include "player_entry.h"
 #include "players.h"
 #include "prompter.h"
+#include "shared_file.h"
 
 inline constexpr std::size_t kRecordBytes = 140;
 inline constexpr int kMaxFileRecords = 50;
@@ -30,7 +31,8 @@ using RecordBytes = std::array<unsigned char, kRecordBytes>;
 // A record's 140 bytes as stored, without any code-page change. A name longer
 // than 19 characters or a theme longer than 49 is cut; unused bytes are zero.
 RecordBytes EncodeRecord(const PlayerRecord& record);
-// Name and theme end at their first zero, or at the last byte of their field.
+// Name and theme end at their first zero, or at the last byte of their field; a
+// name keeps at most 19 characters.
 PlayerRecord DecodeRecord(const RecordBytes& bytes);
 // The same, with name and theme converted to and from code page 850.
 RecordBytes EncodeFileRecord(const PlayerRecord& record);
@@ -77,10 +79,11 @@ std::optional<std::vector<PlayerRecord>> ReadResultsFile(const std::string& path
                                                          std::string& failure);
 
 // The results file in use and the players read from one, with the file commands of
-// the results window. Paths are UTF-8; every message goes through the prompter.
+// the results window. Paths are UTF-8; every message goes through the prompter, and
+// every save through `shared` (other computers may save into the same file).
 class ResultsFiles {
  public:
-  ResultsFiles(Prompter& prompter, const LocalDate& today);
+  ResultsFiles(Prompter& prompter, SharedFiles& shared, const LocalDate& today);
 
   std::string resultsPath;
   std::vector<PlayerRecord> filePlayers;  // at most fifty, in file order
@@ -107,17 +110,16 @@ class ResultsFiles {
   // The save dialog (its folder made first when missing) until the players are
   // stored or the user cancels.
   bool ChooseResultsFileToWrite(const PlayerTable& players);
-  // Adds the records of players 1..playerCount at the end of the file at
-  // resultsPath, creating it with its header when there is none. All or nothing:
-  // on any failure the file keeps its old length and no half record stays.
+  // Adds the records of players 1..playerCount after the records the file at
+  // resultsPath holds at that moment, creating it with its header when there is
+  // none. All or nothing: on any failure the file stays as it was.
   bool AppendPlayerRecords(const PlayerTable& players);
 
  private:
   void Fail(const char* text);
   std::optional<ResultsReader> ChooseResultsFile(const char* title, const char* acceptLabel);
-  bool AppendToExisting(const PlayerTable& players);
-  bool CreateWithRecords(const PlayerTable& players);
 
   Prompter& prompter_;
+  SharedFiles& shared_;
   RecordBytes header_;
 };

@@ -77,3 +77,26 @@ std::string SerializePointsFile(const TopTenList& list) {
     bytes += SerializeScoreEntry(place.entry);
   return bytes;
 }
+
+TopTenList MergeNewPlaces(const TopTenList& saved, const TopTenList& shown) {
+  TopTenList merged;
+  for (int i = 0; i < kTopPlaces; ++i)
+    merged.places[i].entry = saved.places[i].entry;
+  for (const ScorePlace& place : shown.places) {
+    if (place.isNew)
+      merged.Place(place.entry);
+  }
+  return merged;
+}
+
+SharedSave SaveTopTen(SharedFiles& files, const std::string& path, TopTenList& list) {
+  TopTenList merged;
+  const SharedSave result =
+      files.Update(path, [&](const std::optional<std::string>& now) -> std::optional<std::string> {
+        merged = MergeNewPlaces(ParsePointsFile(now.value_or(std::string())), list);
+        return SerializePointsFile(merged);
+      });
+  if (result == SharedSave::Saved)
+    list = merged;
+  return result;
+}

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "players.h"
+#include "shared_file.h"
 
 // A score on disk: the name in 20 bytes (code page 850, zero-terminated, at
 // most 19 characters) and the points as a signed 32-bit little-endian number.
@@ -49,3 +50,14 @@ struct TopTenList {
 TopTenList ParsePointsFile(std::string_view bytes);
 // 240 bytes: the ten places without their marks.
 std::string SerializePointsFile(const TopTenList& list);
+
+// The list the file holds now with the entries `shown` placed (those marked new)
+// placed again among them, best first, by the same rules: what another computer
+// saved since the list was read is kept.
+TopTenList MergeNewPlaces(const TopTenList& saved, const TopTenList& shown);
+
+// Saves the list into the points file at `path` (UTF-8), merged with what the file
+// holds at the moment of saving (see MergeNewPlaces). On Saved, `list` is the list
+// saved, its new entries still marked. A file that is there but cannot be read is
+// never saved over: CannotRead.
+SharedSave SaveTopTen(SharedFiles& files, const std::string& path, TopTenList& list);

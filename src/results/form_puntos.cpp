@@ -11,13 +11,17 @@
 #include "charset.h"
 #include "platform/game_folder.h"
 #include "platform/prompter_qt.h"
-#include "platform/save_file.h"
 #include "platform/text.h"
 #include "ui_form_puntos.h"
 
 namespace {
 
 const char* const kSaveFailed = "Error.\n\nNo se ha podido grabar el archivo de puntuaciones.";
+const std::string kUnreadable = Ansi(
+    "Error.\n\nNo se ha podido leer el archivo de puntuaciones.\n\nLa lista no se ha guardado, "
+    "para no borrar las puntuaciones que ya tiene.");
+const std::string kBusy =
+    Ansi("El archivo de puntuaciones está ocupado por otro ordenador. Inténtelo otra vez.");
 const QColor kNewColour(255, 0, 0);
 const QColor kNameColour(0, 0, 0);
 const QColor kPointsColour(0, 0, 255);
@@ -93,15 +97,26 @@ void TForm_puntos::ShowList() {
   }
 }
 
-// The old file stays whole until the new list is written completely.
+// Saved with what the file holds at this moment (another computer may have saved since the
+// window was shown): the list shown becomes the one saved. The old file stays whole until the
+// new list is written completely, and one that cannot be read is never saved over.
 void TForm_puntos::BitBtn_guardarClick() {
-  const std::string bytes = SerializePointsFile(list_);
-  if (!SaveWhole(PointsFilePath(),
-                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
-    dialogs_.Plain(kSaveFailed);
-    return;
+  switch (SaveTopTen(sharedFiles_, QFile::encodeName(PointsFilePath()).toStdString(), list_)) {
+    case SharedSave::Saved:
+      ui_->BitBtn_guardar->setEnabled(false);
+      ShowList();
+      return;
+    case SharedSave::Busy:
+      dialogs_.Plain(kBusy);
+      return;
+    case SharedSave::CannotRead:
+      dialogs_.Plain(kUnreadable);
+      return;
+    case SharedSave::Kept:
+    case SharedSave::CannotWrite:
+      dialogs_.Plain(kSaveFailed);
+      return;
   }
-  ui_->BitBtn_guardar->setEnabled(false);
 }
 
 void TForm_puntos::BitBtn_cerrarClick() {

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "platform/disk_shared_files.h"
 #include "platform/game_folder.h"
 #include "score_table.h"
 
@@ -59,6 +60,7 @@ class TForm_puntos : public QDialog {
   const PlayerTable& players_;
   Dialogs& dialogs_;
   TopTenList list_;
+  DiskSharedFiles sharedFiles_;
   std::array<QLabel*, kTopPlaces> nameLabels_{};
   std::array<QLabel*, kTopPlaces> pointsLabels_{};
   bool closing_ = false;

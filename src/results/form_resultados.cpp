@@ -44,7 +44,7 @@ TForm_Resultados::TForm_Resultados(QWidget* owner, Dialogs& dialogs, PlayerTable
       dialogs_(dialogs),
       players_(players),
       gameFolder_(gameFolder),
-      files_(dialogs, Today()) {
+      files_(dialogs, sharedFiles_, Today()) {
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: "Cerrar" or Esc close it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

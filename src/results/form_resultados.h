@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/disk_shared_files.h"
 #include "players.h"
 #include "results_file.h"
 
@@ -83,6 +84,7 @@ class TForm_Resultados : public QDialog {
   Dialogs& dialogs_;
   PlayerTable& players_;
   QString gameFolder_;
+  DiskSharedFiles sharedFiles_;
   ResultsFiles files_;
   std::unique_ptr<QPrinter> printer_;
   std::array<PlayerRecord, kMaxPlayers> snapshot_;

@@ -13,6 +13,7 @@
 #include "charset.h"
 #include "fakes.h"
 #include "list_files.h"
+#include "platform/disk_shared_files.h"
 
 namespace fs = std::filesystem;
 
@@ -95,7 +96,8 @@ class ResultsFileTest : public ::testing::Test {
  protected:
   CallLog log;
   FakePrompter prompter{log};
-  ResultsFiles files{prompter, {2001, 5, 3}};
+  DiskSharedFiles shared;
+  ResultsFiles files{prompter, shared, {2001, 5, 3}};
   TempDir dir;
 
   std::vector<std::string> Texts() const {
@@ -145,7 +147,7 @@ TEST_F(ResultsFileTest, RecordsReadBackAsTheyWereWrittenWithinTheirFields) {
   // A field another program filled to its last byte ends there, never past it.
   RecordBytes full = bytes;
   std::fill(full.begin(), full.begin() + 78, 'z');
-  EXPECT_EQ(DecodeRecord(full).name, std::string(26, 'z'));
+  EXPECT_EQ(DecodeRecord(full).name, std::string(19, 'z'));  // no player's name is longer
   EXPECT_EQ(DecodeRecord(full).theme, std::string(52, 'z'));
 }
 
@@ -262,6 +264,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Folder", "<folder>", kCannotRead, kCannotSave, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Saving where a link stands refuses, as every save of the program does, and the file the
+// link points to stays as it was.
+TEST_F(ResultsFileTest, AppendingNeverWritesThroughALink) {
+  const std::string elsewhere = dir.Write("otro/clase.rlm", FileBytes(2));
+  files.resultsPath = dir.Path("clase.rlm");
+  fs::create_symlink(elsewhere, files.resultsPath);
+  EXPECT_FALSE(files.AppendPlayerRecords(Group(1)));
+  EXPECT_EQ(Texts(), std::vector<std::string>{kCannotSave});
+  EXPECT_EQ(ReadAll(elsewhere), FileBytes(2));
+  EXPECT_TRUE(fs::is_symlink(files.resultsPath));
+}
+
 // The disk refuses to grow a file past `limit` bytes while it lives.
 class FileSizeLimit {
  public:
@@ -289,6 +303,7 @@ TEST_F(ResultsFileTest, FailedWriteLeavesTheOldFileOrNone) {
     EXPECT_FALSE(files.AppendPlayerRecords(Group(1)));
   }
   EXPECT_FALSE(fs::exists(files.resultsPath));
+  EXPECT_EQ(Texts(), std::vector<std::string>{kCannotCreate});
 
   prompter.messages.clear();
   files.resultsPath = dir.Write("disco.rlm", FileBytes(2, 30));
@@ -298,7 +313,7 @@ TEST_F(ResultsFileTest, FailedWriteLeavesTheOldFileOrNone) {
     EXPECT_FALSE(files.AppendPlayerRecords(Group(3)));
   }
   EXPECT_EQ(Texts(), std::vector<std::string>{kCannotSave});
-  EXPECT_EQ(log.Count("Beep"), 0);
+  EXPECT_EQ(log.Count("Beep"), 1);  // the new file's message only
   EXPECT_EQ(ReadAll(files.resultsPath), before);
   EXPECT_TRUE(files.AppendPlayerRecords(Group(3)));  // once there is room again
   EXPECT_EQ(ReadAll(files.resultsPath).size(), 140u * 6);

@@ -78,25 +78,26 @@ TEST_P(SaveFileLimitTest, AFailedWriteKeepsTheOldFileWhole) {
 INSTANTIATE_TEST_SUITE_P(Limits, SaveFileLimitTest, ::testing::Values(0, 1, 2048, 3999),
                          [](const auto& info) { return "Bytes" + std::to_string(info.param); });
 
-// A save killed before its end leaves "<name>.XXXXXX" (six letters) where Qt cannot write
-// an unnamed temporary file. The next save into that folder removes such a file of the same
-// kind (the same extension, or the same name without one) once it is old enough not to be
-// another save's.
-TEST_F(SaveFileTest, LeftoversOfAKilledSaveAreRemovedByTheNextSave) {
-  const QStringList leftovers = {"clase.tec.QxWzTb", "ejemplo.QwErTy"};
-  const QStringList others = {"notas.txt.AbCdEf", "clase.tec.bak", "clase.tec.AbC1Ef",
-                              "clase.tecla", "otro.QwErTy"};
-  for (const QString& name : leftovers + others) {
-    ASSERT_TRUE(SaveWhole(Path(name), "otro"));
-    Age(Path(name), 3600);
+// A save killed before its end leaves its temporary file: a hidden name with the program's
+// mark. The next save into that folder removes such a file once it is old enough not to be
+// another save's, and nothing else: a teacher's own copies stay, whatever their names.
+TEST_F(SaveFileTest, OnlyTheProgramsOwnLeftoversAreRemoved) {
+  const QString leftover = ".clase.tec~lurimba-Qx3WzT9b";
+  const QStringList teachers = {"puntos.plm.backup",          "clase3b.lma.backup",
+                                "clase.tec.QxWzTb",           "ejemplo.QwErTy",
+                                ".clase.tec~lurimba-Qx3WzT9", "clase.tec~lurimba-Qx3WzT9b"};
+  for (const QString& name : teachers + QStringList{leftover}) {
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    Age(Path(name), 24 * 3600);
   }
-  Age(Path(leftovers[0]), 0);
-  ASSERT_TRUE(SaveWhole(Path("otra.tec"), kOld));
-  EXPECT_TRUE(QFile::exists(Path(leftovers[0]))) << "a fresh one may be a save in progress";
-  Age(Path(leftovers[0]), 120);
-  ASSERT_TRUE(SaveWhole(Path("otra.tec"), kNew));
-  EXPECT_EQ(RemoveStaleSaves(Path("ejemplo")), 1);
-  QStringList kept = others + QStringList{"otra.tec"};
+  Age(Path(leftover), 0);
+  for (const char* name : {"puntos.plm", "clase3b.lma", "clase.tec"})
+    ASSERT_TRUE(SaveWhole(Path(name), kOld));
+  EXPECT_TRUE(QFile::exists(Path(leftover))) << "a fresh one may be a save in progress";
+  Age(Path(leftover), 120);
+  ASSERT_TRUE(SaveWhole(Path("clase.tec"), kNew));
+  QStringList kept = teachers + QStringList{"puntos.plm", "clase3b.lma", "clase.tec"};
   kept.sort();
   EXPECT_EQ(Files(), kept);
 }

@@ -93,7 +93,12 @@ TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
   other1.theme = lola.theme = "Otro tema";
   lola.year = 1990;
   dialogs.filesToSave = {saved};
-  dialogs.filesToOpen = {WriteResults("otro.rlm", {other1, lola})};
+  // A third player whose name another program wrote over the whole 26-byte field.
+  RecordBytes longName = EncodeFileRecord(CountedPlayer("X", 9000));
+  const std::string name26 = "MARIA DE LOS ANGELES LOPEZ";
+  std::copy(name26.begin(), name26.end(), longName.begin());
+  dialogs.filesToOpen = {
+      WriteResults("otro.rlm", {other1, lola}, std::string(longName.begin(), longName.end()))};
 
   const std::string theme = Session([&] {
     // Saving: theme and date typed in the window go to every player.
@@ -121,6 +126,12 @@ TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
     QTest::mouseClick(ui().Button_cambiar, Qt::LeftButton);
     EXPECT_EQ(ui().ComboBox_nombres->itemText(0), "LOLA");
     EXPECT_EQ(Rows()[0], "8004/8040");
+    // A name is never longer than a player's name can be, whatever the file held.
+    Choose(ui().ComboBox_nombres, 1);
+    Choose(ui().ComboBox_nombres_archivo, 2);
+    QTest::mouseClick(ui().Button_cambiar, Qt::LeftButton);
+    EXPECT_EQ(ui().ComboBox_nombres->itemText(1), "MARIA DE LOS ANGELE");
+    EXPECT_EQ(ui().ComboBox_nombres_archivo->itemText(2), "MARIA DE LOS ANGELE");
     // Closing with Esc on a control presses "Cerrar".
     ui().ComboBox_nombres->setFocus();
     QTest::keyClick(ui().ComboBox_nombres, Qt::Key_Escape);
@@ -138,6 +149,7 @@ TEST_F(ResultsWindowTest, SaveOpenExchangeAndClose) {
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(records[2], pepa);
   EXPECT_EQ(players.records[0], lola);
+  EXPECT_EQ(players.records[1].name, "MARIA DE LOS ANGELE");
   EXPECT_EQ(theme, "Colegio San Juan");
   EXPECT_EQ(themesAdded, (std::vector<std::string>{"Colegio San Juan", "Otro tema"}));
   EXPECT_EQ(closingNames, std::vector<std::string>{"LOLA"});

@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The end of a game: the options window, the ten best scores and the score folder.
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -164,6 +169,55 @@ TEST_F(ScoreWindows, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
   EXPECT_EQ(Said(dialogs), Texts{"Error.\n\nNo se ha podido grabar el archivo de puntuaciones."});
   EXPECT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
   EXPECT_EQ(ReadAll(PointsFile()), QByteArray(old.data(), static_cast<qsizetype>(old.size())));
+}
+
+// A points file that is there but cannot be read is never replaced by this game's scores.
+// Root reads any file: the test then reads as another user.
+class UnreadablePoints : public ScoreWindows, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnreadablePoints, IsNeverSavedOver) {
+  const std::string old = SavedList({{"ANTES", 70}, {"TAMBIEN", 50}});
+  const bool asFolder = std::string(GetParam()) == "Folder";
+  if (asFolder)
+    ASSERT_TRUE(QDir(folder.path()).mkdir("puntos.plm"));
+  else
+    WriteAll(PointsFile(), old);
+  ASSERT_TRUE(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+  ASSERT_TRUE(QFile::setPermissions(
+      PointsFile(), asFolder ? QFileDevice::Permissions(0x7777) : QFileDevice::Permissions()));
+  {
+    const int previous = ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
+    Play("G", {{"ANA", 80}});
+    ShowPoints();
+    ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+    Click(points.ui()->BitBtn_guardar);
+    ::setfsuid(previous);
+  }
+  EXPECT_EQ(Said(dialogs),
+            Texts{"Error.\n\nNo se ha podido leer el archivo de puntuaciones.\n\nLa lista no se "
+                  "ha guardado, para no borrar las puntuaciones que ya tiene."});
+  EXPECT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+  QFile::setPermissions(PointsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  if (!asFolder)
+    EXPECT_EQ(ReadAll(PointsFile()), QByteArray(old.data(), static_cast<qsizetype>(old.size())));
+  EXPECT_EQ(QFileInfo(PointsFile()).isDir(), asFolder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, UnreadablePoints, ::testing::Values("NotAllowed", "Folder"));
+
+// Another computer saved into the same file while the window was open: saving keeps its
+// scores and places this game's among them, and the window shows the list saved.
+TEST_F(ScoreWindows, SavingKeepsWhatAnotherComputerSavedMeanwhile) {
+  WriteAll(PointsFile(), SavedList({{"ANTES", 70}}));
+  Play("G", {{"ANA", 60}});
+  ShowPoints();
+  WriteAll(PointsFile(), SavedList({{"OTRO", 90}, {"ANTES", 70}, {"LEJOS", 60}}));
+  Click(points.ui()->BitBtn_guardar);
+  EXPECT_TRUE(dialogs.messages.empty());
+  const QStringList saved = {"OTRO 90", "ANTES 70", "LEJOS 60", "ANA 60 new", " 0"};
+  EXPECT_EQ(Places(5), saved);
+  const std::string bytes = SavedList({{"OTRO", 90}, {"ANTES", 70}, {"LEJOS", 60}, {"ANA", 60}});
+  EXPECT_EQ(ReadAll(PointsFile()), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 // The score folder.

@@ -13,6 +13,7 @@
 #include "app/accessibility.h"
 #include "app/program.h"
 #include "charset.h"
+#include "platform/disk_shared_files.h"
 #include "platform/prompter_qt.h"
 #include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
@@ -36,7 +37,8 @@ void SaveReportPage(Dialogs& dialogs, const PlayerTable& players, const QString&
   for (int k = 0; k < group.playerCount; ++k)
     group.records[k].theme = "Animales de la granja";
   group.records[1].name = Ansi("Begoña");
-  ResultsFiles files(dialogs, {2001, 3, 5});
+  DiskSharedFiles shared;
+  ResultsFiles files(dialogs, shared, {2001, 3, 5});
   files.resultsPath = (outputFolder + "/" + name + ".rlm").toStdString();
   QFile::remove(QString::fromStdString(files.resultsPath));
   std::optional<ResultsReader> reader;
