@@ -22,6 +22,7 @@
 #include <set>
 
 #include "docentix/results_csv.h"
+#include "platform/help_book.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "results/results_report.h"
@@ -81,10 +82,16 @@ QStandardItem* Cell(const ResultsRow& row, int column) {
 // The heading of a column; a count column's names its mode on narrow lines ("Pocas" over
 // "letras", "Prim./" over "última"),
 // the band above it says whether the words were solved or failed.
+// A first click on a heading sorts text and dates from A and the earliest, counts from the
+// most.
 QStandardItem* Heading(int column) {
-  if (column < kFirstCountColumn)
-    return new QStandardItem(ColumnTitle(column));
+  if (column < kFirstCountColumn) {
+    auto* item = new QStandardItem(ColumnTitle(column));
+    item->setData(Qt::AscendingOrder, Qt::InitialSortOrderRole);
+    return item;
+  }
   auto* item = new QStandardItem(ModeTitle(column).replace(' ', '\n').replace("/", "/\n"));
+  item->setData(Qt::DescendingOrder, Qt::InitialSortOrderRole);
   item->setForeground(IsSolvedColumn(column) ? kSolvedColour : kFailedColour);
   item->setToolTip(ModeOption(column) +
                    (IsSolvedColumn(column) ? ": palabras acertadas" : ": palabras falladas"));
@@ -95,7 +102,9 @@ QStandardItem* Heading(int column) {
 // "FALLADAS" over the failed ones, each title centred over its seven columns.
 class GroupedHeader : public QHeaderView {
  public:
-  explicit GroupedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+  explicit GroupedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setSectionsClickable(true);  // a click sorts by the column
+  }
 
  protected:
   QSize sectionSizeFromContents(int column) const override {
@@ -145,14 +154,14 @@ class GroupedHeader : public QHeaderView {
 
 }  // namespace
 
-// Shows the rows whose name holds the text typed (in any case) and whose theme and
+// Shows the rows whose name holds the text typed (case and accents ignored) and whose theme and
 // date are the ones chosen; sorts by the stored values, not by the text shown.
 class ResultsFilter : public QSortFilterProxyModel {
  public:
   using QSortFilterProxyModel::QSortFilterProxyModel;
 
   void Set(const QString& name, const QVariant& theme, const QVariant& date) {
-    name_ = name.trimmed();
+    name_ = FoldForSearch(name.trimmed());
     theme_ = theme;
     date_ = date;
     invalidateFilter();
@@ -161,7 +170,7 @@ class ResultsFilter : public QSortFilterProxyModel {
  protected:
   bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
     auto key = [&](int column) { return sourceModel()->index(row, column, parent).data(kKeyRole); };
-    if (!key(kNameColumn).toString().contains(name_, Qt::CaseInsensitive))
+    if (!FoldForSearch(key(kNameColumn).toString()).contains(name_))
       return false;
     if (theme_.isValid() && key(kThemeColumn).toString() != theme_.toString())
       return false;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -33,6 +34,11 @@ class ResultsTabTest : public ::testing::Test {
                                                      {"ANTONIO", "Animales", 2001, 12, 3, 3}}));
     Write(dir.filePath("clase-b.rlm"), ResultsBytes({{"JULIANA", "Frutas", 2001, 12, 3, 4}}));
     Write(dir.filePath("lista.lma"), "LURIMBA\r\nanimales\r\n");
+    // Accented names, and counts whose text order is not their numeric order.
+    Write(dir.filePath("clase-c.rlm"),
+          ResultsBytes({{AnsiToOem(Ansi("Zoe")), "Mar", 2001, 5, 3, 10},
+                        {AnsiToOem(Ansi("Álvaro")), "Mar", 2001, 5, 3, 9},
+                        {AnsiToOem(Ansi("Lucía")), "Mar", 2001, 5, 3, 100}}));
     tab.resize(900, 500);
     tab.show();
     ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-a.rlm"), dir.filePath("clase-b.rlm")}));
@@ -132,5 +138,60 @@ TEST_F(ResultsTabTest, ReportSaysWhichFilterChoseTheRows) {
   EXPECT_LT(titleTop, filterTop);
   EXPECT_LT(filterTop, rowTop);
 }
+
+// Clicks on a column's heading sort by it, each click the other way round: names in
+// Spanish alphabetical order, counts as numbers (the most first).
+struct SortCase {
+  const char* name;
+  int column, clicks;
+  const char* names;  // in the order shown
+};
+
+class ResultsSortTest : public ResultsTabTest, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(ResultsSortTest, ClickOnAHeadingSorts) {
+  tab.Clear();
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-c.rlm")}));
+  QHeaderView* header = tab.table()->horizontalHeader();
+  const int column = GetParam().column;
+  const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                      header->height() / 2);
+  for (int click = 0; click < GetParam().clicks; ++click)
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+  EXPECT_EQ(Names().join(", ").toStdString(), GetParam().names);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headings, ResultsSortTest,
+    ::testing::Values(SortCase{"NameOnce", kNameColumn, 1, "Álvaro, Lucía, Zoe"},
+                      SortCase{"NameTwice", kNameColumn, 2, "Zoe, Lucía, Álvaro"},
+                      SortCase{"CountOnce", kFirstCountColumn, 1, "Lucía, Zoe, Álvaro"},
+                      SortCase{"CountTwice", kFirstCountColumn, 2, "Álvaro, Zoe, Lucía"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The name filter ignores case and accents.
+struct FilterCase {
+  const char* name;
+  QString typed;
+  const char* names;
+};
+
+class ResultsNameFilterTest : public ResultsTabTest,
+                              public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(ResultsNameFilterTest, FindsTheNameWrittenEitherWay) {
+  tab.Clear();
+  ASSERT_TRUE(tab.OpenFiles({dir.filePath("clase-c.rlm")}));
+  tab.nameFilter()->setFocus();
+  for (QChar c : GetParam().typed)
+    QTest::sendKeyEvent(QTest::Click, tab.nameFilter(), Qt::Key_unknown, QString(c), {});
+  EXPECT_EQ(Names().join(", ").toStdString(), GetParam().names);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, ResultsNameFilterTest,
+                         ::testing::Values(FilterCase{"WithoutAccent", "lucia", "Lucía"},
+                                           FilterCase{"InCapitals", "ALVARO", "Álvaro"},
+                                           FilterCase{"AccentNotWritten", "zoé", "Zoe"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
