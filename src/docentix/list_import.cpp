@@ -88,12 +88,17 @@ ImportedList ImportKvtml(const QByteArray& xml) {
   // (identifier 0), as the KDE programs number them.
   QString word, hint;
   int translationDepth = 0;
-  bool inEntry = false, translationDone = false;
+  bool inEntry = false, translationDone = false, inInformation = false;
   while (!reader.atEnd()) {
     const auto token = reader.readNext();
     if (token == QXmlStreamReader::StartElement) {
       const auto name = reader.name();
-      if (name == u"entry") {
+      if (name == u"information" && !inEntry) {
+        inInformation = true;
+      } else if (inInformation && name == u"title") {
+        imported.draft.theme =
+            reader.readElementText(QXmlStreamReader::SkipChildElements).simplified().toStdString();
+      } else if (name == u"entry") {
         inEntry = true;
         translationDone = false;
         word.clear();
@@ -111,7 +116,9 @@ ImportedList ImportKvtml(const QByteArray& xml) {
       }
     } else if (token == QXmlStreamReader::EndElement) {
       const auto name = reader.name();
-      if (name == u"translation" && translationDepth > 0) {
+      if (name == u"information") {
+        inInformation = false;
+      } else if (name == u"translation" && translationDepth > 0) {
         translationDepth = 0;
         translationDone = true;
       } else if (name == u"entry" && inEntry) {

@@ -13,7 +13,7 @@
 #include "word_list_draft.h"
 
 struct ImportedList {
-  WordListDraft draft;     // the theme is left empty
+  WordListDraft draft;     // the theme: a kvtml file's title; empty for text
   QList<int> sourceLines;  // where each entry came from: its line, or its kvtml entry number
   QString error;           // why nothing was imported (Spanish); empty when it was read
 };
@@ -21,8 +21,8 @@ struct ImportedList {
 // A line is "word;hint", "word<TAB>hint" or "word,hint" (the first of these separators the
 // line holds); a field may be quoted as in CSV. Blank lines are passed over.
 ImportedList ImportText(const QByteArray& utf8);
-// Each entry's translation in the first language (identifier 0): its text is the word, its
-// comment the hint. An entry without one is passed over.
+// The title is the theme. Each entry's translation in the first language (identifier 0): its
+// text is the word, its comment the hint. An entry without one is passed over.
 ImportedList ImportKvtml(const QByteArray& xml);
 // Reads the file and takes it as kvtml when its name ends in ".kvtml", as text else.
 ImportedList ImportListFile(const QString& path);
