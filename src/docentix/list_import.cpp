@@ -40,6 +40,30 @@ QChar SeparatorOf(const QString& line) {
   return QChar('\t');
 }
 
+// A field as a heading is compared: no spaces around it, lower case, no accents.
+QString Folded(const QString& field) {
+  QString folded;
+  for (QChar c : field.trimmed().toLower().normalized(QString::NormalizationForm_D)) {
+    if (c.category() != QChar::Mark_NonSpacing)
+      folded += c;
+  }
+  return folded;
+}
+
+// The first line of a spreadsheet's export names its columns: "Palabra,Pista", "word;hint".
+bool IsHeading(const QStringList& fields) {
+  static const QStringList kWordHeadings{"palabra", "palabras", "word",   "words",
+                                         "termino", "term",     "vocablo"};
+  static const QStringList kHintHeadings{"pista",       "pistas",     "hint",       "hints",
+                                         "clue",        "definicion", "definition", "descripcion",
+                                         "description", "comentario", "comment",    "significado",
+                                         "meaning"};
+  if (!kWordHeadings.contains(Folded(fields.first())))
+    return false;
+  const QString hint = Folded(fields.mid(1).join(' '));
+  return hint.isEmpty() || kHintHeadings.contains(hint);
+}
+
 QString Quote(const QString& field) {
   if (!field.contains(';') && !field.contains('"'))
     return field;
@@ -57,6 +81,7 @@ ImportedList ImportText(const QByteArray& utf8) {
     return imported;
   }
   const QStringList lines = text.split('\n');
+  bool headingSeen = false;
   for (int i = 0; i < lines.size(); ++i) {
     QString line = lines.at(i);
     if (line.endsWith('\r'))
@@ -66,6 +91,10 @@ ImportedList ImportText(const QByteArray& utf8) {
     if (line.trimmed().isEmpty())
       continue;
     const QStringList fields = SplitFields(line, SeparatorOf(line));
+    if (imported.sourceLines.isEmpty() && !headingSeen && IsHeading(fields)) {
+      headingSeen = true;
+      continue;
+    }
     const QString hint = fields.mid(1).join(SeparatorOf(line));
     imported.draft.entries.push_back(
         {fields.first().trimmed().toStdString(), hint.trimmed().toStdString()});

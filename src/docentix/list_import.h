@@ -19,7 +19,8 @@ struct ImportedList {
 };
 
 // A line is "word;hint", "word<TAB>hint" or "word,hint" (the first of these separators the
-// line holds); a field may be quoted as in CSV. Blank lines are passed over.
+// line holds); a field may be quoted as in CSV. Blank lines, and a first line that names the
+// columns ("Palabra,Pista"), are passed over.
 ImportedList ImportText(const QByteArray& utf8);
 // The title is the theme. Each entry's translation in the first language (identifier 0): its
 // text is the word, its comment the hint. An entry without one is passed over.
