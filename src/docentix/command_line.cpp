@@ -68,7 +68,7 @@ int Import(QStringList arguments, QTextStream& err) {
   const QString input = arguments.first();
   ImportedList imported = ImportListFile(input);
   if (!imported.error.isEmpty()) {
-    err << input << ": " << imported.error << "\n";
+    err << imported.error << "\n";
     return 1;
   }
   if (!theme.isEmpty())

@@ -5,6 +5,7 @@
 #include "docentix/list_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
 
@@ -40,6 +41,17 @@ TEST_P(ImportFileTest, GivesTheWordsOrSaysWhy) {
   EXPECT_EQ(imported.draft.theme, c.theme);
   EXPECT_TRUE(c.says.isEmpty() ? imported.error.isEmpty() : imported.error.contains(c.says))
       << imported.error.toStdString();
+  if (!c.says.isEmpty())
+    EXPECT_TRUE(imported.error.contains(path));
+}
+
+// Whatever is not a regular file is refused at once, naming it.
+TEST(ImportSpecialFileTest, RefusesFifoAndFolder) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("tuberia.txt");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  EXPECT_TRUE(ImportListFile(fifo).error.contains("«" + fifo + "»: no es un archivo normal"));
+  EXPECT_TRUE(ImportListFile(dir.path()).error.contains("«" + dir.path() + "»: es una carpeta"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,7 +75,64 @@ INSTANTIATE_TEST_SUITE_P(
                    "a.csv",
                    "Palabra,Pista\nPalabra,Pista\n",
                    {{"Palabra", "Pista"}},
-                   {2}}),
+                   {2}},
+        ImportCase{"Utf8WithMark", "a.txt", "\xEF\xBB\xBFñu;Ñandú\n", {{"ñu", "Ñandú"}}, {1}},
+        ImportCase{"Windows1252",
+                   "a.csv",
+                   "Palabra;Pista\r\nping\xFCino;Ave\x85\r\n",
+                   {{"pingüino", "Ave…"}},
+                   {2}},
+        ImportCase{"Utf16LittleEndian",
+                   "a.txt",
+                   QByteArray("\xFF\xFE\n\0\xF1\0u\0;\0a\0", 12),
+                   {{"ñu", "a"}},
+                   {2}},
+        ImportCase{
+            "Utf16BigEndian", "a.txt", QByteArray("\xFE\xFF\0\xF1\0u\0\n", 8), {{"ñu", ""}}, {1}},
+        ImportCase{"BrokenUtf16",
+                   "a.txt",
+                   QByteArray("\xFF\xFE\x00\xD8", 4),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: el archivo dice estar en UTF-16"},
+        ImportCase{"EmptyNamed",
+                   "vacia.txt",
+                   "\n \n",
+                   {},
+                   {},
+                   "",
+                   "vacia.txt»: el archivo no tiene ninguna palabra"},
+        ImportCase{"LineTooLong",
+                   "a.txt",
+                   "gato;Maúlla\n" + QByteArray(1001, 'x'),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: la línea 2 tiene más de 1000 caracteres"},
+        ImportCase{"OverOneMebibyte",
+                   "a.txt",
+                   QByteArray((1 << 20) + 1, '\n'),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: ocupa más de 1 MiB"},
+        ImportCase{"KvtmlFieldTooLong",
+                   "a.kvtml",
+                   "<kvtml><entries><entry><translation id=\"0\"><text>" + QByteArray(1001, 'x') +
+                       "</text></translation></entry></entries></kvtml>",
+                   {},
+                   {},
+                   "",
+                   "a.kvtml»: el archivo kvtml está dañado"},
+        ImportCase{"KvtmlLines",
+                   "a.kvtml",
+                   "<kvtml>\n<information><title>Aves</title></information>\n<entries>\n"
+                   "<entry><translation id=\"0\"><text>ñu</text></translation></entry>\n"
+                   "</entries></kvtml>",
+                   {{"ñu", ""}},
+                   {4},
+                   "Aves"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

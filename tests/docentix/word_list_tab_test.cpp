@@ -224,7 +224,7 @@ TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
   EXPECT_EQ(
       EntriesOf(imported.draft),
       (Entries{{"cigüeña", "Anida en los campanarios"}, {"ñu", ""}, {"búho", "Ve de noche"}}));
-  EXPECT_EQ(imported.sourceLines, QList<int>({1, 2, 4}));
+  EXPECT_EQ(imported.sourceLines, QList<int>({4, 7, 9}));  // each entry's line
   EXPECT_EQ(imported.draft.theme, "Aves del campo");
   EXPECT_FALSE(ImportKvtml("<kvtml><entries><entry><translation>").error.isEmpty());
   EXPECT_FALSE(ImportKvtml("<html></html>").error.isEmpty());
