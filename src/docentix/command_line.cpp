@@ -34,6 +34,15 @@ int Check(const QStringList& files, QTextStream& err) {
     if (const auto message = CheckWordFile(file.toStdString(), list)) {
       err << file << ": " << OneLine(message->text) << "\n";
       status = 1;
+      continue;
+    }
+    // The game plays a list without a theme, but its results would name no theme.
+    for (const DraftProblem& problem : CheckWordList(DraftFromList(list))) {
+      if (problem.part == DraftPart::Theme && problem.blocksSaving) {
+        err << file << ", línea " << problem.line << " (" << ToQt(problem.subject)
+            << "): " << ToQt(problem.text) << "\n";
+        status = 1;
+      }
     }
   }
   return status;
@@ -59,10 +68,11 @@ int Import(QStringList arguments, QTextStream& err) {
   const QString input = arguments.first();
   ImportedList imported = ImportListFile(input);
   if (!imported.error.isEmpty()) {
-    err << input << ": " << imported.error << "\n";
+    err << imported.error << "\n";
     return 1;
   }
-  imported.draft.theme = theme.toStdString();
+  if (!theme.isEmpty())
+    imported.draft.theme = theme.toStdString();
   bool refused = false;
   for (const DraftProblem& problem : CheckWordList(imported.draft)) {
     if (!problem.blocksSaving)

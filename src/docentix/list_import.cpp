@@ -4,10 +4,38 @@
 #include "docentix/list_import.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include "charset.h"
+
 namespace {
+
+// A word list has at most fifty words: a file of a mebibyte, or a line of a thousand
+// characters, is something else, and is refused before it fills the memory.
+constexpr qint64 kMaxFileSize = 1 << 20;
+constexpr int kMaxLineLength = 1000;
+
+// The text, from UTF-8 (with or without its mark), UTF-16 with its mark, or else Windows-1252,
+// the code page of the teachers' older programs; false when the UTF-16 is broken.
+bool Decode(const QByteArray& bytes, QString& text) {
+  const auto decode = [&](QStringDecoder::Encoding encoding, qsizetype skip) {
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    text = decoder(bytes.mid(skip));
+    return !decoder.hasError() &&
+           (encoding == QStringDecoder::Utf8 ||
+            (text.isValidUtf16() && !text.contains(QChar::ReplacementCharacter)));
+  };
+  if (bytes.startsWith("\xFF\xFE"))
+    return decode(QStringDecoder::Utf16LE, 2);
+  if (bytes.startsWith("\xFE\xFF"))
+    return decode(QStringDecoder::Utf16BE, 2);
+  if (decode(QStringDecoder::Utf8, bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0))
+    return true;
+  text = QString::fromStdString(AnsiToUtf8(bytes.toStdString()));
+  return true;
+}
 
 // Cuts a line at `separator`, outside quotes; a quoted field loses its quotes and
 // its doubled quotes become one.
@@ -40,6 +68,30 @@ QChar SeparatorOf(const QString& line) {
   return QChar('\t');
 }
 
+// A field as a heading is compared: no spaces around it, lower case, no accents.
+QString Folded(const QString& field) {
+  QString folded;
+  for (QChar c : field.trimmed().toLower().normalized(QString::NormalizationForm_D)) {
+    if (c.category() != QChar::Mark_NonSpacing)
+      folded += c;
+  }
+  return folded;
+}
+
+// The first line of a spreadsheet's export names its columns: "Palabra,Pista", "word;hint".
+bool IsHeading(const QStringList& fields) {
+  static const QStringList kWordHeadings{"palabra", "palabras", "word",   "words",
+                                         "termino", "term",     "vocablo"};
+  static const QStringList kHintHeadings{"pista",       "pistas",     "hint",       "hints",
+                                         "clue",        "definicion", "definition", "descripcion",
+                                         "description", "comentario", "comment",    "significado",
+                                         "meaning"};
+  if (!kWordHeadings.contains(Folded(fields.first())))
+    return false;
+  const QString hint = Folded(fields.mid(1).join(' '));
+  return hint.isEmpty() || kHintHeadings.contains(hint);
+}
+
 QString Quote(const QString& field) {
   if (!field.contains(';') && !field.contains('"'))
     return field;
@@ -48,31 +100,42 @@ QString Quote(const QString& field) {
 
 }  // namespace
 
-ImportedList ImportText(const QByteArray& utf8) {
+ImportedList ImportText(const QByteArray& bytes) {
   ImportedList imported;
-  QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = decode(utf8);
-  if (decode.hasError()) {
-    imported.error = QStringLiteral("El archivo no está escrito en UTF-8.");
+  QString text;
+  if (!Decode(bytes, text)) {
+    imported.error = QStringLiteral("el archivo dice estar en UTF-16 pero no lo está.");
     return imported;
   }
   const QStringList lines = text.split('\n');
+  bool headingSeen = false;
   for (int i = 0; i < lines.size(); ++i) {
     QString line = lines.at(i);
     if (line.endsWith('\r'))
       line.chop(1);
-    if (i == 0 && line.startsWith(QChar(0xFEFF)))
-      line.remove(0, 1);
+    if (line.size() > kMaxLineLength) {
+      imported = {};
+      imported.error = QStringLiteral(
+                           "la línea %1 tiene más de %2 caracteres; no es una lista "
+                           "de palabras.")
+                           .arg(i + 1)
+                           .arg(kMaxLineLength);
+      return imported;
+    }
     if (line.trimmed().isEmpty())
       continue;
     const QStringList fields = SplitFields(line, SeparatorOf(line));
+    if (imported.sourceLines.isEmpty() && !headingSeen && IsHeading(fields)) {
+      headingSeen = true;
+      continue;
+    }
     const QString hint = fields.mid(1).join(SeparatorOf(line));
     imported.draft.entries.push_back(
         {fields.first().trimmed().toStdString(), hint.trimmed().toStdString()});
     imported.sourceLines.append(i + 1);
   }
   if (imported.draft.entries.empty())
-    imported.error = QStringLiteral("El archivo no tiene ninguna palabra.");
+    imported.error = QStringLiteral("el archivo no tiene ninguna palabra.");
   return imported;
 }
 
@@ -80,25 +143,30 @@ ImportedList ImportKvtml(const QByteArray& xml) {
   ImportedList imported;
   QXmlStreamReader reader(xml);
   if (!reader.readNextStartElement() || reader.name() != u"kvtml") {
-    imported.error = QStringLiteral("El archivo no es un vocabulario kvtml.");
+    imported.error = QStringLiteral("el archivo no es un vocabulario kvtml.");
     return imported;
   }
-  int entryNumber = 0;
+  int entryLine = 0;
   // The word and hint of the entry being read: its translation in the first language
   // (identifier 0), as the KDE programs number them.
   QString word, hint;
   int translationDepth = 0;
-  bool inEntry = false, translationDone = false;
+  bool inEntry = false, translationDone = false, inInformation = false;
   while (!reader.atEnd()) {
     const auto token = reader.readNext();
     if (token == QXmlStreamReader::StartElement) {
       const auto name = reader.name();
-      if (name == u"entry") {
+      if (name == u"information" && !inEntry) {
+        inInformation = true;
+      } else if (inInformation && name == u"title") {
+        imported.draft.theme =
+            reader.readElementText(QXmlStreamReader::SkipChildElements).simplified().toStdString();
+      } else if (name == u"entry") {
         inEntry = true;
         translationDone = false;
         word.clear();
         hint.clear();
-        ++entryNumber;
+        entryLine = static_cast<int>(reader.lineNumber());
       } else if (inEntry && name == u"translation" && !translationDone &&
                  reader.attributes().value("id") == u"0") {
         translationDepth = 1;
@@ -111,39 +179,61 @@ ImportedList ImportKvtml(const QByteArray& xml) {
       }
     } else if (token == QXmlStreamReader::EndElement) {
       const auto name = reader.name();
-      if (name == u"translation" && translationDepth > 0) {
+      if (name == u"information") {
+        inInformation = false;
+      } else if (name == u"translation" && translationDepth > 0) {
         translationDepth = 0;
         translationDone = true;
       } else if (name == u"entry" && inEntry) {
         inEntry = false;
         if (!word.isEmpty()) {
           imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
-          imported.sourceLines.append(entryNumber);
+          imported.sourceLines.append(entryLine);
         }
       }
     }
   }
+  for (const DraftEntry& entry : imported.draft.entries) {
+    if (entry.word.size() > kMaxLineLength || entry.hint.size() > kMaxLineLength)
+      reader.raiseError(
+          QStringLiteral("una palabra o una pista de más de %1 caracteres").arg(kMaxLineLength));
+  }
   if (reader.hasError()) {
     imported.draft.entries.clear();
     imported.sourceLines.clear();
-    imported.error = QStringLiteral("El archivo kvtml está dañado (línea %1): %2")
+    imported.error = QStringLiteral("el archivo kvtml está dañado (línea %1): %2")
                          .arg(reader.lineNumber())
                          .arg(reader.errorString());
   } else if (imported.draft.entries.empty()) {
-    imported.error = QStringLiteral("El archivo no tiene ninguna palabra.");
+    imported.error = QStringLiteral("el archivo no tiene ninguna palabra.");
   }
   return imported;
 }
 
 ImportedList ImportListFile(const QString& path) {
+  ImportedList imported;
+  const QFileInfo info(path);
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ImportedList failed;
-    failed.error = QStringLiteral("No se ha podido leer el archivo.");
-    return failed;
+  if (info.isDir())
+    imported.error = QStringLiteral("es una carpeta, no un archivo.");
+  else if (info.exists() && !info.isFile())
+    imported.error = QStringLiteral("no es un archivo normal (es un dispositivo o una tubería).");
+  else if (info.size() > kMaxFileSize)
+    imported.error = QStringLiteral("ocupa más de 1 MiB; una lista de palabras es mucho menor.");
+  else if (!file.open(QIODevice::ReadOnly))
+    imported.error = QStringLiteral("no se ha podido leer el archivo.");
+  if (imported.error.isEmpty()) {
+    // Read no further than the bound, should the file grow meanwhile.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize)
+      imported.error = QStringLiteral("ocupa más de 1 MiB; una lista de palabras es mucho menor.");
+    else
+      imported =
+          path.endsWith(".kvtml", Qt::CaseInsensitive) ? ImportKvtml(bytes) : ImportText(bytes);
   }
-  const QByteArray bytes = file.readAll();
-  return path.endsWith(".kvtml", Qt::CaseInsensitive) ? ImportKvtml(bytes) : ImportText(bytes);
+  if (!imported.error.isEmpty())
+    imported.error = QStringLiteral("No se puede importar «%1»: %2").arg(path, imported.error);
+  return imported;
 }
 
 QByteArray ExportText(const WordListDraft& draft) {

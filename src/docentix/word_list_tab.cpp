@@ -394,7 +394,6 @@ bool WordListTab::ImportFile(const QString& path) {
     dialogs_.Stop("\n" + FromQt(imported.error) + "\n", kDocentixCaption);
     return false;
   }
-  imported.draft.theme = Utf8(theme_->text());
   SetDraft(imported.draft, QString());
   SetModified(true);
   return true;

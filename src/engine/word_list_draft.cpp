@@ -133,6 +133,9 @@ std::string DescribeProblem(const DraftProblem& problem) {
 std::vector<DraftProblem> CheckWordList(const WordListDraft& draft) {
   std::vector<DraftProblem> problems;
   Checker check(problems);
+  if (draft.theme.find_first_not_of(" \t") == std::string::npos)
+    check.Add(-1, DraftPart::Theme, true, 2, "tema",
+              "falta el tema; el juego lo muestra y lo guarda con los resultados. Escríbalo.");
   check.CheckLine(-1, DraftPart::Theme, 2, "tema", draft.theme, kThemeLength);
 
   int words = 0;

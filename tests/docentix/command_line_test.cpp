@@ -31,8 +31,8 @@ class CommandLineTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-QByteArray ListOf(int words) {
-  QByteArray bytes = "K. L. TAMU P. LURIMBA\r\nTema\r\n";
+QByteArray ListOf(int words, const QByteArray& theme = "Tema") {
+  QByteArray bytes = "K. L. TAMU P. LURIMBA\r\n" + theme + "\r\n";
   for (int k = 0; k < words; ++k)
     bytes += "palabra" + QByteArray(k + 1, 'a') + "\r\n\r\n";
   return bytes;
@@ -43,13 +43,17 @@ QByteArray ListOf(int words) {
 TEST_F(CommandLineTest, CheckNamesEveryRefusedFileWithTheGameMessage) {
   Write(Path("buena.lma"), ListOf(10));
   Write(Path("nueve.lma"), ListOf(9));
-  const Outcome run = Run({"--check", Path("buena.lma"), Path("nueve.lma"), Path("falta.lma")});
+  Write(Path("sintema.lma"), ListOf(10, " "));
+  const Outcome run = Run(
+      {"--check", Path("buena.lma"), Path("nueve.lma"), Path("falta.lma"), Path("sintema.lma")});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, Path("nueve.lma") +
                          ": El archivo leído tiene menos de 10 palabras, por lo que no es "
                          "válido para jugar.\n" +
                          Path("falta.lma") +
-                         ": ¡¡ ERROR !! El fichero de palabras no se ha encontrado.\n");
+                         ": ¡¡ ERROR !! El fichero de palabras no se ha encontrado.\n" +
+                         Path("sintema.lma") + ", línea 2 (tema): falta el tema; el juego lo " +
+                         "muestra y lo guarda con los resultados. Escríbalo.\n");
 }
 
 // Four words in each way a line may be written, then six plain ones.
@@ -80,6 +84,13 @@ TEST_F(CommandLineTest, ImportWritesTheListTheGameReads) {
   for (int k = 0; k < 6; ++k)
     expected += "palabra" + QByteArray(k + 1, 'a') + "\r\npista\r\n";
   EXPECT_EQ(Read(Path("lista.lma")), expected);
+
+  // Without --theme a text file gives no theme, and no list is written.
+  const Outcome untitled = Run({"--import", Path("palabras.txt"), "-o", Path("otra.lma")});
+  EXPECT_EQ(untitled.status, 1);
+  EXPECT_TRUE(untitled.err.startsWith(Path("palabras.txt") + ": falta el tema"))
+      << untitled.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("otra.lma")));
 }
 
 // The results of two files as one table; a file that is not a results file writes nothing.

@@ -144,11 +144,14 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   for (char k = 0; k < 10; ++k)
     words += "palabra" + QByteArray(1, char('a' + k)) + ";" + (k == 7 ? ninety : "pista") + "\n";
   Write(Path("palabras.txt"), words);
+  tab().ThemeEdit()->setFocus();
+  TypeText(tab().ThemeEdit(), "Viejo");  // the list before: its theme does not carry over
   ASSERT_TRUE(tab().ImportFile(Path("palabras.txt")));
+  EXPECT_EQ(tab().ThemeEdit()->text(), "");
   EXPECT_EQ(table().item(7, 1)->background().color(), QColor(255, 222, 222));
   EXPECT_TRUE(table().item(7, 1)->toolTip().contains("tiene 90 caracteres"));
 
-  dialogs.filesToSave = {Path("granja.lma").toStdString(), Path("granja.lma").toStdString()};
+  dialogs.filesToSave = {3, Path("granja.lma").toStdString()};
   EXPECT_FALSE(tab().Save());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(AnsiToUtf8(dialogs.messages[0].text)
@@ -158,6 +161,11 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
       << AnsiToUtf8(dialogs.messages[0].text);
   EXPECT_FALSE(QFile::exists(Path("granja.lma")));
   TypeInCell(7, 1, "Pone huevos");
+  EXPECT_FALSE(tab().Save());  // a text file has no theme
+  EXPECT_NE(AnsiToUtf8(dialogs.messages.back().text).find("Línea 2 (tema): falta el tema"),
+            std::string::npos);
+  tab().ThemeEdit()->setFocus();
+  TypeText(tab().ThemeEdit(), "Granja");
   EXPECT_TRUE(tab().Save());
   EXPECT_TRUE(QFile::exists(Path("granja.lma")));
 }
@@ -200,7 +208,8 @@ Entries EntriesOf(const WordListDraft& draft) {
 // word (its text) and the hint (its comment); the lessons only name entries again.
 TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
   const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
-<kvtml version="2.0"><entries>
+<kvtml version="2.0"><information><title> Aves  del
+  campo</title></information><entries>
   <entry id="0"><translation id="0"><text>cigüeña</text><comment>Anida en los
     campanarios</comment></translation>
     <translation id="1"><text>stork</text><comment>bird</comment></translation></entry>
@@ -215,7 +224,8 @@ TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
   EXPECT_EQ(
       EntriesOf(imported.draft),
       (Entries{{"cigüeña", "Anida en los campanarios"}, {"ñu", ""}, {"búho", "Ve de noche"}}));
-  EXPECT_EQ(imported.sourceLines, QList<int>({1, 2, 4}));
+  EXPECT_EQ(imported.sourceLines, QList<int>({4, 7, 9}));  // each entry's line
+  EXPECT_EQ(imported.draft.theme, "Aves del campo");
   EXPECT_FALSE(ImportKvtml("<kvtml><entries><entry><translation>").error.isEmpty());
   EXPECT_FALSE(ImportKvtml("<html></html>").error.isEmpty());
 }

@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Files a teacher imports, as they come from other programs: what each one gives.
+#include "docentix/list_import.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+
+#include "files.h"
+
+namespace {
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+struct ImportCase {
+  std::string name;
+  QString file;
+  QByteArray bytes;
+  Entries entries;  // none when the file is refused
+  QList<int> lines;
+  std::string theme;
+  QString says;  // part of the refusal; empty when the file is read
+};
+
+class ImportFileTest : public ::testing::TestWithParam<ImportCase> {};
+
+TEST_P(ImportFileTest, GivesTheWordsOrSaysWhy) {
+  const ImportCase& c = GetParam();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(c.file);
+  ASSERT_FALSE(Write(path, c.bytes).isEmpty());
+  const ImportedList imported = ImportListFile(path);
+  Entries entries;
+  for (const DraftEntry& entry : imported.draft.entries)
+    entries.emplace_back(entry.word, entry.hint);
+  EXPECT_EQ(entries, c.entries);
+  EXPECT_EQ(imported.sourceLines, c.lines);
+  EXPECT_EQ(imported.draft.theme, c.theme);
+  EXPECT_TRUE(c.says.isEmpty() ? imported.error.isEmpty() : imported.error.contains(c.says))
+      << imported.error.toStdString();
+  if (!c.says.isEmpty())
+    EXPECT_TRUE(imported.error.contains(path));
+}
+
+// Whatever is not a regular file is refused at once, naming it.
+TEST(ImportSpecialFileTest, RefusesFifoAndFolder) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("tuberia.txt");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  EXPECT_TRUE(ImportListFile(fifo).error.contains("«" + fifo + "»: no es un archivo normal"));
+  EXPECT_TRUE(ImportListFile(dir.path()).error.contains("«" + dir.path() + "»: es una carpeta"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ImportFileTest,
+    ::testing::Values(
+        ImportCase{
+            "CsvHeading", "a.csv", "Palabra,Pista\r\nperro,Ladra\r\n", {{"perro", "Ladra"}}, {2}},
+        ImportCase{"HeadingInCapitalsAfterBlankLine",
+                   "a.txt",
+                   "\n  WORD ; Hint\ngato;Maúlla\n",
+                   {{"gato", "Maúlla"}},
+                   {3}},
+        ImportCase{
+            "AccentedHeadingWithoutHint", "a.csv", "\"Término\"\nvaca\n", {{"vaca", ""}}, {2}},
+        ImportCase{"WordPalabraWithItsHintKept",
+                   "a.csv",
+                   "palabra,Se escribe con letras\n",
+                   {{"palabra", "Se escribe con letras"}},
+                   {1}},
+        ImportCase{"OnlyTheFirstLineIsAHeading",
+                   "a.csv",
+                   "Palabra,Pista\nPalabra,Pista\n",
+                   {{"Palabra", "Pista"}},
+                   {2}},
+        ImportCase{"Utf8WithMark", "a.txt", "\xEF\xBB\xBFñu;Ñandú\n", {{"ñu", "Ñandú"}}, {1}},
+        ImportCase{"Windows1252",
+                   "a.csv",
+                   "Palabra;Pista\r\nping\xFCino;Ave\x85\r\n",
+                   {{"pingüino", "Ave…"}},
+                   {2}},
+        ImportCase{"Utf16LittleEndian",
+                   "a.txt",
+                   QByteArray("\xFF\xFE\n\0\xF1\0u\0;\0a\0", 12),
+                   {{"ñu", "a"}},
+                   {2}},
+        ImportCase{
+            "Utf16BigEndian", "a.txt", QByteArray("\xFE\xFF\0\xF1\0u\0\n", 8), {{"ñu", ""}}, {1}},
+        ImportCase{"BrokenUtf16",
+                   "a.txt",
+                   QByteArray("\xFF\xFE\x00\xD8", 4),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: el archivo dice estar en UTF-16"},
+        ImportCase{"EmptyNamed",
+                   "vacia.txt",
+                   "\n \n",
+                   {},
+                   {},
+                   "",
+                   "vacia.txt»: el archivo no tiene ninguna palabra"},
+        ImportCase{"LineTooLong",
+                   "a.txt",
+                   "gato;Maúlla\n" + QByteArray(1001, 'x'),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: la línea 2 tiene más de 1000 caracteres"},
+        ImportCase{"OverOneMebibyte",
+                   "a.txt",
+                   QByteArray((1 << 20) + 1, '\n'),
+                   {},
+                   {},
+                   "",
+                   "a.txt»: ocupa más de 1 MiB"},
+        ImportCase{"KvtmlFieldTooLong",
+                   "a.kvtml",
+                   "<kvtml><entries><entry><translation id=\"0\"><text>" + QByteArray(1001, 'x') +
+                       "</text></translation></entry></entries></kvtml>",
+                   {},
+                   {},
+                   "",
+                   "a.kvtml»: el archivo kvtml está dañado"},
+        ImportCase{"KvtmlLines",
+                   "a.kvtml",
+                   "<kvtml>\n<information><title>Aves</title></information>\n<entries>\n"
+                   "<entry><translation id=\"0\"><text>ñu</text></translation></entry>\n"
+                   "</entries></kvtml>",
+                   {{"ñu", ""}},
+                   {4},
+                   "Aves"}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
