@@ -14,6 +14,7 @@
 #include "controls/gif_image.h"
 #include "platform/help_book.h"
 #include "platform/help_window.h"
+#include "platform/screen_scale.h"
 #include "platform/text.h"
 #include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
@@ -297,3 +298,22 @@ INSTANTIATE_TEST_SUITE_P(
         HelpKeyRow{"KeyboardFile", [](Program& p) -> QDialog* { return p.Form_teclado; }, 502},
         HelpKeyRow{"KeyEditor", [](Program& p) -> QDialog* { return p.Form_charboton; }, 502}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The scale chosen for a screen fits the whole window on it, menu bar included.
+class WindowScaleTest : public WindowTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(WindowScaleTest, TheScaledWindowFitsTheScreen) {
+  main().show();
+  const QSize frame = main().frameGeometry().size();
+  const double factor = ScaleFactorFor(GetParam(), TForm_juego::kDesignSize);
+  EXPECT_LE(frame.width() * factor, GetParam().width()) << factor;
+  EXPECT_LE(frame.height() * factor, GetParam().height()) << factor;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WindowScaleTest,
+                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080), QSize(1280, 1024),
+                                           QSize(1366, 768), QSize(1920, 1040)),
+                         [](const auto& info) {
+                           return std::to_string(info.param.width()) + "x" +
+                                  std::to_string(info.param.height());
+                         });
