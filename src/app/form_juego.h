@@ -43,6 +43,10 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   Q_OBJECT
 
  public:
+  // The whole window at its design size, menu bar included: what the scale must fit on
+  // the screen.
+  static constexpr QSize kDesignSize{835, 724};
+
   TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
   ~TForm_juego() override;
 

@@ -59,7 +59,7 @@ void SetWindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  ChooseScaleFactor(argc, argv);
+  ChooseScaleFactor(argc, argv, TForm_juego::kDesignSize);
   Application app(argc, argv);
   ReleaseScaleProbe();
   InstallAccessibleNames();

@@ -3,7 +3,40 @@
 
 #include "platform/help.h"
 
-Help::Help() = default;
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/help_context.h"
+
+namespace {
+
+// F1 pressed in a window that names its topic opens the topic and goes no further, so
+// the window neither closes nor takes the key as an answer.
+class HelpKey : public QObject {
+ public:
+  explicit HelpKey(Help& help) : help_(help) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+      return false;
+    const int context = WindowHelpContext(static_cast<QWidget*>(watched));
+    if (context == 0)
+      return false;
+    help_.ShowHelp(context);
+    return true;
+  }
+
+ private:
+  Help& help_;
+};
+
+}  // namespace
+
+Help::Help() : helpKey_(std::make_unique<HelpKey>(*this)) {
+  if (qApp)
+    qApp->installEventFilter(helpKey_.get());
+}
 
 Help::~Help() {
   delete window_.data();

@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 #include "platform/help_window.h"
 
@@ -18,6 +19,8 @@ class Help {
   Help(const Help&) = delete;
   Help& operator=(const Help&) = delete;
 
+  // F1 in a window that names its topic (platform/help_context.h) opens that topic,
+  // whatever control of the window has the focus; the window stays open.
   // F1 (the context in play) and "Ayuda..." of the background menu (519).
   void ShowHelp(int context);
   // "Ayuda" of the menu and of the results window: the contents page.
@@ -35,4 +38,5 @@ class Help {
  private:
   // While a modal window owns the help window, that window could delete it.
   QPointer<HelpWindow> window_;
+  std::unique_ptr<QObject> helpKey_;  // catches F1 for the whole program
 };

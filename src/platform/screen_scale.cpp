@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kDesignWidth = 800;
-constexpr int kDesignHeight = 600;
 constexpr double kStep = 0.05;
 bool factorSetHere = false;
 // Open until the application object has its own connection: an X server with
@@ -71,17 +69,17 @@ bool UsesX() {
 
 }  // namespace
 
-double ScaleFactorFor(QSize available) {
-  if (available.width() <= 0 || available.height() <= 0)
+double ScaleFactorFor(QSize available, QSize window) {
+  if (available.width() <= 0 || available.height() <= 0 || window.isEmpty())
     return 1.0;
-  const double fit = std::min(static_cast<double>(available.width()) / kDesignWidth,
-                              static_cast<double>(available.height()) / kDesignHeight);
+  const double fit = std::min(static_cast<double>(available.width()) / window.width(),
+                              static_cast<double>(available.height()) / window.height());
   // A small margin keeps 1.8 from becoming 1.75 through rounding of 1080/600.
   const double stepped = std::floor(fit / kStep + 1e-9) * kStep;
   return std::max(1.0, stepped);
 }
 
-double ChooseScaleFactor(int& argc, char** argv) {
+double ChooseScaleFactor(int& argc, char** argv, QSize window) {
   if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
     return qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
   QSize available;
@@ -94,7 +92,7 @@ double ChooseScaleFactor(int& argc, char** argv) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       available = screen->availableGeometry().size();
   }
-  const double factor = ScaleFactorFor(available);
+  const double factor = ScaleFactorFor(available, window);
   if (factor > 1.0) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'f', 2));
     factorSetHere = true;

@@ -8,15 +8,17 @@
 
 #include <QSize>
 
-// The factor that makes an 800x600 design fill `available` (the screen less
-// its panels) while keeping its proportions: never below 1, in steps of 0.05
-// so that the game never overflows the screen by a fraction of a pixel.
-double ScaleFactorFor(QSize available);
+// The factor that makes a window of `window` pixels at its design size (the whole
+// window, menu bar included) fill `available` (the screen less its panels) while
+// keeping its proportions: never below 1, in steps of 0.05 so that the window never
+// overflows the screen by a fraction of a pixel.
+double ScaleFactorFor(QSize available, QSize window = {800, 600});
 
 // Chooses the factor from the primary screen and sets it for the application
 // object created next. Must run before that object exists; a factor the user
 // set in QT_SCALE_FACTOR is kept. Returns the factor in force.
-double ChooseScaleFactor(int& argc, char** argv);
+// `window` is the design size of the program's main window.
+double ChooseScaleFactor(int& argc, char** argv, QSize window);
 
 // Once the application object exists (it has read the factor and holds its own
 // connection): keeps the factor chosen here from passing to the programs the

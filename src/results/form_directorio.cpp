@@ -11,6 +11,7 @@
 #include "charset.h"
 #include "platform/file_list_text.h"
 #include "platform/game_folder.h"
+#include "platform/help_context.h"
 #include "platform/prompter_qt.h"
 #include "platform/save_file.h"
 #include "platform/text.h"
@@ -69,6 +70,7 @@ TForm_directorio::TForm_directorio(QWidget* owner, const GameFolder& folder, Dia
       folder_(folder),
       dialogs_(dialogs),
       scoreDirectory_(scoreDirectory) {
+  SetWindowHelpContext(*this, 516);  // the ten best scores' topic
   ui_->setupUi(this);
   setFixedSize(size());
   connect(ui_->DriveComboBox, &QComboBox::activated, this, &TForm_directorio::DriveComboBoxChange);

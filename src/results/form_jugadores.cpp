@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "charset.h"
+#include "platform/help_context.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "player_entry.h"
@@ -26,6 +27,7 @@ TForm_jugadores::TForm_jugadores(QWidget* owner, Dialogs& dialogs)
   ui_->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  SetWindowHelpContext(*this, 517);  // the players' topic
   nameFields_ = {ui_->Edit_jugador1, ui_->Edit_jugador2, ui_->Edit_jugador3, ui_->Edit_jugador4,
                  ui_->Edit_jugador5, ui_->Edit_jugador6, ui_->Edit_jugador7, ui_->Edit_jugador8,
                  ui_->Edit_jugador9, ui_->Edit_jugador10};

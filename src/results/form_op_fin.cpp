@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "charset.h"
+#include "platform/help_context.h"
 #include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 #include "ui_form_op_fin.h"
@@ -29,6 +30,7 @@ TForm_op_fin::TForm_op_fin(QWidget* owner, Dialogs& dialogs, std::function<bool(
   // A dialog border without title-bar buttons: only the labels close it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(size());
+  SetWindowHelpContext(*this, kHelpContext);
   const QCursor hand(BuiltInPicture(":/images/cursor_mano.png"), 10, 2);
   for (QLabel* label : {ui_->Label_continuar, ui_->Label_juegonuevo, ui_->Label_terminar}) {
     label->setCursor(hand);

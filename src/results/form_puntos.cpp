@@ -10,6 +10,7 @@
 
 #include "charset.h"
 #include "platform/game_folder.h"
+#include "platform/help_context.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "ui_form_puntos.h"
@@ -45,6 +46,7 @@ TForm_puntos::TForm_puntos(QWidget* owner, const GameFolder& folder, const Playe
   // A dialog border without title-bar buttons: "Cerrar" is the way out.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(size());
+  SetWindowHelpContext(*this, kHelpContext);
   nameLabels_ = {ui_->Label_j1, ui_->Label_j2, ui_->Label_j3, ui_->Label_j4, ui_->Label_j5,
                  ui_->Label_j6, ui_->Label_j7, ui_->Label_j8, ui_->Label_j9, ui_->Label_j10};
   pointsLabels_ = {ui_->Label_p1, ui_->Label_p2, ui_->Label_p3, ui_->Label_p4, ui_->Label_p5,

@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "charset.h"
+#include "platform/help_context.h"
 #include "platform/printing.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
@@ -48,6 +49,7 @@ TForm_Resultados::TForm_Resultados(QWidget* owner, Dialogs& dialogs, PlayerTable
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: "Cerrar" or Esc close it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  SetWindowHelpContext(*this, kHelpContext);
   ui_->ComboBox_temas->lineEdit()->setMaxLength(kThemeBoxLength);
   ui_->Button_cerrar->setDefault(false);
   files_.onBusy = [](bool busy) {

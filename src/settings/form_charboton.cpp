@@ -3,6 +3,7 @@
 
 #include "settings/form_charboton.h"
 
+#include "platform/help_context.h"
 #include "platform/text.h"
 #include "ui_form_charboton.h"
 
@@ -10,6 +11,7 @@ TForm_charboton::TForm_charboton(QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::TForm_charboton>()) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  SetWindowHelpContext(*this, 502);  // the keyboard's topic
   if (owner)
     move(owner->pos() + QPoint(20, 30));
   connect(ui_->Button_aceptar, &QPushButton::clicked, this, &TForm_charboton::Button_aceptarClick);

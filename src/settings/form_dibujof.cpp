@@ -9,6 +9,7 @@
 #include <QTreeWidgetItem>
 
 #include "platform/background_picture.h"
+#include "platform/help_context.h"
 #include "ui_form_dibujof.h"
 
 namespace {
@@ -29,6 +30,7 @@ TForm_dibujof::TForm_dibujof(QWidget* owner, const GameFolder& folder, Dialogs& 
   ui_->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(size());
+  SetWindowHelpContext(*this, 519);  // the background's topic
   if (owner != nullptr)
     move(owner->geometry().topLeft() + QPoint(20, 30));
   connect(ui_->DirectoryListBox, &QTreeWidget::itemActivated, this,

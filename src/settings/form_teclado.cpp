@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "charset.h"
+#include "platform/help_context.h"
 #include "ui_form_teclado.h"
 
 namespace {
@@ -25,7 +26,8 @@ QString KeyboardFilePath(const QString& name) {
 TForm_teclado::TForm_teclado(QWidget* owner, const GameFolder& folder)
     : QDialog(owner), ui_(std::make_unique<Ui::TForm_teclado>()), folder_(folder) {
   ui_->setupUi(this);
-  move(kDesignPosition);  // a moved dialog is not centred over its owner
+  SetWindowHelpContext(*this, 502);  // the keyboard's topic
+  move(kDesignPosition);             // a moved dialog is not centred over its owner
   connect(ui_->Button_ok, &QPushButton::clicked, this, &TForm_teclado::Button_okClick);
   connect(ui_->Button_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(ui_->FileListBox, &QListWidget::currentTextChanged, ui_->Edit1, &QLineEdit::setText);

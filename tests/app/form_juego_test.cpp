@@ -3,17 +3,24 @@
 
 // The main window driven as a child and a teacher use it.
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "controls/gif_image.h"
+#include "platform/help_book.h"
+#include "platform/help_window.h"
+#include "platform/screen_scale.h"
 #include "platform/text.h"
 #include "results/form_op_fin.h"
 #include "screens/form_acierto.h"
 #include "screens/form_inicio.h"
 #include "settings/on_screen_keyboard.h"
+#include "support/while_open.h"
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
 #include "ui_form_op_fin.h"
@@ -251,3 +258,62 @@ TEST_F(WindowTest, PresentacionUnrollsTheIntroductionOverTheGame) {
   main().FormKeyPress(letter);
   EXPECT_NE(game().state().pressedLetters.find(letter), std::string::npos);
 }
+
+// F1 pressed on a control of a window opens that window's own topic; the window stays open.
+struct HelpKeyRow {
+  const char* name;
+  QDialog* (*window)(Program&);
+  int context;
+};
+
+class HelpKeyTest : public WindowTest, public ::testing::WithParamInterface<HelpKeyRow> {};
+
+TEST_P(HelpKeyTest, F1OpensTheWindowsTopicAndLeavesItOpen) {
+  QDialog* window = GetParam().window(*program);
+  std::string shown;
+  bool stillOpen = false;
+  WhileOpen([&] { window->exec(); },
+            [&](QWidget* modal) {
+              QWidget* child = modal->nextInFocusChain();  // its first control
+              child->setFocus();
+              QTest::keyClick(child, Qt::Key_F1);
+              HelpWindow& help = main().help().Window();
+              shown = help.isVisible() ? help.Browser()->source().fileName().toStdString() : "";
+              stillOpen = modal->isVisible() && QApplication::activeModalWidget() == modal;
+              window->QDialog::done(QDialog::Rejected);
+            });
+  EXPECT_EQ(shown, HelpBook::Shipped().TopicForContext(GetParam().context)->file.toStdString());
+  EXPECT_TRUE(stillOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindowWithATopic, HelpKeyTest,
+    ::testing::Values(
+        HelpKeyRow{"Players", [](Program& p) -> QDialog* { return p.Form_jugadores; }, 517},
+        HelpKeyRow{"Results", [](Program& p) -> QDialog* { return p.Form_Resultados; }, 508},
+        HelpKeyRow{"Background", [](Program& p) -> QDialog* { return p.Form_dibujof; }, 519},
+        HelpKeyRow{"EndOfGame", [](Program& p) -> QDialog* { return p.Form_op_fin; }, 518},
+        HelpKeyRow{"Points", [](Program& p) -> QDialog* { return p.Form_puntos; }, 516},
+        HelpKeyRow{"ScoreFolder", [](Program& p) -> QDialog* { return p.Form_directorio; }, 516},
+        HelpKeyRow{"KeyboardFile", [](Program& p) -> QDialog* { return p.Form_teclado; }, 502},
+        HelpKeyRow{"KeyEditor", [](Program& p) -> QDialog* { return p.Form_charboton; }, 502}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The scale chosen for a screen fits the whole window on it, menu bar included.
+class WindowScaleTest : public WindowTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(WindowScaleTest, TheScaledWindowFitsTheScreen) {
+  main().show();
+  const QSize frame = main().frameGeometry().size();
+  const double factor = ScaleFactorFor(GetParam(), TForm_juego::kDesignSize);
+  EXPECT_LE(frame.width() * factor, GetParam().width()) << factor;
+  EXPECT_LE(frame.height() * factor, GetParam().height()) << factor;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WindowScaleTest,
+                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080), QSize(1280, 1024),
+                                           QSize(1366, 768), QSize(1920, 1040)),
+                         [](const auto& info) {
+                           return std::to_string(info.param.width()) + "x" +
+                                  std::to_string(info.param.height());
+                         });

@@ -63,7 +63,7 @@ void SaveReportPage(Dialogs& dialogs, const PlayerTable& players, const QString&
 
 int main(int argc, char* argv[]) {
   // The same scale as the program on this screen.
-  ChooseScaleFactor(argc, argv);
+  ChooseScaleFactor(argc, argv, TForm_juego::kDesignSize);
   QApplication app(argc, argv);
   ReleaseScaleProbe();
   InstallAccessibleNames();
