@@ -20,7 +20,7 @@ struct ImportCase {
   QString file;
   QByteArray bytes;
   Entries entries;  // none when the file is refused
-  QList<int> lines;
+  std::vector<int> lines;
   std::string theme;
   QString says;  // part of the refusal; empty when the file is read
 };
@@ -37,7 +37,8 @@ TEST_P(ImportFileTest, GivesTheWordsOrSaysWhy) {
   for (const DraftEntry& entry : imported.draft.entries)
     entries.emplace_back(entry.word, entry.hint);
   EXPECT_EQ(entries, c.entries);
-  EXPECT_EQ(imported.sourceLines, c.lines);
+  // Qt 6.4 compares two empty lists with memcmp on a null pointer: compare as vectors.
+  EXPECT_EQ(std::vector<int>(imported.sourceLines.cbegin(), imported.sourceLines.cend()), c.lines);
   EXPECT_EQ(imported.draft.theme, c.theme);
   EXPECT_TRUE(c.says.isEmpty() ? imported.error.isEmpty() : imported.error.contains(c.says))
       << imported.error.toStdString();
