@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/scaled_accessible.h"
 #include "platform/text.h"
 #include "spelling.h"
 #include "ui_form_juego.h"
@@ -213,6 +214,8 @@ bool ReadsBefore(QWidget* a, QWidget* b, QWidget* top) {
 
 void InstallAccessibleNames() {
   QAccessible::installFactory(GameAccessibleFactory);
+  // Last, so that it gives the places of the interfaces made above too.
+  InstallScreenPixelExtents();
 }
 
 void SetUpAccessibility(Ui::TForm_juego& ui) {

@@ -18,7 +18,8 @@ class TForm_juego;
 class QWidget;
 
 // Installs the names that follow the controls' texts: the word label, the
-// counters, the keys and the feedback dialogs always say what they show now.
+// counters, the keys and the feedback dialogs always say what they show now;
+// on a scaled screen every control gives its place in screen pixels.
 // Call once, after the application object exists and before the windows.
 void InstallAccessibleNames();
 

@@ -7,11 +7,15 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <tuple>
 
 #include "charset.h"
 #include "platform/text.h"
@@ -188,3 +192,37 @@ TEST_F(AccessibilityTest, PlayersWindowNamesEachFieldByWhatGoesInIt) {
 }
 
 }  // namespace
+
+// On a scaled screen a magnifier following the focus is told where a key really is: in
+// the window's own picture, in screen pixels, the key shows at the place it reports.
+// Runs as its own test with QT_SCALE_FACTOR=1.25 (tests/CMakeLists.txt).
+class ScaledScreenTest : public AccessibilityTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScaledScreenTest, KeyIsReportedWhereItIsDrawn) {
+  ASSERT_EQ(qGuiApp->devicePixelRatio(), 1.25) << "needs QT_SCALE_FACTOR=1.25";
+  StartUp({"ANA"});
+  QPushButton* key = main().keyboard().Key(GetParam());
+  if (QWidget* focused = QApplication::focusWidget())
+    focused->clearFocus();  // no focus frame over the key's edges
+  key->setStyleSheet("background: #ff00ff; border: none;");
+  const QImage drawn = main().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QRect painted;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x)
+      if (drawn.pixel(x, y) == qRgb(255, 0, 255))
+        painted |= QRect(x, y, 1, 1);
+  const QRect window = Accessible(&main())->rect();
+  // Qt rounds the window's scaled size to the nearest pixel, as the places are rounded.
+  EXPECT_LE(std::abs(window.width() - drawn.width()), 1);
+  EXPECT_LE(std::abs(window.height() - drawn.height()), 1);
+  const QRect reported = Accessible(key)->rect().translated(-window.topLeft());
+  for (const auto& [edge, want, got] : {std::tuple{"left", painted.left(), reported.left()},
+                                        {"top", painted.top(), reported.top()},
+                                        {"right", painted.right(), reported.right()},
+                                        {"bottom", painted.bottom(), reported.bottom()}})
+    EXPECT_LE(std::abs(want - got), 1) << edge;
+  EXPECT_FALSE(Text(key).empty());  // the game's own name still comes through
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ScaledScreenTest, ::testing::Values(1, 17, 33),
+                         [](const auto& info) { return "Key" + std::to_string(info.param); });
