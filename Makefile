@@ -86,15 +86,15 @@ screenshot: build
 	for size in 800x600 1024x768 1280x1024 1920x1080; do \
 		rm -rf $(BUILD)/screenshot-folder && cp -r data $(BUILD)/screenshot-folder && \
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
-			../tests/lurimba-screenshot ../screenshots) || exit 1; \
+			../tools/screenshot/lurimba-screenshot ../screenshots) || exit 1; \
 		(cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $${size}x24" \
-			../tests/lurimba-background-screenshot ../screenshots) || exit 1; \
+			../tools/screenshot/lurimba-background-screenshot ../screenshots) || exit 1; \
 	done
-	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tests/lurimba-intro-screenshot ../screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-results-screenshot $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-help-screenshot $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-docentix-results-screenshot $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/lurimba-docentix-lists-screenshot $(BUILD)/screenshots
+	cd $(BUILD)/screenshot-folder && QT_QPA_PLATFORM=offscreen ../tools/screenshot/lurimba-intro-screenshot ../screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshot/lurimba-results-screenshot $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshot/lurimba-help-screenshot $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshot/lurimba-docentix-results-screenshot $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshot/lurimba-docentix-lists-screenshot $(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 # Start-up time, memory and idle CPU against a bare Qt window; prints a table, never fails on a figure.
