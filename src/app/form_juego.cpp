@@ -20,6 +20,7 @@
 #include "app/centred_surface.h"
 #include "app/game_menus.h"
 #include "controls/gif_image.h"
+#include "controls/soft_backing.h"
 #include "platform/caps_lock.h"
 #include "platform/picture_file.h"
 #include "platform/text.h"
@@ -158,6 +159,11 @@ void TForm_juego::SetUpLook() {
   }
   for (int i = 1; i <= 5; ++i)
     FailedLetterLabel(i)->setTextFormat(Qt::PlainText);
+  // What stands on the background itself stays readable over any picture.
+  for (QWidget* text : std::initializer_list<QWidget*>{
+           ui_->Label_pista, ui_->Label_tiempo, ui_->GroupBox_oportunidades, ui_->GroupBox_puntos,
+           ui_->GroupBox_jugador, ui_->GroupBox_controlpalabras})
+    InstallSoftBacking(text);
   // Pictures drawn over the room let the mouse reach what lies below them.
   for (int i = 1; i <= 6; ++i)
     FloorPiece(i)->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -8,11 +8,13 @@
 // copy of the game folder.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 
 #include "app/program.h"
 #include "platform/prompter_qt.h"
 #include "platform/sound_player_qt.h"
+#include "settings/background.h"
 #include "settings/form_dibujof.h"
 #include "shots.h"
 #include "ui_form_dibujof.h"
@@ -72,5 +74,17 @@ int main(int argc, char* argv[]) {
   ChooseAndSave(*program.Form_dibujof, "madera.bmp", prefix + "b5-texture-chooser");
   ui.Mp_Texturaparafondo->trigger();
   SaveScreen(prefix + "b6-main-on-texture");
+  // The hint and the captions over every shipped background.
+  for (const QString& kind : {"fondos", "texturas"}) {
+    for (const QFileInfo& file : QDir(kind).entryInfoList(QDir::Files, QDir::Name)) {
+      const QString relative = kind + "/" + file.fileName();
+      if (kind == "fondos" ? !main.background().ApplyPicture(relative)
+                           : !main.background().ApplyTexture(relative)) {
+        ++failures;
+        qWarning("%s is not shown", qPrintable(relative));
+      }
+      SaveScreen(prefix + "b7-" + kind + "-" + file.baseName());
+    }
+  }
   return failures == 0 ? 0 : 1;
 }
