@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "charset.h"
 #include "docentix/docentix_window.h"
@@ -168,6 +170,14 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   TypeText(tab().ThemeEdit(), "Granja");
   EXPECT_TRUE(tab().Save());
   EXPECT_TRUE(QFile::exists(Path("granja.lma")));
+}
+
+// The window opens at 1040 x 720, or as much of it as the screen has room for, frame included.
+TEST_F(ListsTabTest, OpensWithinTheScreen) {
+  const QRect room = window.screen()->availableGeometry();
+  EXPECT_TRUE(room.contains(window.frameGeometry())) << window.frameGeometry().width();
+  EXPECT_EQ(window.size(), QSize(1040, 720).boundedTo(
+                               room.size().shrunkBy(window.windowHandle()->frameMargins())));
 }
 
 struct CloseCase {
