@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QWindow>
 
 #include "charset.h"
@@ -179,6 +180,26 @@ TEST_F(ListsTabTest, OpensWithinTheScreen) {
   EXPECT_EQ(window.size(), QSize(1040, 720).boundedTo(
                                room.size().shrunkBy(window.windowHandle()->frameMargins())));
 }
+
+class LongWordTest : public ListsTabTest, public ::testing::WithParamInterface<int> {};
+
+// However long the word clicked, the window stays on the screen, and so does each letter button.
+TEST_P(LongWordTest, KeepsWindowAndLettersOnScreen) {
+  OpenAnimals();
+  table().item(1, 0)->setText(QString("mariposa").repeated(13).left(GetParam()));
+  ClickCell(1, 0);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()))
+      << window.frameGeometry().width();
+  ASSERT_EQ(tab().Marker()->Buttons().size(), GetParam());
+  for (const QToolButton* button : tab().Marker()->Buttons()) {
+    const int left = button->mapTo(&window, QPoint()).x();
+    EXPECT_TRUE(left >= 0 && left + button->width() <= window.width()) << left;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, LongWordTest, ::testing::Values(10, 40, 100),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 struct CloseCase {
   std::string name;
