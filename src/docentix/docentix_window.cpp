@@ -5,10 +5,20 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "docentix/results_tab.h"
 #include "docentix/word_list_tab.h"
+
+namespace {
+
+// The window's first size, where the screen has room for it.
+constexpr QSize kFirstSize(1040, 720);
+
+}  // namespace
 
 DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs,
                                const SpellChecker& spelling)
@@ -18,7 +28,8 @@ DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs,
   tabs_->addTab(lists_, QStringLiteral("Listas de palabras"));
   tabs_->addTab(results_, QStringLiteral("Resultados"));
   setCentralWidget(tabs_);
-  resize(1040, 720);
+  resize(kFirstSize);
+  FitOnScreen();
   connect(lists_, &WordListTab::StateChanged, this, &DocentixWindow::ShowTitle);
   ShowTitle();
 }
@@ -35,4 +46,22 @@ void DocentixWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+void DocentixWindow::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    FitOnScreen();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void DocentixWindow::FitOnScreen() {
+  const QRect room = screen()->availableGeometry();
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QSize fits = size().boundedTo(room.size().shrunkBy(frame));
+  if (fits == size())
+    return;
+  resize(fits);
+  move(room.topLeft());
 }

@@ -24,11 +24,15 @@ class DocentixWindow : public QMainWindow {
  protected:
   // Unsaved changes to the list are asked about first.
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ShowTitle();
+  // No bigger than the screen's free area, frame included (known once the window exists).
+  void FitOnScreen();
 
   QTabWidget* tabs_;
   WordListTab* lists_;
   ResultsTab* results_;
+  bool shown_ = false;
 };

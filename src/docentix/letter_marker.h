@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The letters of the selected word as buttons: a click marks the letter for
-// "Ocultar letras marcadas", or takes its mark away.
+// "Ocultar letras marcadas", or takes its mark away. The buttons fill as many rows as the
+// marker's width needs, so that a long word never widens the window.
 #pragma once
 
 #include <QList>
 #include <QToolButton>
 #include <QWidget>
-
-class QHBoxLayout;
 
 class LetterMarker : public QWidget {
   Q_OBJECT
@@ -25,6 +24,5 @@ class LetterMarker : public QWidget {
   void LetterClicked(int index);
 
  private:
-  QHBoxLayout* row_;
   QList<QToolButton*> buttons_;
 };

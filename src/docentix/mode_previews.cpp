@@ -24,6 +24,9 @@ const ModeName kModes[] = {{kHideFewLetters, "Ocultar al azar, pocas letras"},
 
 }  // namespace
 
+// A long word's preview goes on over more lines, breaking between letters: the six are as long
+// and in a type where every character is as wide, so their letters stay in the same columns.
+// The captions go on over two lines where the panel is narrow.
 ModePreviews::ModePreviews(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -39,6 +42,8 @@ ModePreviews::ModePreviews(QWidget* parent) : QWidget(parent) {
         "QLabel { font-family: 'Liberation Mono'; font-size: 16pt; font-weight: bold;"
         " color: #005959; background: #eef6f3; border-radius: 4px; padding: 2px 8px; }");
     preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    caption->setWordWrap(true);
+    preview->setWordWrap(true);
     grid->addWidget(caption, row, 0);
     grid->addWidget(preview, row, 1);
     previews_[name.mode - 1] = preview;

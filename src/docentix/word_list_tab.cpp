@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -57,6 +58,32 @@ QMessageBox::StandardButton AskToSaveChanges(QWidget* owner) {
 
 }  // namespace
 
+// One line, cut short with "…" where it is wider than the panel, which it never widens.
+class WordListTab::ElidedLabel : public QLabel {
+ public:
+  explicit ElidedLabel(QWidget* parent) : QLabel(parent) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  }
+  void SetWholeText(const QString& text) {
+    whole_ = text;
+    setToolTip(text);
+    Elide();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Elide();
+  }
+
+ private:
+  void Elide() {
+    setText(fontMetrics().elidedText(whole_, Qt::ElideRight, contentsRect().width()));
+  }
+
+  QString whole_;
+};
+
 WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
                          QWidget* parent)
     : QWidget(parent),
@@ -66,7 +93,7 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
       askChanges_([this] { return AskToSaveChanges(this); }),
       theme_(new QLineEdit(this)),
       table_(new QTableWidget(0, 2, this)),
-      selectedWord_(new QLabel(this)),
+      selectedWord_(new ElidedLabel(this)),
       marker_(new LetterMarker(this)),
       previews_(new ModePreviews(this)),
       problemList_(new QListWidget(this)),
@@ -93,8 +120,9 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   splitter->addWidget(table_);
   splitter->addWidget(MakeWordPanel());
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  // Half the width each: on a small screen, the previews need the room more than the hints.
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
   layout->addWidget(splitter, 1);
 
   summary_->setWordWrap(true);
@@ -143,22 +171,35 @@ QWidget* WordListTab::MakeButtons() {
   return buttons;
 }
 
+// What a long word needs more than the panel's height scrolls; nothing in it widens the panel.
 QWidget* WordListTab::MakeWordPanel() {
   auto* panel = new QGroupBox(QStringLiteral("Palabra seleccionada"), this);
-  auto* column = new QVBoxLayout(panel);
+  auto* scroll = new QScrollArea(panel);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  (new QVBoxLayout(panel))->addWidget(scroll);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* contents = new QWidget;
+  auto* column = new QVBoxLayout(contents);
+  column->setContentsMargins(0, 0, 0, 0);
   selectedWord_->setStyleSheet("font-size: 14pt; font-weight: bold;");
   column->addWidget(selectedWord_);
   auto* markHelp = new QLabel(
       QStringLiteral("Pulse las letras que el juego debe ocultar en «Ocultar letras marcadas»:"),
-      panel);
+      contents);
   markHelp->setWordWrap(true);
   column->addWidget(markHelp);
   column->addWidget(marker_);
   column->addSpacing(8);
-  column->addWidget(
-      new QLabel(QStringLiteral("Así la verá el niño en cada opción de juego:"), panel));
+  auto* previewsHelp =
+      new QLabel(QStringLiteral("Así la verá el niño en cada opción de juego:"), contents);
+  previewsHelp->setWordWrap(true);
+  column->addWidget(previewsHelp);
   column->addWidget(previews_);
   column->addStretch();
+  scroll->setWidget(contents);
+  contents->setAutoFillBackground(false);
   return panel;
 }
 
@@ -273,7 +314,8 @@ void WordListTab::ShowSelectedWord() {
   const int row = table_->currentRow();
   const QTableWidgetItem* item = row >= 0 ? table_->item(row, kWordColumn) : nullptr;
   const QString raw = item ? item->text() : QString();
-  selectedWord_->setText(raw.isEmpty() ? QStringLiteral("(ninguna)") : QString(raw).remove('/'));
+  selectedWord_->SetWholeText(raw.isEmpty() ? QStringLiteral("(ninguna)")
+                                            : QString(raw).remove('/'));
   marker_->ShowWord(raw);
   previews_->ShowEntry({Utf8(raw), std::string()});
 }

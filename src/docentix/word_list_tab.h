@@ -69,6 +69,8 @@ class WordListTab : public QWidget {
   void StateChanged();
 
  private:
+  class ElidedLabel;
+
   QWidget* MakeButtons();
   QWidget* MakeWordPanel();
   void SetDraft(const WordListDraft& draft, const QString& path);
@@ -91,7 +93,7 @@ class WordListTab : public QWidget {
 
   QLineEdit* theme_;
   QTableWidget* table_;
-  QLabel* selectedWord_;
+  ElidedLabel* selectedWord_;
   LetterMarker* marker_;
   ModePreviews* previews_;
   QListWidget* problemList_;

@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QWindow>
 
 #include "charset.h"
 #include "docentix/docentix_window.h"
@@ -169,6 +172,34 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   EXPECT_TRUE(tab().Save());
   EXPECT_TRUE(QFile::exists(Path("granja.lma")));
 }
+
+// The window opens at 1040 x 720, or as much of it as the screen has room for, frame included.
+TEST_F(ListsTabTest, OpensWithinTheScreen) {
+  const QRect room = window.screen()->availableGeometry();
+  EXPECT_TRUE(room.contains(window.frameGeometry())) << window.frameGeometry().width();
+  EXPECT_EQ(window.size(), QSize(1040, 720).boundedTo(
+                               room.size().shrunkBy(window.windowHandle()->frameMargins())));
+}
+
+class LongWordTest : public ListsTabTest, public ::testing::WithParamInterface<int> {};
+
+// However long the word clicked, the window stays on the screen, and so does each letter button.
+TEST_P(LongWordTest, KeepsWindowAndLettersOnScreen) {
+  OpenAnimals();
+  table().item(1, 0)->setText(QString("mariposa").repeated(13).left(GetParam()));
+  ClickCell(1, 0);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()))
+      << window.frameGeometry().width();
+  ASSERT_EQ(tab().Marker()->Buttons().size(), GetParam());
+  for (const QToolButton* button : tab().Marker()->Buttons()) {
+    const int left = button->mapTo(&window, QPoint()).x();
+    EXPECT_TRUE(left >= 0 && left + button->width() <= window.width()) << left;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, LongWordTest, ::testing::Values(10, 40, 100),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 struct CloseCase {
   std::string name;

@@ -3,17 +3,22 @@
 
 // Saves Docentix's "Listas de palabras" tab as a PNG file into the folder given as the only
 // argument: a shipped list being edited, with a word whose letters are being marked, its six
-// previews, a misspelt word underlined and a hint too long for the game's line marked.
-// Runs on any platform, the offscreen one included.
+// previews, a misspelt word underlined and a hint too long for the game's line marked; then the
+// whole screen with a word of a hundred letters selected, the window at the size it opens at,
+// and the window with that word's previews scrolled into sight.
+// Runs on any platform, the offscreen one included (`make screenshot`: a 1024 x 768 screen).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "docentix/docentix_window.h"
 #include "docentix/letter_marker.h"
+#include "docentix/mode_previews.h"
 #include "docentix/spell_checker.h"
 #include "docentix/word_list_tab.h"
 #include "platform/application.h"
@@ -56,7 +61,6 @@ int main(int argc, char* argv[]) {
   const SpellChecker spelling;
   DocentixWindow window(GameFolder(gameFolder.path()), dialogs, spelling);
   dialogs.SetOwner(&window);
-  window.resize(1100, 760);
   window.show();
   QTest::qWaitForWindowExposed(&window);
   WordListTab& tab = window.Lists();
@@ -80,5 +84,21 @@ int main(int argc, char* argv[]) {
   for (int letter : {0, 2, 4, 6})
     QTest::mouseClick(tab.Marker()->Buttons().at(letter), Qt::LeftButton);
   SaveSettledWidget(window, "docentix-lists");
+
+  // A word far longer than the game takes, typed in the list's last, empty row.
+  const int last = table.rowCount() - 1;
+  table.item(last, 0)->setText(QStringLiteral("esternocleidomastoideo").repeated(5).left(100));
+  table.scrollToItem(table.item(last, 0));
+  ClickCell(table, last, 0);
+  SaveScreen("docentix-lists-long-word");
+  // Its previews, at the end of the panel.
+  QWidget* area = tab.Previews();
+  while (area && !qobject_cast<QScrollArea*>(area))
+    area = area->parentWidget();
+  if (!area)
+    return 1;
+  QScrollBar* bar = static_cast<QScrollArea*>(area)->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  SaveSettledWidget(window, "docentix-lists-long-word-previews");
   return failures == 0 ? 0 : 1;
 }
