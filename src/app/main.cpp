@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
   const GameFolder folder = ChooseGameFolder(QApplication::applicationDirPath());
 
   QtDialogs dialogs;
+  ReportNotCopied(folder, dialogs, kCaption);  // before the game starts, with no owner yet
   QtSoundPlayer sound;
   Program program(folder, dialogs, sound);
   dialogs.SetOwner(program.Form_juego.get());

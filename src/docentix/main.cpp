@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Docentix");
   const GameFolder folder = ChooseGameFolder(QApplication::applicationDirPath());
   QtDialogs dialogs;
+  ReportNotCopied(folder, dialogs, "Docentix");
   const SpellChecker spelling;
   DocentixWindow window(folder, dialogs, spelling);
   dialogs.SetOwner(&window);

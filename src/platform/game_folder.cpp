@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "charset.h"
 #include "platform/save_file.h"
+#include "prompter.h"
 
 namespace {
 
@@ -30,20 +32,48 @@ bool Writable(const QString& folder) {
 
 }  // namespace
 
-void FillFromShipped(const QString& from, const QString& to) {
+QStringList FillFromShipped(const QString& from, const QString& to) {
+  QStringList notCopied;
   QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString source = it.next();
-    const QString target = to + "/" + QDir(from).relativeFilePath(source);
+    const QString name = QDir(from).relativeFilePath(source);
+    const QString target = to + "/" + name;
     if (QFileInfo::exists(target))
       continue;
     QDir().mkpath(QFileInfo(target).path());
     // Through the save path: a copy cut short by a full disk would be kept for
     // good, since files already there are never copied again.
     QFile file(source);
-    if (file.open(QIODevice::ReadOnly))
-      SaveWhole(target, file.readAll());
+    if (!file.open(QIODevice::ReadOnly) || !SaveWhole(target, file.readAll()))
+      notCopied << name;
   }
+  notCopied.sort();
+  return notCopied;
+}
+
+void ReportNotCopied(const GameFolder& folder, Prompter& prompter, const std::string& caption) {
+  const QStringList& names = folder.NotCopied();
+  if (names.isEmpty())
+    return;
+  // A few names, so that the message fits on the screen however many files are missing.
+  constexpr int kMostNamed = 4;
+  QString list;
+  if (names.size() > kMostNamed) {
+    list = names.mid(0, kMostNamed - 1).join(", ") +
+           QString(" y %1 más").arg(names.size() - (kMostNamed - 1));
+  } else if (names.size() > 1) {
+    list = names.mid(0, names.size() - 1).join(", ") + " y " + names.last();
+  } else {
+    list = names.first();
+  }
+  const QString text = QString(
+                           "No se han podido copiar estos archivos del juego en la carpeta\n"
+                           "%1:\n\n%2.\n\n"
+                           "El programa sigue con los archivos que ya hay en ella; al volver a "
+                           "abrirlo intentará copiar de nuevo los que faltan.")
+                           .arg(folder.Path(), list);
+  prompter.Stop(Utf8ToAnsi(text.toStdString()), caption);
 }
 
 namespace {
@@ -73,7 +103,7 @@ GameFolder ChooseGameFolder(const QString& programFolder) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lurimba";
     QDir().mkpath(folder);
     if (!shipped.isEmpty())
-      FillFromShipped(shipped, folder);
+      return GameFolder(folder, FillFromShipped(shipped, folder));
   }
   return GameFolder(folder);
 }

@@ -10,11 +10,13 @@
 #include <QPixmapCache>
 #include <cstring>
 
+#include "platform/wmf_reader.h"
+
 namespace {
 
 // Far above any picture the program shows; a larger file is not a picture of ours.
 constexpr qint64 kMaxFileBytes = 64ll * 1024 * 1024;
-constexpr int kMaxSide = 16384;
+constexpr int kMaxSide = 8192;
 
 std::uint32_t Le32(const QByteArray& bytes, int offset) {
   std::uint32_t value = 0;
@@ -91,17 +93,43 @@ std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format)
   return image;
 }
 
-std::optional<QImage> LoadPictureFile(const QString& path, const char* format) {
+namespace {
+
+// The whole content of the regular file `path`; nothing when it cannot be read
+// or is larger than any picture of ours.
+std::optional<QByteArray> ReadPictureBytes(const QString& path) {
   const QFileInfo info(path);
-  if (!info.isFile() || info.size() > kMaxFileBytes)
+  if (path.isEmpty() || !info.isFile() || info.size() > kMaxFileBytes)
     return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return std::nullopt;
-  const QByteArray bytes = file.read(kMaxFileBytes);
-  if (file.error() != QFileDevice::NoError)
+  QByteArray bytes = file.read(kMaxFileBytes + 1);  // it may have grown since
+  if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
     return std::nullopt;
-  return DecodePicture(bytes, format);
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<QImage> LoadPictureFile(const QString& path, const char* format) {
+  const std::optional<QByteArray> bytes = ReadPictureBytes(path);
+  if (!bytes)
+    return std::nullopt;
+  return DecodePicture(*bytes, format);
+}
+
+std::optional<QImage> LoadBackgroundPicture(const QString& path) {
+  const std::optional<QByteArray> bytes = ReadPictureBytes(path);
+  if (!bytes)
+    return std::nullopt;
+  if (!LooksLikeWmf(*bytes))
+    return DecodePicture(*bytes, "BMP");
+  QImage image = ReadWmf(*bytes);
+  // A picture without width or height would show nothing, nor cover the screen as a tile.
+  if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+    return std::nullopt;
+  return image;
 }
 
 QPixmap BuiltInPicture(const QString& path) {

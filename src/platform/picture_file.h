@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Lurimba developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one way the windows load a picture from a file: a yes (the picture) or a
-// no (nothing), never a half-read picture.
+// The one way the program loads a picture from a file (backgrounds, textures,
+// puzzles, the acierto and error pictures): a yes (the picture) or a no
+// (nothing), never a half-read picture.
 #pragma once
 
 #include <QByteArray>
@@ -14,6 +15,11 @@
 // Reads the regular file `path` as a picture of `format` ("BMP", "PNG" ...).
 // Nothing when it cannot be opened or read, or when the picture is damaged.
 std::optional<QImage> LoadPictureFile(const QString& path, const char* format);
+
+// A background picture or texture: a Windows metafile (told by its header, whatever the
+// file's name) or else a Windows bitmap, with the same checks. Nothing as well for a
+// damaged metafile or a picture without width or height.
+std::optional<QImage> LoadBackgroundPicture(const QString& path);
 
 // The same checks on a picture already in memory. A BMP whose pixel data is
 // shorter than its header says, or whose sizes are out of bounds, is refused.

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
 #include "ui_form_puzle.h"
@@ -80,10 +81,10 @@ bool TForm_puzle::LoadPicture(int number) {
   original_ = QImage();
   ui_->Image_original_oculta->clear();
   const QString path = PicturePath(number);
-  QImage picture;
-  if (!QFileInfo(path).isFile() || !picture.load(path, "BMP") || picture.isNull())
+  const std::optional<QImage> picture = LoadPictureFile(path, "BMP");
+  if (!picture)
     return false;
-  original_ = picture.convertToFormat(QImage::Format_RGB32);
+  original_ = picture->convertToFormat(QImage::Format_RGB32);
   ui_->Image_original_oculta->setPixmap(QPixmap::fromImage(original_));
   return true;
 }

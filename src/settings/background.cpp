@@ -8,8 +8,8 @@
 #include <QScreen>
 
 #include "game.h"
-#include "platform/background_picture.h"
 #include "platform/game_folder.h"
+#include "platform/picture_file.h"
 #include "settings/word_font.h"
 #include "tiling.h"
 
@@ -69,22 +69,22 @@ void Background::ApplyColour(std::uint32_t colour) {
 }
 
 bool Background::ApplyPicture(const QString& path) {
-  const QImage picture = LoadBackgroundPicture(chooser_.InGameFolder(path));
-  if (picture.isNull())
+  const std::optional<QImage> picture = LoadBackgroundPicture(chooser_.InGameFolder(path));
+  if (!picture)
     return false;
-  ShowPicture(picture, path);
+  ShowPicture(*picture, path);
   return true;
 }
 
 bool Background::ApplyTexture(const QString& path) {
-  const QImage tile = LoadBackgroundPicture(chooser_.InGameFolder(path));
-  if (tile.isNull()) {
+  const std::optional<QImage> tile = LoadBackgroundPicture(chooser_.InGameFolder(path));
+  if (!tile) {
     dialogs_.Plain(kTextureError);
     image_->hide();
     game_.SetBackground(BackgroundMode::Colour, game_.settings().backgroundFile);
     return false;
   }
-  ShowTexture(tile, path);
+  ShowTexture(*tile, path);
   return true;
 }
 

@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QTreeWidgetItem>
 
-#include "platform/background_picture.h"
 #include "platform/help_context.h"
+#include "platform/picture_file.h"
 #include "ui_form_dibujof.h"
 
 namespace {
@@ -130,20 +130,20 @@ void TForm_dibujof::FileListBoxClick() {
   const QString path = SelectedPath();
   if (path.isEmpty())
     return;
-  const QImage image = LoadBackgroundPicture(path);
-  if (image.isNull()) {
+  const std::optional<QImage> image = LoadBackgroundPicture(path);
+  if (!image) {
     dialogs_.Plain(kPreviewError);  // the preview keeps what it showed
     return;
   }
-  ui_->Image1->setPixmap(QPixmap::fromImage(image));
+  ui_->Image1->setPixmap(QPixmap::fromImage(*image));
 }
 
 void TForm_dibujof::Button_aceptarClick() {
   const QString path = SelectedPath();
   if (path.isEmpty())
     return;  // nothing chosen: the chooser stays open
-  QImage image = LoadBackgroundPicture(path);
-  if (image.isNull()) {
+  std::optional<QImage> image = LoadBackgroundPicture(path);
+  if (!image) {
     dialogs_.Plain(kAcceptError);
     // A texture that cannot be read leaves the chooser open; a picture closes
     // it all the same, and the background keeps what it had.
@@ -154,6 +154,6 @@ void TForm_dibujof::Button_aceptarClick() {
   } else {
     textureChosen_ = true;
   }
-  chosen_ = {path, image};
+  chosen_ = {path, image.value_or(QImage())};
   accept();
 }

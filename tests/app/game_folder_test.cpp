@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "charset.h"
 #include "support/disk_failure.h"
+#include "support/window_fixture.h"
 
 namespace {
 
@@ -114,14 +116,41 @@ TEST_F(GameFolderTest, FillingOnAFullDiskLeavesNoFileCutShort) {
     SmallDisk disk(User(), 64);
     if (!disk.Mounted())
       GTEST_SKIP() << disk.Why().toStdString();
-    FillFromShipped(shipped, User());
+    const QStringList notCopied = FillFromShipped(shipped, User());
     for (const QString& name : QDir(User()).entryList(QDir::Files)) {
       EXPECT_EQ(QFile(User() + "/" + name).size(), 20000) << name.toStdString();
+      EXPECT_FALSE(notCopied.contains(name)) << name.toStdString();
       ++copied;
     }
+    EXPECT_EQ(notCopied.size(), 6 - copied);  // each file missing is named
   }
   EXPECT_GT(copied, 0);
   EXPECT_LT(copied, 6);
+}
+
+// A file where a folder of the game goes: what belongs in it is named, a few at most, and
+// the game goes on with what it has.
+TEST_F(GameFolderTest, FilesThatCannotBeCopiedAreNamedAtStart) {
+  const QString shipped = program.path() + "/share/lurimba";
+  Write(shipped + "/" + kGameFolderMarker);
+  Write(program.path() + "/bin/lurimba");
+  Write(shipped + "/ejemplo");
+  for (int i = 1; i <= 5; ++i)
+    Write(shipped + QString("/puzles/puzle%1.bmp").arg(i));
+  Write(User() + "/puzles", "in the way");
+  const GameFolder folder = ChooseGameFolder(program.path() + "/bin");
+  ScriptedDialogs dialogs;
+  ReportNotCopied(folder, dialogs, kCaption);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, "stop");
+  EXPECT_EQ(dialogs.messages[0].caption, kCaption);
+  EXPECT_EQ(dialogs.messages[0].text,
+            Utf8ToAnsi("No se han podido copiar estos archivos del juego en la carpeta\n" +
+                       User().toStdString() +
+                       ":\n\npuzles/puzle1.bmp, puzles/puzle2.bmp, puzles/puzle3.bmp y 2 más.\n\n"
+                       "El programa sigue con los archivos que ya hay en ella; al volver a abrirlo "
+                       "intentará copiar de nuevo los que faltan."));
+  EXPECT_EQ(Files(User()), "ejemplo puzles");
 }
 
 }  // namespace

@@ -49,8 +49,10 @@ struct DamageCase {
 
 class PictureDamageTest : public ::testing::TestWithParam<DamageCase> {};
 
-// Whole pictures of every depth load pixel for pixel; damaged ones are refused.
+// Whole pictures of every depth load pixel for pixel; damaged ones are refused, from memory
+// and from a file by the loader of backgrounds and textures.
 TEST_P(PictureDamageTest, IsRefused) {
+  QTemporaryDir folder;
   for (const auto format : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_Mono}) {
     const QImage image = Sample(QImage::Format_RGB32).convertToFormat(format);
     const auto whole = DecodePicture(Encoded(image), "BMP");
@@ -58,7 +60,10 @@ TEST_P(PictureDamageTest, IsRefused) {
     EXPECT_EQ(ImageDifference(whole->convertToFormat(QImage::Format_RGB32),
                               image.convertToFormat(QImage::Format_RGB32)),
               "");
-    EXPECT_FALSE(DecodePicture(GetParam().damage(Encoded(image)), "BMP")) << format;
+    const QByteArray damaged = GetParam().damage(Encoded(image));
+    EXPECT_FALSE(DecodePicture(damaged, "BMP")) << format;
+    ASSERT_TRUE(SaveWhole(folder.filePath("fondo.bmp"), damaged));
+    EXPECT_FALSE(LoadBackgroundPicture(folder.filePath("fondo.bmp"))) << format;
   }
 }
 
@@ -66,6 +71,8 @@ using D = DamageCase;
 INSTANTIATE_TEST_SUITE_P(
     Table, PictureDamageTest,
     ::testing::Values(D{"LastByteMissing", [](QByteArray b) { return b.left(b.size() - 1); }},
+                      D{"CutAtHalf", [](QByteArray b) { return b.left(b.size() / 2); }},
+                      D{"ABytePastTheHeaders", [](QByteArray b) { return b.left(14 + 40 + 1); }},
                       D{"TallerThanItsData", [](QByteArray b) { return SetLe32(b, 22, 7000); }},
                       D{"PixelsPastTheEnd", [](QByteArray b) { return SetLe32(b, 10, b.size()); }},
                       D{"HugeWidth", [](QByteArray b) { return SetLe32(b, 18, 0x7FFFFFFF); }},

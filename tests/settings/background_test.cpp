@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "platform/background_picture.h"
 #include "platform/game_folder.h"
+#include "platform/picture_file.h"
 #include "settings/form_dibujof.h"
 #include "settings/said.h"
 #include "support/window_fixture.h"
@@ -163,7 +163,7 @@ TEST_F(BackgroundTest, ATextureChosenWithClicksIsRepeatedFromTheTopLeftCorner) {
   EXPECT_TRUE(chooser().textureChosen());
   EXPECT_FALSE(image().isHidden());
   EXPECT_FALSE(image().hasScaledContents());
-  const QImage tile = LoadBackgroundPicture(InFolder("texturas/ladrillo.bmp"));
+  const QImage tile = LoadBackgroundPicture(InFolder("texturas/ladrillo.bmp")).value();
   const QImage canvas = image().pixmap().toImage();
   ASSERT_GE(canvas.width(), 800);
   ASSERT_GE(canvas.height(), 600);
@@ -191,12 +191,14 @@ TEST_F(BackgroundTest, AcceptingNothingOrCancellingAfterBrowsingKeepsTheBackgrou
   EXPECT_EQ(Now(), before);
 }
 
-// An unreadable picture is said at its preview, which keeps what it showed; accepted, it
-// closes the chooser, is not recorded and does not touch the background.
+// An unreadable picture (here one cut short) is said at its preview, which keeps what it
+// showed; accepted, it closes the chooser, is not recorded and does not touch the background.
 TEST_F(BackgroundTest, AnUnreadablePictureIsNotRecordedAndTheBackgroundStaysWhole) {
   ASSERT_TRUE(background->ApplyTexture("texturas/agua.bmp"));
   const Shown before = Now();
-  WriteFile("fondos/roto.bmp", QByteArray("BM not really a bitmap"));
+  QFile whole(InFolder("fondos/mar.bmp"));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  WriteFile("fondos/roto.bmp", whole.read(whole.size() / 2));
   Command(pictureCommand(), [&] {
     ClickFile("mar.bmp");
     const qint64 preview = chooserUi().Image1->pixmap().cacheKey();
