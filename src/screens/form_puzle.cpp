@@ -12,6 +12,7 @@
 
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
+#include "platform/title_bar.h"
 #include "ui_form_puzle.h"
 
 namespace {
@@ -75,7 +76,7 @@ TForm_puzle::TForm_puzle(QWidget* owner, PuzzleSteps steps, const QString& gameF
       gameFolder_(gameFolder),
       visible_(kPuzzleWidth, kPuzzleHeight, QImage::Format_RGB32) {
   ui_->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setModal(false);
   // The solved dialog keeps the focus, so that Esc still reaches its "Seguir".
   setAttribute(Qt::WA_ShowWithoutActivating);
