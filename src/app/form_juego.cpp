@@ -589,7 +589,7 @@ void TForm_juego::M_PonerconfiguracionpordefectoClick() {
 }
 
 void TForm_juego::SetWindowColour(std::uint32_t colour) {
-  background_->ApplyColour(colour);
+  background_->SetWindowColour(colour);
 }
 
 bool TForm_juego::ShowBackgroundPicture(const QString& file) {

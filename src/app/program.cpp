@@ -3,6 +3,8 @@
 
 #include "app/program.h"
 
+#include "ui_form_juego.h"
+
 Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
     : Form_juego(std::make_unique<TForm_juego>(folder, dialogs, sound)),
       Form_inicio(new TForm_inicio(Form_juego.get())),
@@ -27,6 +29,9 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
       Form_directorio(
           new TForm_directorio(Form_juego.get(), folder, dialogs, Form_puntos->scoreDirectory)) {
   Form_Acierto->SetPuzzle(Form_puzle);
+  // The puzzle leaves in sight the word just solved, its hint and the button that goes on.
+  Form_puzle->KeepClear(
+      {Form_juego->ui()->Label_palabra, Form_juego->ui()->Label_pista, Form_Acierto->Seguir()});
   Form_juego->SetWindows({Form_inicio, Form_Acierto, Form_Error, Form_jugadores, Form_charboton,
                           Form_teclado, Form_op_fin, Form_directorio, Form_dibujof, Form_puzle,
                           Form_Resultados, &resultsPlayers_});

@@ -10,6 +10,7 @@
 #include "platform/help_context.h"
 #include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
+#include "platform/title_bar.h"
 #include "ui_form_op_fin.h"
 
 namespace {
@@ -28,7 +29,7 @@ TForm_op_fin::TForm_op_fin(QWidget* owner, Dialogs& dialogs, std::function<bool(
       showPoints_(std::move(showPoints)) {
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: only the labels close it.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setFixedSize(size());
   SetWindowHelpContext(*this, kHelpContext);
   const QCursor hand(BuiltInPicture(":/images/cursor_mano.png"), 10, 2);

@@ -13,6 +13,7 @@
 #include "platform/help_context.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
+#include "platform/title_bar.h"
 #include "ui_form_puntos.h"
 
 namespace {
@@ -44,7 +45,7 @@ TForm_puntos::TForm_puntos(QWidget* owner, const GameFolder& folder, const Playe
       dialogs_(dialogs) {
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: "Cerrar" is the way out.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setFixedSize(size());
   SetWindowHelpContext(*this, kHelpContext);
   nameLabels_ = {ui_->Label_j1, ui_->Label_j2, ui_->Label_j3, ui_->Label_j4, ui_->Label_j5,

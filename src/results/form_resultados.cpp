@@ -20,6 +20,7 @@
 #include "platform/printing.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
+#include "platform/title_bar.h"
 #include "results/results_report.h"
 #include "ui_form_resultados.h"
 
@@ -48,7 +49,7 @@ TForm_Resultados::TForm_Resultados(QWidget* owner, Dialogs& dialogs, PlayerTable
       files_(dialogs, sharedFiles_, Today()) {
   ui_->setupUi(this);
   // A dialog border without title-bar buttons: "Cerrar" or Esc close it.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   SetWindowHelpContext(*this, kHelpContext);
   ui_->ComboBox_temas->lineEdit()->setMaxLength(kThemeBoxLength);
   ui_->Button_cerrar->setDefault(false);

@@ -12,6 +12,7 @@
 #include "charset.h"
 #include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
+#include "platform/title_bar.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ const Layout kLong{{308, 184}, {83, 209}, {755, 289}, true};
 }  // namespace
 
 FeedbackDialog::FeedbackDialog(QWidget* owner) : QDialog(owner), owner_(owner) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setModal(true);
 }
 

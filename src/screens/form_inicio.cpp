@@ -9,6 +9,7 @@
 #include "controls/ant_label.h"
 #include "controls/gif_image.h"
 #include "platform/picture_file.h"
+#include "platform/title_bar.h"
 #include "ui_form_inicio.h"
 
 namespace {
@@ -36,7 +37,7 @@ TForm_inicio::TForm_inicio(QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::TForm_inicio>()) {
   ui_->setupUi(this);
   // Only the title bar: no close, minimise or maximise buttons.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setModal(false);
   SetUpDecorations();
   SetUpStory();

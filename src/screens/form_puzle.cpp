@@ -7,16 +7,66 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/picture_file.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
+#include "platform/title_bar.h"
 #include "ui_form_puzle.h"
 
 namespace {
 
 const QColor kWindowColour(0, 105, 210);
 const QPoint kBesideOwner(345, 10);
+// Until the window system has framed the window, its frame is taken to be about this.
+const QSize kFrame(6, 26);
+constexpr int kGap = 4;
+
+// `window` moved into `area` (its top-left corner in it when it is the larger).
+QRect Within(QRect window, const QRect& area) {
+  window.moveLeft(
+      std::max(area.left(), std::min(window.left(), area.right() + 1 - window.width())));
+  window.moveTop(std::max(area.top(), std::min(window.top(), area.bottom() + 1 - window.height())));
+  return window;
+}
+
+// How much of each of `keep` `window` covers, in their order.
+std::vector<qint64> Covered(const QRect& window, const std::vector<QRect>& keep) {
+  std::vector<qint64> covered;
+  for (const QRect& rect : keep) {
+    const QRect both = window & rect;
+    covered.push_back(qint64(both.width()) * both.height());
+  }
+  return covered;
+}
+
+// Where a window of `size` in `area` covers the least of `keep`, the first of
+// them most important; of places that cover as little, the first of `preferred`
+// and then beside, above or below each of `keep`.
+QRect LeastCovering(QSize size, const QRect& area, QPoint preferred,
+                    const std::vector<QRect>& keep) {
+  std::vector<int> lefts{preferred.x()};
+  std::vector<int> tops{preferred.y()};
+  for (const QRect& rect : keep) {
+    lefts.insert(lefts.end(), {rect.right() + 1 + kGap, rect.left() - kGap - size.width()});
+    tops.insert(tops.end(), {rect.bottom() + 1 + kGap, rect.top() - kGap - size.height()});
+  }
+  QRect best;
+  std::vector<qint64> leastCovered;
+  for (int top : tops) {
+    for (int left : lefts) {
+      const QRect window = Within(QRect(QPoint(left, top), size), area);
+      const std::vector<qint64> covered = Covered(window, keep);
+      if (best.isNull() || covered < leastCovered) {
+        best = window;
+        leastCovered = covered;
+      }
+    }
+  }
+  return best;
+}
 
 }  // namespace
 
@@ -27,13 +77,16 @@ TForm_puzle::TForm_puzle(QWidget* owner, PuzzleSteps steps, const QString& gameF
       gameFolder_(gameFolder),
       visible_(kPuzzleWidth, kPuzzleHeight, QImage::Format_RGB32) {
   ui_->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setModal(false);
   // The solved dialog keeps the focus, so that Esc still reaches its "Seguir".
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFixedSize(size());
   if (owner)
     move(owner->pos() + kBesideOwner);
+  availableArea_ = [this] {
+    return (parentWidget() ? parentWidget() : this)->screen()->availableGeometry();
+  };
   visible_.fill(Qt::white);
 }
 
@@ -46,8 +99,20 @@ const PuzzleState& TForm_puzle::state() const {
 void TForm_puzle::Present() {
   if (!state().Enabled())
     return;
+  Place();
   show();
   AdvancePuzzle();
+}
+
+// Beside its owner as designed, unless that covers what must stay in sight: the
+// word just solved, its hint, the button that goes on.
+void TForm_puzle::Place() {
+  std::vector<QRect> keep;
+  for (const QWidget* widget : keepClear_)
+    keep.emplace_back(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+  const QSize frame = frameGeometry().size() != size() ? frameGeometry().size() : size() + kFrame;
+  const QPoint preferred = parentWidget() ? parentWidget()->pos() + kBesideOwner : pos();
+  move(LeastCovering(frame, availableArea_(), preferred, keep).topLeft());
 }
 
 void TForm_puzle::AdvancePuzzle() {

@@ -7,9 +7,11 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "players.h"
 #include "puzzle.h"
@@ -42,6 +44,11 @@ class TForm_puzle : public QDialog, private PuzzleView {
   // beside the solved dialog (not modal, without taking the focus from it) and
   // runs one puzzle step.
   void Present();
+  // What the window must leave in sight, the most important first: it goes where
+  // it covers the least of the first, then of the next.
+  void KeepClear(std::vector<const QWidget*> widgets) { keepClear_ = std::move(widgets); }
+  // The part of the screen a window may use; tests give their own.
+  void SetAvailableArea(std::function<QRect()> area) { availableArea_ = std::move(area); }
   void AdvancePuzzle();
   // "Seguir" of the solved dialog closes the window.
   void Dismiss();
@@ -66,10 +73,13 @@ class TForm_puzle : public QDialog, private PuzzleView {
 
   QString PicturePath(int number) const;
   void ShowVisible();
+  void Place();
 
   std::unique_ptr<Ui::TForm_puzle> ui_;
   PuzzleSteps steps_;
   QString gameFolder_;
   QImage original_;  // the whole picture as loaded, never shown
   QImage visible_;   // the pieces revealed so far
+  std::vector<const QWidget*> keepClear_;
+  std::function<QRect()> availableArea_;
 };

@@ -39,6 +39,9 @@ class Background : public QObject {
   // The window's colour (0x00BBGGRR) becomes the background: the picture is
   // hidden and the mode is colour. A colour cannot fail.
   void ApplyColour(std::uint32_t colour);
+  // The window takes the colour (0x00BBGGRR); a picture or texture shown over
+  // it stays, and so does the mode.
+  void SetWindowColour(std::uint32_t colour);
   // Stretches the picture at `path` over the window; the mode becomes picture.
   // False, with nothing changed and no message, when it cannot be read: each
   // caller says it in its own words.
@@ -65,7 +68,6 @@ class Background : public QObject {
  private:
   void ShowPicture(const QImage& picture, const QString& path);
   void ShowTexture(const QImage& tile, const QString& path);
-  void SetWindowColour(std::uint32_t colour);
 
   QLabel* image_;
   QLabel* tile_;

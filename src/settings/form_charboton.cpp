@@ -5,12 +5,13 @@
 
 #include "platform/help_context.h"
 #include "platform/text.h"
+#include "platform/title_bar.h"
 #include "ui_form_charboton.h"
 
 TForm_charboton::TForm_charboton(QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::TForm_charboton>()) {
   ui_->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   SetWindowHelpContext(*this, 502);  // the keyboard's topic
   if (owner)
     move(owner->pos() + QPoint(20, 30));

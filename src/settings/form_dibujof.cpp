@@ -10,6 +10,7 @@
 
 #include "platform/help_context.h"
 #include "platform/picture_file.h"
+#include "platform/title_bar.h"
 #include "ui_form_dibujof.h"
 
 namespace {
@@ -28,7 +29,7 @@ TForm_dibujof::TForm_dibujof(QWidget* owner, const GameFolder& folder, Dialogs& 
       ui_(std::make_unique<Ui::TForm_dibujof>()),
       dialogs_(dialogs) {
   ui_->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  RemoveTitleBarButtons(*this);
   setFixedSize(size());
   SetWindowHelpContext(*this, 519);  // the background's topic
   if (owner != nullptr)

@@ -156,4 +156,39 @@ TEST_F(PuzzleInProgramTest, WithPuzzlesOffTheSolvedDialogShowsItsLongText) {
   EXPECT_EQ(solvedText, QString::fromUtf8("¡¡ HURRA !!\n\nAcertaste\nsin errores\ny puedes pasar"));
 }
 
+// The program fills the screen less its panels, at the scale that fits it: a 4:3 screen, a
+// 1366x768 one at 1.25, a 1920x1080 one at 1.8, a 5:4 one at 1.6, a large screen unscaled.
+struct Screen {
+  const char* name;
+  QRect available;
+  bool roomForTheHint;  // the window fits on it beside the word without covering the hint too
+};
+
+class PuzzlePlaceTest : public PuzzleInProgramTest, public ::testing::WithParamInterface<Screen> {};
+
+TEST_P(PuzzlePlaceTest, LeavesTheWordAndItsHintInSight) {
+  const QRect area = GetParam().available;
+  StartUp();
+  main().setGeometry(area);
+  program->Form_puzle->SetAvailableArea([area] { return area; });
+  CleanSolve(false);
+  const QRect puzzle = program->Form_puzle->frameGeometry();
+  EXPECT_TRUE(area.contains(puzzle)) << puzzle.x() << ", " << puzzle.y();
+  const auto inSight = [&puzzle](const QWidget* widget) {
+    return !puzzle.intersects(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()));
+  };
+  EXPECT_TRUE(inSight(main().ui()->Label_palabra));
+  if (GetParam().roomForTheHint)
+    EXPECT_TRUE(inSight(main().ui()->Label_pista));
+  EXPECT_TRUE(inSight(program->Form_Acierto->Seguir()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, PuzzlePlaceTest,
+                         ::testing::Values(Screen{"FourByThree", {0, 0, 800, 600}, false},
+                                           Screen{"Wide1366", {0, 0, 1092, 614}, false},
+                                           Screen{"Wide1920", {0, 0, 1066, 600}, false},
+                                           Screen{"FiveByFour", {0, 0, 800, 640}, true},
+                                           Screen{"LargeUnscaled", {0, 0, 1920, 1040}, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

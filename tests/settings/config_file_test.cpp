@@ -258,3 +258,45 @@ TEST_F(StartupTest, ASavedTextureIsTheBackgroundAfterARestart) {
   EXPECT_EQ(game().settings().backgroundFile, texture.toStdString());
   EXPECT_FALSE(main().ui()->Image_fondopantalla->isHidden());
 }
+
+// "Poner configuración por defecto" with a background file that is gone: what "Guardar
+// configuración actual" writes is what the screen shows.
+namespace {
+
+struct MissingBackground {
+  const char* name;
+  const char* before;  // shown before the command, a picture of "fondos" or a texture
+  int mode;            // of "config.def", whose file is gone
+};
+
+class DefaultWithMissingFileTest : public WindowTest,
+                                   public ::testing::WithParamInterface<MissingBackground> {};
+
+}  // namespace
+
+TEST_P(DefaultWithMissingFileTest, SavesWhatTheScreenShows) {
+  StartUp();
+  const QString before = folder.path() + "/" + GetParam().before;
+  ASSERT_TRUE(before.contains("fondos") ? main().background().ApplyPicture(before)
+                                        : main().background().ApplyTexture(before));
+  const std::string gone = (folder.path() + "/fondos/borrado.bmp").toStdString();
+  WriteFile(folder.path() + "/config.def", Record(Config(GetParam().mode, gone)));
+  main().ui()->M_Ponerconfiguracionpordefecto->trigger();
+  main().ui()->M_Guardar_configuracion->trigger();
+
+  QFile file(folder.path() + "/config.pan");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const auto saved = ParseScreenConfig(file.readAll().toStdString());
+  ASSERT_TRUE(saved);
+  const bool pictureShown = !main().ui()->Image_fondopantalla->isHidden();
+  EXPECT_EQ(pictureShown, StoredBackgroundMode(*saved) != BackgroundMode::Colour);
+  if (pictureShown)
+    EXPECT_EQ(StoredBackgroundFile(*saved), before.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Backgrounds, DefaultWithMissingFileTest,
+    ::testing::Values(MissingBackground{"PictureOverAPicture", "fondos/bosque.bmp", 2},
+                      MissingBackground{"PictureOverATexture", "texturas/ladrillo.bmp", 2},
+                      MissingBackground{"TextureOverAPicture", "fondos/bosque.bmp", 3}),
+    [](const auto& info) { return std::string(info.param.name); });
