@@ -95,7 +95,12 @@ TEST_P(SaveFile, AddsTheExtensionTheNameLacks) {
           QTest::keyClick(types, Qt::Key_Down);
         auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
         name->setFocus();
-        QTest::keyClicks(name, c.typed);
+        // As a keyboard types them: a capital comes with Shift (the game's own Caps Lock
+        // reads the case against Shift in every window).
+        for (const QChar ch : c.typed) {
+          QTest::sendKeyEvent(QTest::Click, name, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                              ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+        }
         QTest::keyClick(name, Qt::Key_Return);
       });
   EXPECT_EQ(chosen, folder.filePath(c.saved).toStdString());

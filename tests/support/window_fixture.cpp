@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "charset.h"
+#include "platform/caps_lock.h"
 #include "ui_form_juego.h"
 #include "ui_form_jugadores.h"
 
@@ -50,6 +51,8 @@ void WindowTest::TearDown() {
     QCoreApplication::exec();
   }
   program.reset();
+  // The program's own Caps Lock outlives its windows: the next test starts with it off.
+  CapsLockEmulation::SetUpperCase(false);
 }
 
 void WindowTest::StartUp(const std::vector<QString>& names) {
