@@ -152,7 +152,11 @@ ImportedList ImportKvtml(const QByteArray& xml) {
   QString word, hint;
   int translationDepth = 0;
   bool inEntry = false, translationDone = false, inInformation = false;
-  while (!reader.atEnd()) {
+  int tooLongLine = 0;  // an entry whose word or hint is longer than any line of a list
+  while (!reader.atEnd() && tooLongLine == 0) {
+    // Where the last token ended is where the next one starts: a start tag may run on
+    // over several lines.
+    const int tokenLine = static_cast<int>(reader.lineNumber());
     const auto token = reader.readNext();
     if (token == QXmlStreamReader::StartElement) {
       const auto name = reader.name();
@@ -166,7 +170,7 @@ ImportedList ImportKvtml(const QByteArray& xml) {
         translationDone = false;
         word.clear();
         hint.clear();
-        entryLine = static_cast<int>(reader.lineNumber());
+        entryLine = tokenLine;
       } else if (inEntry && name == u"translation" && !translationDone &&
                  reader.attributes().value("id") == u"0") {
         translationDepth = 1;
@@ -186,19 +190,23 @@ ImportedList ImportKvtml(const QByteArray& xml) {
         translationDone = true;
       } else if (name == u"entry" && inEntry) {
         inEntry = false;
-        if (!word.isEmpty()) {
+        if (word.size() > kMaxLineLength || hint.size() > kMaxLineLength) {
+          tooLongLine = entryLine;
+        } else if (!word.isEmpty()) {
           imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
           imported.sourceLines.append(entryLine);
         }
       }
     }
   }
-  for (const DraftEntry& entry : imported.draft.entries) {
-    if (entry.word.size() > kMaxLineLength || entry.hint.size() > kMaxLineLength)
-      reader.raiseError(
-          QStringLiteral("una palabra o una pista de más de %1 caracteres").arg(kMaxLineLength));
-  }
-  if (reader.hasError()) {
+  if (tooLongLine > 0) {
+    imported = {};
+    imported.error = QStringLiteral(
+                         "la entrada de la línea %1 tiene una palabra o una pista de más de %2 "
+                         "caracteres; no es una lista de palabras.")
+                         .arg(tooLongLine)
+                         .arg(kMaxLineLength);
+  } else if (reader.hasError()) {
     imported.draft.entries.clear();
     imported.sourceLines.clear();
     imported.error = QStringLiteral("el archivo kvtml está dañado (línea %1): %2")

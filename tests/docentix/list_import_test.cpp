@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {},
                    "",
-                   "a.kvtml»: el archivo kvtml está dañado"},
+                   "a.kvtml»: la entrada de la línea 1 tiene una palabra o una pista de más"},
         ImportCase{"KvtmlLines",
                    "a.kvtml",
                    "<kvtml>\n<information><title>Aves</title></information>\n<entries>\n"
