@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 #include "charset.h"
 
@@ -231,8 +232,11 @@ ImportedList ImportListFile(const QString& path) {
   else if (!file.open(QIODevice::ReadOnly))
     imported.error = QStringLiteral("no se ha podido leer el archivo.");
   if (imported.error.isEmpty()) {
-    // Read no further than the bound, should the file grow meanwhile.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // Read no further than the bound, should the file grow meanwhile; the size it had is
+    // read first, as a buffer of the bound's size would be a mebibyte for a few words.
+    QByteArray bytes = file.read(std::min(info.size(), kMaxFileSize) + 1);
+    if (bytes.size() > info.size())
+      bytes += file.read(kMaxFileSize + 1 - bytes.size());
     if (bytes.size() > kMaxFileSize)
       imported.error = QStringLiteral("ocupa más de 1 MiB; una lista de palabras es mucho menor.");
     else
