@@ -3,10 +3,11 @@
 
 // The companion's word-list importer, on the same bytes as a kvtml vocabulary and as a text
 // or CSV file (it tells the two apart by the file's name only), then the words it gave
-// checked and written as the game's list and as text.
+// checked, written as the game's list, and exported as text that imports back the same.
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "docentix/list_import.h"
 #include "fuzz_input_file.h"
@@ -27,7 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckWordList(imported.draft);
     EncodeWordList(imported.draft);
-    ExportText(imported.draft);
+    // The text exported is imported back as the same words and hints.
+    std::vector<DraftEntry> kept;
+    for (const DraftEntry& entry : imported.draft.entries) {
+      if (!entry.word.empty() || !entry.hint.empty())
+        kept.push_back(entry);
+    }
+    const std::vector<DraftEntry> back = ImportText(ExportText(imported.draft)).draft.entries;
+    if (back.size() != kept.size())
+      std::abort();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      if (back[i].word != kept[i].word || back[i].hint != kept[i].hint)
+        std::abort();
+    }
   }
   return 0;
 }

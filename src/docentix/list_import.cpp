@@ -61,9 +61,25 @@ QStringList SplitFields(const QString& line, QChar separator) {
   return fields;
 }
 
+// The first of tab, ";" and "," that the line holds outside quoted fields, so that
+// «ñandú,"Corre; vuela"» is cut at its comma; the whole line counts when a quote is left open.
 QChar SeparatorOf(const QString& line) {
-  for (QChar separator : {QChar('\t'), QChar(';'), QChar(',')}) {
-    if (line.contains(separator))
+  const QList<QChar> separators{QChar('\t'), QChar(';'), QChar(',')};
+  QString outside;
+  bool quoted = false, fieldStart = true;
+  for (int i = 0; i < line.size(); ++i) {
+    const QChar c = line.at(i);
+    if (c == '"' && quoted && i + 1 < line.size() && line.at(i + 1) == '"')
+      ++i;
+    else if (c == '"' && (quoted || fieldStart))
+      quoted = !quoted;
+    else if (!quoted)
+      outside += c;
+    if (!quoted && c != ' ')
+      fieldStart = separators.contains(c);
+  }
+  for (QChar separator : separators) {
+    if ((quoted ? line : outside).contains(separator))
       return separator;
   }
   return QChar('\t');
@@ -94,7 +110,7 @@ bool IsHeading(const QStringList& fields) {
 }
 
 QString Quote(const QString& field) {
-  if (!field.contains(';') && !field.contains('"'))
+  if (!field.contains(';') && !field.contains('"') && !field.contains('\t'))
     return field;
   return '"' + QString(field).replace("\"", "\"\"") + '"';
 }
@@ -253,9 +269,12 @@ QByteArray ExportText(const WordListDraft& draft) {
   for (const DraftEntry& entry : draft.entries) {
     if (entry.word.empty() && entry.hint.empty())
       continue;
-    const QString line =
-        Quote(QString::fromStdString(entry.word)) + ';' + Quote(QString::fromStdString(entry.hint));
-    out += line.toUtf8() + '\n';
+    const QString word = QString::fromStdString(entry.word);
+    const QString hint = QString::fromStdString(entry.hint);
+    // A first word that reads as the name of a column is kept by a heading before it.
+    if (out.isEmpty() && IsHeading({word, hint}))
+      out += "Palabra;Pista\n";
+    out += (Quote(word) + ';' + Quote(hint)).toUtf8() + '\n';
   }
   return out;
 }

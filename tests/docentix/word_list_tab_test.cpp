@@ -298,10 +298,13 @@ TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
 // What is exported as UTF-8 text is imported back the same, quotes and separators included.
 TEST(TextExportTest, ImportsBackTheSameWords) {
   const WordListDraft draft{
-      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", ""}, {"\"sí\"", "dice, \"sí\""}}};
+      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", "de\tÁfrica"}, {"\"sí\"", "dice, \"sí\""}}};
   const QByteArray text = ExportText(draft);
-  EXPECT_EQ(text, "ca/ña;\"Dulce; de azúcar\"\nñu;\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
+  EXPECT_EQ(text,
+            "ca/ña;\"Dulce; de azúcar\"\nñu;\"de\tÁfrica\"\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
   EXPECT_EQ(EntriesOf(ImportText(text).draft), EntriesOf(draft));
+  const WordListDraft headingLike{"", {{"Palabra", "Pista"}}};  // not taken for a heading
+  EXPECT_EQ(EntriesOf(ImportText(ExportText(headingLike)).draft), EntriesOf(headingLike));
 }
 
 TEST(SpellingTest, UnderlinesWordsTheDictionaryDoesNotKnow) {
