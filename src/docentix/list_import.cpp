@@ -13,10 +13,11 @@
 
 namespace {
 
-// A word list has at most fifty words: a file of a mebibyte, or a line of a thousand
-// characters, is something else, and is refused before it fills the memory.
+// A word list has at most fifty words: a file of a mebibyte, or a word or hint of a thousand
+// characters, is something else, and is refused before it fills the memory. The bound is on
+// the words and hints, not on the lines, so that the quotes an export doubles do not count.
 constexpr qint64 kMaxFileSize = 1 << 20;
-constexpr int kMaxLineLength = 1000;
+constexpr int kMaxFieldLength = 1000;
 
 // The text, from UTF-8 (with or without its mark), UTF-16 with its mark, or else Windows-1252,
 // the code page of the teachers' older programs; false when the UTF-16 is broken.
@@ -130,25 +131,26 @@ ImportedList ImportText(const QByteArray& bytes) {
     QString line = lines.at(i);
     if (line.endsWith('\r'))
       line.chop(1);
-    if (line.size() > kMaxLineLength) {
-      imported = {};
-      imported.error = QStringLiteral(
-                           "la línea %1 tiene más de %2 caracteres; no es una lista "
-                           "de palabras.")
-                           .arg(i + 1)
-                           .arg(kMaxLineLength);
-      return imported;
-    }
     if (line.trimmed().isEmpty())
       continue;
-    const QStringList fields = SplitFields(line, SeparatorOf(line));
+    const QChar separator = SeparatorOf(line);
+    const QStringList fields = SplitFields(line, separator);
+    const QString word = fields.first().trimmed();
+    const QString hint = fields.mid(1).join(separator).trimmed();
+    if (word.size() > kMaxFieldLength || hint.size() > kMaxFieldLength) {
+      imported = {};
+      imported.error = QStringLiteral(
+                           "la línea %1 tiene una palabra o una pista de más de %2 caracteres; "
+                           "no es una lista de palabras.")
+                           .arg(i + 1)
+                           .arg(kMaxFieldLength);
+      return imported;
+    }
     if (imported.sourceLines.isEmpty() && !headingSeen && IsHeading(fields)) {
       headingSeen = true;
       continue;
     }
-    const QString hint = fields.mid(1).join(SeparatorOf(line));
-    imported.draft.entries.push_back(
-        {fields.first().trimmed().toStdString(), hint.trimmed().toStdString()});
+    imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
     imported.sourceLines.append(i + 1);
   }
   if (imported.draft.entries.empty())
@@ -207,7 +209,7 @@ ImportedList ImportKvtml(const QByteArray& xml) {
         translationDone = true;
       } else if (name == u"entry" && inEntry) {
         inEntry = false;
-        if (word.size() > kMaxLineLength || hint.size() > kMaxLineLength) {
+        if (word.size() > kMaxFieldLength || hint.size() > kMaxFieldLength) {
           tooLongLine = entryLine;
         } else if (!word.isEmpty()) {
           imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
@@ -222,7 +224,7 @@ ImportedList ImportKvtml(const QByteArray& xml) {
                          "la entrada de la línea %1 tiene una palabra o una pista de más de %2 "
                          "caracteres; no es una lista de palabras.")
                          .arg(tooLongLine)
-                         .arg(kMaxLineLength);
+                         .arg(kMaxFieldLength);
   } else if (reader.hasError()) {
     imported.draft.entries.clear();
     imported.sourceLines.clear();
