@@ -171,7 +171,7 @@ ImportedList ImportKvtml(const QByteArray& xml) {
   QString word, hint;
   int translationDepth = 0;
   bool inEntry = false, translationDone = false, inInformation = false;
-  int tooLongLine = 0;  // an entry whose word or hint is longer than any line of a list
+  int tooLongLine = 0;  // where an entry with a word or hint over the bound starts
   while (!reader.atEnd() && tooLongLine == 0) {
     // Where the last token ended is where the next one starts: a start tag may run on
     // over several lines.
