@@ -18,6 +18,9 @@ namespace {
 // the words and hints, not on the lines, so that the quotes an export doubles do not count.
 constexpr qint64 kMaxFileSize = 1 << 20;
 constexpr int kMaxFieldLength = 1000;
+// The mark that opens a Unicode text; past the start, where files were put together, it is
+// an invisible character that no word holds.
+constexpr QChar kByteOrderMark(0xFEFF);
 
 // The text, from UTF-8 (with or without its mark), UTF-16 with its mark, or else Windows-1252,
 // the code page of the teachers' older programs; false when the UTF-16 is broken.
@@ -125,7 +128,7 @@ ImportedList ImportText(const QByteArray& bytes) {
     imported.error = QStringLiteral("el archivo dice estar en UTF-16 pero no lo está.");
     return imported;
   }
-  const QStringList lines = text.split('\n');
+  const QStringList lines = text.remove(kByteOrderMark).split('\n');
   bool headingSeen = false;
   for (int i = 0; i < lines.size(); ++i) {
     QString line = lines.at(i);
@@ -182,8 +185,10 @@ ImportedList ImportKvtml(const QByteArray& xml) {
       if (name == u"information" && !inEntry) {
         inInformation = true;
       } else if (inInformation && name == u"title") {
-        imported.draft.theme =
-            reader.readElementText(QXmlStreamReader::SkipChildElements).simplified().toStdString();
+        imported.draft.theme = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                                   .remove(kByteOrderMark)
+                                   .simplified()
+                                   .toStdString();
       } else if (name == u"entry") {
         inEntry = true;
         translationDone = false;
@@ -194,9 +199,13 @@ ImportedList ImportKvtml(const QByteArray& xml) {
                  reader.attributes().value("id") == u"0") {
         translationDepth = 1;
       } else if (translationDepth == 1 && name == u"text") {
-        word = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+        word = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                   .remove(kByteOrderMark)
+                   .simplified();
       } else if (translationDepth == 1 && name == u"comment") {
-        hint = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+        hint = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                   .remove(kByteOrderMark)
+                   .simplified();
       } else if (translationDepth > 0) {
         reader.skipCurrentElement();
       }
