@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <string>
 
-inline std::string WriteInputFile(const std::uint8_t* data, std::size_t size) {
+// `extension` (".kvtml") for a reader that tells files apart by their names.
+inline std::string WriteInputFile(const std::uint8_t* data, std::size_t size,
+                                  const std::string& extension = "") {
   // In memory where the system offers a folder for it: a disk would be the bottleneck.
   static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-  static const std::string path = folder + "/lurimba-fuzz-" + std::to_string(getpid());
+  const std::string path = folder + "/lurimba-fuzz-" + std::to_string(getpid()) + extension;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file)
     return path;

@@ -18,7 +18,7 @@ seeds() {
     gif_decoder) echo "$root"/resources/gifs/*.gif "$root"/fuzz/seeds/gif_decoder/* ;;
     wmf_reader) echo "$root"/data/fondos/*.wmf ;;
     screen_config) echo "$root"/data/config.def "$root"/fuzz/seeds/screen_config/* ;;
-    points_file | results_file) echo "$root"/fuzz/seeds/"$1"/* ;;
+    points_file | results_file | list_import) echo "$root"/fuzz/seeds/"$1"/* ;;
     picture_file)
       echo "$root"/data/texturas/*.bmp "$root"/data/acierto.bmp "$root"/data/error.bmp \
         "$root"/fuzz/seeds/picture_file/*
@@ -29,7 +29,7 @@ seeds() {
 failed=0
 printf '%-14s %12s %9s %s\n' target executions findings result
 for target in text_reader word_list keyboard_file gif_decoder picture_file wmf_reader \
-  screen_config points_file results_file; do
+  screen_config points_file results_file list_import; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   log="$build/logs/$target.log"

@@ -7,15 +7,20 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 #include "charset.h"
 
 namespace {
 
-// A word list has at most fifty words: a file of a mebibyte, or a line of a thousand
-// characters, is something else, and is refused before it fills the memory.
+// A word list has at most fifty words: a file of a mebibyte, or a word or hint of a thousand
+// characters, is something else, and is refused before it fills the memory. The bound is on
+// the words and hints, not on the lines, so that the quotes an export doubles do not count.
 constexpr qint64 kMaxFileSize = 1 << 20;
-constexpr int kMaxLineLength = 1000;
+constexpr int kMaxFieldLength = 1000;
+// The mark that opens a Unicode text; past the start, where files were put together, it is
+// an invisible character that no word holds.
+constexpr QChar kByteOrderMark(0xFEFF);
 
 // The text, from UTF-8 (with or without its mark), UTF-16 with its mark, or else Windows-1252,
 // the code page of the teachers' older programs; false when the UTF-16 is broken.
@@ -60,9 +65,25 @@ QStringList SplitFields(const QString& line, QChar separator) {
   return fields;
 }
 
+// The first of tab, ";" and "," that the line holds outside quoted fields, so that
+// «ñandú,"Corre; vuela"» is cut at its comma; the whole line counts when a quote is left open.
 QChar SeparatorOf(const QString& line) {
-  for (QChar separator : {QChar('\t'), QChar(';'), QChar(',')}) {
-    if (line.contains(separator))
+  const QList<QChar> separators{QChar('\t'), QChar(';'), QChar(',')};
+  QString outside;
+  bool quoted = false, fieldStart = true;
+  for (int i = 0; i < line.size(); ++i) {
+    const QChar c = line.at(i);
+    if (c == '"' && quoted && i + 1 < line.size() && line.at(i + 1) == '"')
+      ++i;
+    else if (c == '"' && (quoted || fieldStart))
+      quoted = !quoted;
+    else if (!quoted)
+      outside += c;
+    if (!quoted && c != ' ')
+      fieldStart = separators.contains(c);
+  }
+  for (QChar separator : separators) {
+    if ((quoted ? line : outside).contains(separator))
       return separator;
   }
   return QChar('\t');
@@ -93,7 +114,7 @@ bool IsHeading(const QStringList& fields) {
 }
 
 QString Quote(const QString& field) {
-  if (!field.contains(';') && !field.contains('"'))
+  if (!field.contains(';') && !field.contains('"') && !field.contains('\t'))
     return field;
   return '"' + QString(field).replace("\"", "\"\"") + '"';
 }
@@ -107,31 +128,32 @@ ImportedList ImportText(const QByteArray& bytes) {
     imported.error = QStringLiteral("el archivo dice estar en UTF-16 pero no lo está.");
     return imported;
   }
-  const QStringList lines = text.split('\n');
+  const QStringList lines = text.remove(kByteOrderMark).split('\n');
   bool headingSeen = false;
   for (int i = 0; i < lines.size(); ++i) {
     QString line = lines.at(i);
     if (line.endsWith('\r'))
       line.chop(1);
-    if (line.size() > kMaxLineLength) {
-      imported = {};
-      imported.error = QStringLiteral(
-                           "la línea %1 tiene más de %2 caracteres; no es una lista "
-                           "de palabras.")
-                           .arg(i + 1)
-                           .arg(kMaxLineLength);
-      return imported;
-    }
     if (line.trimmed().isEmpty())
       continue;
-    const QStringList fields = SplitFields(line, SeparatorOf(line));
+    const QChar separator = SeparatorOf(line);
+    const QStringList fields = SplitFields(line, separator);
+    const QString word = fields.first().trimmed();
+    const QString hint = fields.mid(1).join(separator).trimmed();
+    if (word.size() > kMaxFieldLength || hint.size() > kMaxFieldLength) {
+      imported = {};
+      imported.error = QStringLiteral(
+                           "la línea %1 tiene una palabra o una pista de más de %2 caracteres; "
+                           "no es una lista de palabras.")
+                           .arg(i + 1)
+                           .arg(kMaxFieldLength);
+      return imported;
+    }
     if (imported.sourceLines.isEmpty() && !headingSeen && IsHeading(fields)) {
       headingSeen = true;
       continue;
     }
-    const QString hint = fields.mid(1).join(SeparatorOf(line));
-    imported.draft.entries.push_back(
-        {fields.first().trimmed().toStdString(), hint.trimmed().toStdString()});
+    imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
     imported.sourceLines.append(i + 1);
   }
   if (imported.draft.entries.empty())
@@ -152,28 +174,38 @@ ImportedList ImportKvtml(const QByteArray& xml) {
   QString word, hint;
   int translationDepth = 0;
   bool inEntry = false, translationDone = false, inInformation = false;
-  while (!reader.atEnd()) {
+  int tooLongLine = 0;  // where an entry with a word or hint over the bound starts
+  while (!reader.atEnd() && tooLongLine == 0) {
+    // Where the last token ended is where the next one starts: a start tag may run on
+    // over several lines.
+    const int tokenLine = static_cast<int>(reader.lineNumber());
     const auto token = reader.readNext();
     if (token == QXmlStreamReader::StartElement) {
       const auto name = reader.name();
       if (name == u"information" && !inEntry) {
         inInformation = true;
       } else if (inInformation && name == u"title") {
-        imported.draft.theme =
-            reader.readElementText(QXmlStreamReader::SkipChildElements).simplified().toStdString();
+        imported.draft.theme = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                                   .remove(kByteOrderMark)
+                                   .simplified()
+                                   .toStdString();
       } else if (name == u"entry") {
         inEntry = true;
         translationDone = false;
         word.clear();
         hint.clear();
-        entryLine = static_cast<int>(reader.lineNumber());
+        entryLine = tokenLine;
       } else if (inEntry && name == u"translation" && !translationDone &&
                  reader.attributes().value("id") == u"0") {
         translationDepth = 1;
       } else if (translationDepth == 1 && name == u"text") {
-        word = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+        word = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                   .remove(kByteOrderMark)
+                   .simplified();
       } else if (translationDepth == 1 && name == u"comment") {
-        hint = reader.readElementText(QXmlStreamReader::SkipChildElements).simplified();
+        hint = reader.readElementText(QXmlStreamReader::SkipChildElements)
+                   .remove(kByteOrderMark)
+                   .simplified();
       } else if (translationDepth > 0) {
         reader.skipCurrentElement();
       }
@@ -186,19 +218,23 @@ ImportedList ImportKvtml(const QByteArray& xml) {
         translationDone = true;
       } else if (name == u"entry" && inEntry) {
         inEntry = false;
-        if (!word.isEmpty()) {
+        if (word.size() > kMaxFieldLength || hint.size() > kMaxFieldLength) {
+          tooLongLine = entryLine;
+        } else if (!word.isEmpty()) {
           imported.draft.entries.push_back({word.toStdString(), hint.toStdString()});
           imported.sourceLines.append(entryLine);
         }
       }
     }
   }
-  for (const DraftEntry& entry : imported.draft.entries) {
-    if (entry.word.size() > kMaxLineLength || entry.hint.size() > kMaxLineLength)
-      reader.raiseError(
-          QStringLiteral("una palabra o una pista de más de %1 caracteres").arg(kMaxLineLength));
-  }
-  if (reader.hasError()) {
+  if (tooLongLine > 0) {
+    imported = {};
+    imported.error = QStringLiteral(
+                         "la entrada de la línea %1 tiene una palabra o una pista de más de %2 "
+                         "caracteres; no es una lista de palabras.")
+                         .arg(tooLongLine)
+                         .arg(kMaxFieldLength);
+  } else if (reader.hasError()) {
     imported.draft.entries.clear();
     imported.sourceLines.clear();
     imported.error = QStringLiteral("el archivo kvtml está dañado (línea %1): %2")
@@ -223,8 +259,11 @@ ImportedList ImportListFile(const QString& path) {
   else if (!file.open(QIODevice::ReadOnly))
     imported.error = QStringLiteral("no se ha podido leer el archivo.");
   if (imported.error.isEmpty()) {
-    // Read no further than the bound, should the file grow meanwhile.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // Read no further than the bound, should the file grow meanwhile; the size it had is
+    // read first, as a buffer of the bound's size would be a mebibyte for a few words.
+    QByteArray bytes = file.read(std::min(info.size(), kMaxFileSize) + 1);
+    if (bytes.size() > info.size())
+      bytes += file.read(kMaxFileSize + 1 - bytes.size());
     if (bytes.size() > kMaxFileSize)
       imported.error = QStringLiteral("ocupa más de 1 MiB; una lista de palabras es mucho menor.");
     else
@@ -241,9 +280,12 @@ QByteArray ExportText(const WordListDraft& draft) {
   for (const DraftEntry& entry : draft.entries) {
     if (entry.word.empty() && entry.hint.empty())
       continue;
-    const QString line =
-        Quote(QString::fromStdString(entry.word)) + ';' + Quote(QString::fromStdString(entry.hint));
-    out += line.toUtf8() + '\n';
+    const QString word = QString::fromStdString(entry.word);
+    const QString hint = QString::fromStdString(entry.hint);
+    // A first word that reads as the name of a column is kept by a heading before it.
+    if (out.isEmpty() && IsHeading({word, hint}))
+      out += "Palabra;Pista\n";
+    out += (Quote(word) + ';' + Quote(hint)).toUtf8() + '\n';
   }
   return out;
 }

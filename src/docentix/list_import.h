@@ -30,5 +30,6 @@ ImportedList ImportKvtml(const QByteArray& xml);
 // regular file of at most 1 MiB is read; every refusal names the file.
 ImportedList ImportListFile(const QString& path);
 
-// The words and hints as "word;hint" lines, UTF-8, that ImportText reads back.
+// The words and hints as "word;hint" lines, UTF-8, that ImportText reads back (after a
+// heading line when the first of them would read as one).
 QByteArray ExportText(const WordListDraft& draft);

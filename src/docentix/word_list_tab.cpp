@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cctype>
 
 #include "charset.h"
 #include "docentix/letter_marker.h"
@@ -203,7 +204,9 @@ QWidget* WordListTab::MakeWordPanel() {
   return panel;
 }
 
-void WordListTab::SetDraft(const WordListDraft& draft, const QString& path) {
+void WordListTab::SetDraft(const WordListDraft& draft, const QString& path,
+                           const QList<int>& lines) {
+  importedLines_ = lines;
   filling_ = true;
   theme_->setText(FromUtf8(draft.theme));
   table_->clearContents();
@@ -261,6 +264,20 @@ void WordListTab::EnsureBlankLastRow() {
   table_->setItem(last + 1, kHintColumn, new QTableWidgetItem);
 }
 
+// A problem names the line of the file the teacher opened: the list file, or the imported
+// one, where the theme, and a word typed since, are on no line.
+std::string WordListTab::Describe(DraftProblem problem) const {
+  if (importedLines_.isEmpty() || problem.line == 0)
+    return DescribeProblem(problem);
+  problem.line = problem.entry >= 0 ? importedLines_.value(problem.entry) : 0;
+  if (problem.line > 0)
+    return DescribeProblem(problem);
+  std::string subject = problem.subject;
+  if (!subject.empty())
+    subject[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(subject[0])));
+  return subject + ": " + problem.text;
+}
+
 void WordListTab::Recheck() {
   problems_ = CheckWordList(Draft());
   filling_ = true;
@@ -277,7 +294,7 @@ void WordListTab::Recheck() {
   problemList_->clear();
   int errors = 0;
   for (const DraftProblem& problem : problems_) {
-    const QString text = ToQt(DescribeProblem(problem));
+    const QString text = ToQt(Describe(problem));
     auto* line = new QListWidgetItem(
         (problem.blocksSaving ? QStringLiteral("✖ ") : QStringLiteral("⚠ ")) + text, problemList_);
     line->setForeground(problem.blocksSaving ? QColor(170, 0, 0) : QColor(140, 90, 0));
@@ -404,7 +421,7 @@ bool WordListTab::SaveTo(const QString& path) {
     int shown = 0;
     for (const DraftProblem& problem : problems_) {
       if (problem.blocksSaving && shown++ < kShownProblems)
-        text += DescribeProblem(problem) + "\n";
+        text += Describe(problem) + "\n";
     }
     dialogs_.Stop(text, kDocentixCaption);
     return false;
@@ -415,6 +432,10 @@ bool WordListTab::SaveTo(const QString& path) {
     return false;
   }
   path_ = path;
+  if (!importedLines_.isEmpty()) {
+    importedLines_.clear();  // from now on the lines are those of the list file
+    Recheck();
+  }
   SetModified(false);
   return true;
 }
@@ -436,7 +457,7 @@ bool WordListTab::ImportFile(const QString& path) {
     dialogs_.Stop("\n" + FromQt(imported.error) + "\n", kDocentixCaption);
     return false;
   }
-  SetDraft(imported.draft, QString());
+  SetDraft(imported.draft, QString(), imported.sourceLines);
   SetModified(true);
   return true;
 }

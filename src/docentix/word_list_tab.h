@@ -5,6 +5,7 @@
 // game's rules as it is typed, with its letters to hide and its six previews.
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -73,7 +74,8 @@ class WordListTab : public QWidget {
 
   QWidget* MakeButtons();
   QWidget* MakeWordPanel();
-  void SetDraft(const WordListDraft& draft, const QString& path);
+  void SetDraft(const WordListDraft& draft, const QString& path, const QList<int>& lines = {});
+  std::string Describe(DraftProblem problem) const;
   void SetModified(bool modified);
   void Edited();
   void EnsureBlankLastRow();
@@ -90,6 +92,9 @@ class WordListTab : public QWidget {
   bool modified_ = false;
   bool filling_ = false;  // the table is being filled by the program, not typed in
   std::vector<DraftProblem> problems_;
+  // The line of the imported file where each row's word is, until the list is saved; empty
+  // when the rows are those of a list file.
+  QList<int> importedLines_;
 
   QLineEdit* theme_;
   QTableWidget* table_;

@@ -8,14 +8,18 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
+#include <set>
 
 #include "charset.h"
+#include "docentix/command_line.h"
 #include "docentix/docentix_window.h"
 #include "docentix/letter_marker.h"
 #include "docentix/list_import.h"
@@ -158,14 +162,14 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   EXPECT_FALSE(tab().Save());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(AnsiToUtf8(dialogs.messages[0].text)
-                .find("Línea 18 (pista de la palabra 8, «palabrah»): tiene 90 caracteres; el "
+                .find("Línea 8 (pista de la palabra 8, «palabrah»): tiene 90 caracteres; el "
                       "juego lee 80 por línea"),
             std::string::npos)
       << AnsiToUtf8(dialogs.messages[0].text);
   EXPECT_FALSE(QFile::exists(Path("granja.lma")));
   TypeInCell(7, 1, "Pone huevos");
   EXPECT_FALSE(tab().Save());  // a text file has no theme
-  EXPECT_NE(AnsiToUtf8(dialogs.messages.back().text).find("Línea 2 (tema): falta el tema"),
+  EXPECT_NE(AnsiToUtf8(dialogs.messages.back().text).find("Tema: falta el tema"),
             std::string::npos);
   tab().ThemeEdit()->setFocus();
   TypeText(tab().ThemeEdit(), "Granja");
@@ -200,6 +204,67 @@ TEST_P(LongWordTest, KeepsWindowAndLettersOnScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Letters, LongWordTest, ::testing::Values(10, 40, 100),
                          [](const auto& info) { return std::to_string(info.param); });
+
+struct FaultLineCase {
+  std::string name;
+  QString file;
+  QByteArray bytes;
+  int line;  // of the file, where the fault is
+};
+
+// The lines a text names: "la línea 4 tiene", "Línea 4 (palabra 2, «ñu»)".
+std::set<int> LinesNamed(const QString& text) {
+  std::set<int> lines;
+  static const QRegularExpression number("ínea (\\d+)");
+  for (auto match = number.globalMatch(text); match.hasNext();)
+    lines.insert(match.next().captured(1).toInt());
+  return lines;
+}
+
+class FaultLineTest : public ListsTabTest, public ::testing::WithParamInterface<FaultLineCase> {};
+
+// The window and `docentix --import` name a fault of an imported file by the same line of it.
+TEST_P(FaultLineTest, WindowAndCommandLineNameTheFilesLine) {
+  const QString path = Write(Path(GetParam().file), GetParam().bytes);
+  QString window;
+  if (tab().ImportFile(path)) {
+    for (int row = 0; row < tab().ProblemList()->count(); ++row)
+      window += tab().ProblemList()->item(row)->text();
+  }
+  for (const auto& message : dialogs.messages)
+    window += QString::fromStdString(AnsiToUtf8(message.text));
+  QString out, err;
+  QTextStream outStream(&out), errStream(&err);
+  RunCommandLine({"--import", path, "-o", Path("lista.lma")}, outStream, errStream);
+  errStream.flush();
+  EXPECT_EQ(LinesNamed(window), std::set<int>{GetParam().line}) << window.toStdString();
+  EXPECT_EQ(LinesNamed(err), std::set<int>{GetParam().line}) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FaultLineTest,
+    ::testing::Values(
+        FaultLineCase{"CsvHeadingAndBlankLineCounted", "a.csv",
+                      "Palabra,Pista\r\nperro,Ladra\r\n\r\nhipopotamohipopotamohipopotamos,G\r\n",
+                      4},
+        FaultLineCase{"TextHintTooLong", "a.txt", "\ngato;Maúlla\nvaca;" + QByteArray(70, 'x'), 3},
+        FaultLineCase{"Windows1252LetterNotInFile", "a.txt",
+                      "gato;Ma\xFAlla\r\n\r\n\x9C"
+                      "uf;Huevo\r\n",
+                      3},
+        FaultLineCase{"KvtmlEntryStartTagOnTwoLines", "a.kvtml",
+                      "<kvtml><information><title>Aves</title></information><entries>\n"
+                      "<entry><translation id=\"0\"><text>búho</text></translation></entry>\n"
+                      "<entry id=\"1\"\n><translation id=\"0\"><text>ave</text>\n<comment>" +
+                          QByteArray(70, 'x') +
+                          "</comment></translation></entry></entries></kvtml>",
+                      3},
+        FaultLineCase{"KvtmlTextTooLongToImport", "a.kvtml",
+                      "<kvtml>\n<entries>\n<entry><translation id=\"0\"><text>" +
+                          QByteArray(1001, 'x') +
+                          "</text></translation></entry>\n</entries></kvtml>",
+                      3}),
+    [](const auto& info) { return info.param.name; });
 
 struct CloseCase {
   std::string name;
@@ -264,10 +329,13 @@ TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
 // What is exported as UTF-8 text is imported back the same, quotes and separators included.
 TEST(TextExportTest, ImportsBackTheSameWords) {
   const WordListDraft draft{
-      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", ""}, {"\"sí\"", "dice, \"sí\""}}};
+      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", "de\tÁfrica"}, {"\"sí\"", "dice, \"sí\""}}};
   const QByteArray text = ExportText(draft);
-  EXPECT_EQ(text, "ca/ña;\"Dulce; de azúcar\"\nñu;\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
+  EXPECT_EQ(text,
+            "ca/ña;\"Dulce; de azúcar\"\nñu;\"de\tÁfrica\"\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
   EXPECT_EQ(EntriesOf(ImportText(text).draft), EntriesOf(draft));
+  const WordListDraft headingLike{"", {{"Palabra", "Pista"}}};  // not taken for a heading
+  EXPECT_EQ(EntriesOf(ImportText(ExportText(headingLike)).draft), EntriesOf(headingLike));
 }
 
 TEST(SpellingTest, UnderlinesWordsTheDictionaryDoesNotKnow) {
