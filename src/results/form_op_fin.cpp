@@ -28,7 +28,8 @@ TForm_op_fin::TForm_op_fin(QWidget* owner, Dialogs& dialogs, std::function<bool(
       askNewPlayers_(std::move(askNewPlayers)),
       showPoints_(std::move(showPoints)) {
   ui_->setupUi(this);
-  // A dialog border without title-bar buttons: only the labels close it.
+  // A dialog border without title-bar buttons: only the labels close it (a close
+  // request is "Continuar  el juego").
   RemoveTitleBarButtons(*this);
   setFixedSize(size());
   SetWindowHelpContext(*this, kHelpContext);
@@ -98,12 +99,14 @@ void TForm_op_fin::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-// The window manager's close requests are refused.
+// A close request goes on with the game, as "Continuar  el juego" does.
 void TForm_op_fin::closeEvent(QCloseEvent* event) {
-  if (closing_)
+  if (closing_) {
     QDialog::closeEvent(event);
-  else
-    event->ignore();
+    return;
+  }
+  Label_continuarClick();
+  event->setAccepted(!isVisible());
 }
 
 void TForm_op_fin::done(int result) {

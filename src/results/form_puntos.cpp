@@ -133,12 +133,14 @@ void TForm_puntos::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-// The window manager's close requests are refused.
+// A close request presses "Cerrar".
 void TForm_puntos::closeEvent(QCloseEvent* event) {
-  if (closing_)
+  if (closing_) {
     QDialog::closeEvent(event);
-  else
-    event->ignore();
+    return;
+  }
+  BitBtn_cerrarClick();
+  event->setAccepted(!isVisible());
 }
 
 void TForm_puntos::done(int result) {

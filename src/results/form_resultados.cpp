@@ -4,7 +4,6 @@
 #include "results/form_resultados.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
@@ -48,7 +47,7 @@ TForm_Resultados::TForm_Resultados(QWidget* owner, Dialogs& dialogs, PlayerTable
       gameFolder_(gameFolder),
       files_(dialogs, sharedFiles_, Today()) {
   ui_->setupUi(this);
-  // A dialog border without title-bar buttons: "Cerrar" or Esc close it.
+  // A dialog border without title-bar buttons: "Cerrar", Esc or a close request close it.
   RemoveTitleBarButtons(*this);
   SetWindowHelpContext(*this, kHelpContext);
   ui_->ComboBox_temas->lineEdit()->setMaxLength(kThemeBoxLength);
@@ -273,12 +272,7 @@ void TForm_Resultados::Button_ayudaClick() {
     onHelp();
 }
 
-// Esc presses "Cerrar".
+// Esc and close requests (through QDialog::closeEvent) press "Cerrar".
 void TForm_Resultados::reject() {
   Button_cerrarClick();
-}
-
-// The window has no close box: the window system's close requests are ignored.
-void TForm_Resultados::closeEvent(QCloseEvent* event) {
-  event->ignore();
 }

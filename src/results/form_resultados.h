@@ -69,7 +69,6 @@ class TForm_Resultados : public QDialog {
 
  protected:
   void reject() override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormShow(const std::vector<std::string>& knownThemes);

@@ -72,22 +72,27 @@ void FeedbackDialog::SetSeguirVisible(bool visible) {
   seguir_->setVisible(visible);
 }
 
+void FeedbackDialog::PressSeguir() {
+  if (seguir_->isVisible())
+    seguir_->click();
+}
+
 void FeedbackDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    if (seguir_->isVisible())
-      seguir_->click();
+    PressSeguir();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
-// Only "Seguir" closes the dialog; the window manager's close requests are refused.
+// A close request presses "Seguir", as Esc does; it is refused while "Seguir" is hidden.
 void FeedbackDialog::closeEvent(QCloseEvent* event) {
   if (closing_) {
     QDialog::closeEvent(event);
-  } else {
-    event->ignore();
+    return;
   }
+  PressSeguir();
+  event->setAccepted(!isVisible());
 }
 
 void FeedbackDialog::done(int result) {

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the word-solved and word-failed dialogs share: no title-bar buttons,
-// "Seguir" as the only way out, a message and an optional picture.
+// "Seguir" as the only way out (Esc and close requests press it), a message and an optional
+// picture.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,8 @@ class FeedbackDialog : public QDialog {
 
   // "Seguir" is hidden while the child walks out of the room.
   void SetSeguirVisible(bool visible);
+  // Esc and close requests: a click on "Seguir" while it shows, nothing while it is hidden.
+  void PressSeguir();
   QPushButton* Seguir() const { return seguir_; }
   QLabel* Message() const { return message_; }
   QLabel* Picture() const { return picture_; }

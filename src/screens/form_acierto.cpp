@@ -35,6 +35,7 @@ void TForm_Acierto::Prepare(bool cleanSolve, bool puzzlesEnabled) {
 void TForm_Acierto::SetPuzzle(TForm_puzle* puzzle) {
   puzzle_ = puzzle;
   connect(puzzle, &TForm_puzle::Completed, this, &TForm_Acierto::ShowPuzzleCompleted);
+  connect(puzzle, &TForm_puzle::CloseRequested, this, &TForm_Acierto::PressSeguir);
 }
 
 void TForm_Acierto::ShowPuzzleCompleted() {

@@ -130,8 +130,10 @@ void TForm_puzle::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+// The solved dialog answers a close request as a press of its "Seguir".
 void TForm_puzle::closeEvent(QCloseEvent* event) {
-  event->ignore();
+  Q_EMIT CloseRequested();
+  event->setAccepted(!isVisible());
 }
 
 QString TForm_puzle::PicturePath(int number) const {

@@ -57,6 +57,8 @@ class TForm_puzle : public QDialog, private PuzzleView {
   // The eighth piece is shown and every player and the group have their 20
   // points: the solved dialog says so and the points display is refreshed.
   void Completed();
+  // The window system asked to close the window.
+  void CloseRequested();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -3,7 +3,6 @@
 
 // "Control  de  resultados": showing, zeroing, restoring, saving, opening,
 // exchanging and closing, driven as a teacher drives it.
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <fstream>
 #include <iterator>
@@ -39,7 +38,7 @@ void TypeInto(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRowAndIgnoresTheCloseBox) {
+TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRow) {
   const std::string theme = Session([&] {
     EXPECT_EQ(ui().ComboBox_nombres->count(), 3);
     EXPECT_EQ(ui().ComboBox_nombres->currentText(), "ANA");
@@ -50,12 +49,6 @@ TEST_F(ResultsWindowTest, ShowsEachPlayerRowByRowAndIgnoresTheCloseBox) {
     EXPECT_EQ(ui().ComboBox_temas->count(), 2);
     Choose(ui().ComboBox_nombres, 2);
     EXPECT_EQ(Rows().front(), "3004/3040");
-    // The close box is ignored.
-    QCloseEvent close;
-    close.setAccepted(true);
-    QCoreApplication::sendEvent(window.get(), &close);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(closingNames.empty());
   });
   EXPECT_EQ(theme, "Animales");
   EXPECT_EQ(closingNames, std::vector<std::string>{"ANA"});

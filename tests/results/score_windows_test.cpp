@@ -120,10 +120,9 @@ TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListIsSavedAndKeptThroughARestore) {
   EXPECT_EQ(shows.count, shownBySystem);  // the program did not show it again itself
   EXPECT_EQ(Places(), expected);
   EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
-  // Esc and the close box are ignored; only "Cerrar" closes it.
+  // Esc is ignored; "Cerrar" closes it.
   points.ui()->BitBtn_cerrar->setFocus();
   QTest::keyClick(points.ui()->BitBtn_cerrar, Qt::Key_Escape);
-  points.close();
   EXPECT_TRUE(points.isVisible());
   Click(points.ui()->BitBtn_cerrar);
   EXPECT_FALSE(points.isVisible());
@@ -300,7 +299,6 @@ TEST_F(ScoreWindows, OnlyTheLabelsCloseTheOptions) {
            [&] {
              options.ui()->Button_verpuntos->setFocus();
              QTest::keyClick(options.ui()->Button_verpuntos, Qt::Key_Escape);
-             options.close();
              QTest::mouseClick(options.ui()->Label_continuar, Qt::RightButton);
              Click(options.ui()->Label_terminar);
              EXPECT_TRUE(options.isVisible());

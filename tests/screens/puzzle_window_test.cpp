@@ -89,7 +89,7 @@ TEST_F(PuzzleWindowTest, CleanSolvesShowOnePieceMoreEachOnAWhiteGround) {
   EXPECT_FALSE(Window().isModal());
   EXPECT_EQ(Window().pos(), QPoint(30 + 345, 40 + 10));
   EXPECT_EQ(Window().ui()->Label_aviso->text(), "Cuando completes el puzle");
-  // No title-bar buttons: neither Esc nor the window manager closes it.
+  // Esc does not close it; nor does a close request here, where no solved dialog answers it.
   Window().close();
   QTest::keyClick(&Window(), Qt::Key_Escape);
   EXPECT_TRUE(Window().isVisible());
