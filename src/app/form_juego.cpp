@@ -89,11 +89,16 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
   ConnectMenus();
   ConnectPopupMenus();
   SetUpAccessibility(*ui_);
-  new CentredSurface(ui_->Panel_juego, QSize(kDesignWidth, ui_->Panel_juego->minimumHeight()),
-                     {ui_->Image_fondopantalla, ui_->Image_fondopantalla_tmp});
+  surface_ =
+      new CentredSurface(ui_->Panel_juego, QSize(kDesignWidth, ui_->Panel_juego->minimumHeight()),
+                         {ui_->Image_fondopantalla, ui_->Image_fondopantalla_tmp});
 }
 
 TForm_juego::~TForm_juego() = default;
+
+QPoint TForm_juego::GameOrigin() const {
+  return pos() + surface_->Offset();
+}
 
 void TForm_juego::SetWindows(const Windows& windows) {
   windows_ = windows;

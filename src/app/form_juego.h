@@ -22,6 +22,7 @@ namespace Ui {
 class TForm_juego;
 }
 class Background;
+class CentredSurface;
 class GameMenus;
 class QLabel;
 class QMenu;
@@ -49,6 +50,10 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
 
   TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
   ~TForm_juego() override;
+
+  // Where the game's design block begins on the screen: the window's place, plus how far
+  // the block is centred in a window larger than the design.
+  QPoint GameOrigin() const;
 
   // The windows this one opens, created after it.
   struct Windows {
@@ -171,6 +176,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   static constexpr int kExitFrames = 8;
 
   std::unique_ptr<Ui::TForm_juego> ui_;
+  CentredSurface* surface_ = nullptr;
   GameFolder folder_;
   Dialogs& dialogs_;
   SoundPlayer& sound_;

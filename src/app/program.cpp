@@ -29,6 +29,10 @@ Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
       Form_directorio(
           new TForm_directorio(Form_juego.get(), folder, dialogs, Form_puntos->scoreDirectory)) {
   Form_Acierto->SetPuzzle(Form_puzle);
+  // The word dialogs sit below the word wherever the game is drawn in the main window.
+  for (FeedbackDialog* dialog :
+       {static_cast<FeedbackDialog*>(Form_Acierto), static_cast<FeedbackDialog*>(Form_Error)})
+    dialog->SetGameOrigin([main = Form_juego.get()] { return main->GameOrigin(); });
   // The puzzle leaves in sight the word just solved, its hint and the button that goes on.
   Form_puzle->KeepClear(
       {Form_juego->ui()->Label_palabra, Form_juego->ui()->Label_pista, Form_Acierto->Seguir()});

@@ -64,7 +64,9 @@ void FeedbackDialog::ShowText(const DialogText& text) {
 }
 
 void FeedbackDialog::PlaceBelowOwner(int right, int down) {
-  if (owner_)
+  if (gameOrigin_)
+    move(gameOrigin_() + QPoint(right, down));
+  else if (owner_)
     move(owner_->pos() + QPoint(right, down));
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "feedback.h"
 
@@ -27,6 +28,9 @@ class FeedbackDialog : public QDialog {
   QPushButton* Seguir() const { return seguir_; }
   QLabel* Message() const { return message_; }
   QLabel* Picture() const { return picture_; }
+  // Where the game's design block begins on the screen now. The dialogs keep their design
+  // place below the word from it, however the game is centred in a larger window.
+  void SetGameOrigin(std::function<QPoint()> origin) { gameOrigin_ = std::move(origin); }
 
  protected:
   void Bind(QLabel* message, QPushButton* seguir, QLabel* picture, QPushButton* nulo);
@@ -41,6 +45,7 @@ class FeedbackDialog : public QDialog {
 
  private:
   QWidget* owner_;
+  std::function<QPoint()> gameOrigin_;
   QLabel* message_ = nullptr;
   QPushButton* seguir_ = nullptr;
   QLabel* picture_ = nullptr;

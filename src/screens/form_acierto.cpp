@@ -26,6 +26,7 @@ TForm_Acierto::TForm_Acierto(QWidget* owner, const GameFolder& folder, Dialogs& 
 TForm_Acierto::~TForm_Acierto() = default;
 
 void TForm_Acierto::Prepare(bool cleanSolve, bool puzzlesEnabled) {
+  PlaceBelowOwner(45, 308);  // the main window may have moved or grown since
   cleanSolve_ = cleanSolve;
   ShowText(SolvedText(cleanSolve_, puzzlesEnabled));
   if (cleanSolve_)

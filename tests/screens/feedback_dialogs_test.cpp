@@ -79,3 +79,43 @@ TEST_F(WindowTest, EverySixthFailedDialogShowsTheLongMessageAndThePicture) {
     }
   }
 }
+
+struct DialogPlaceCase {
+  std::string name;
+  QSize window;
+  bool solve;  // solved after one wrong letter, else lost
+};
+
+class DialogPlaceTest : public WindowTest, public ::testing::WithParamInterface<DialogPlaceCase> {};
+
+// However large the main window, and so wherever the game is centred in it, the dialog that
+// ends a word opens below the word, leaving it in sight.
+TEST_P(DialogPlaceTest, LeavesTheWordInSight) {
+  main().resize(GetParam().window);
+  StartUp();
+  const QWidget& word = *main().ui()->Panel_palabra;
+  QDialog* dialog = GetParam().solve ? static_cast<QDialog*>(program->Form_Acierto)
+                                     : static_cast<QDialog*>(program->Form_Error);
+  QRect placed;
+  WhileModal(
+      [&] {
+        main().FormKeyPress(WrongLetter());
+        for (int i = 1; i < 6 && game().state().wordInPlay; ++i) {
+          main().FormKeyPress(GetParam().solve ? LettersToFind().front() : WrongLetter(i));
+        }
+      },
+      [&] {
+        placed = dialog->frameGeometry();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+      });
+  const QRect shown(word.mapToGlobal(QPoint()), word.size());
+  EXPECT_FALSE(placed.intersects(shown)) << placed.y() << " against the word's " << shown.y();
+  EXPECT_GE(placed.top(), shown.bottom());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, DialogPlaceTest,
+                         ::testing::Values(DialogPlaceCase{"DesignLost", {835, 724}, false},
+                                           DialogPlaceCase{"TallLost", {1280, 1000}, false},
+                                           DialogPlaceCase{"TallSolved", {1280, 1000}, true},
+                                           DialogPlaceCase{"WideSolved", {1600, 900}, true}),
+                         [](const auto& info) { return info.param.name; });
