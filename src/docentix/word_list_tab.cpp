@@ -3,6 +3,7 @@
 
 #include "docentix/word_list_tab.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,10 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <cctype>
 
@@ -98,7 +102,9 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
       marker_(new LetterMarker(this)),
       previews_(new ModePreviews(this)),
       problemList_(new QListWidget(this)),
-      summary_(new QLabel(this)) {
+      summary_(new QLabel(this)),
+      undo_(new QUndoStack(this)),
+      rowMenu_(new QMenu(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MakeButtons());
 
@@ -109,12 +115,13 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
   themeRow->addWidget(themeLabel);
   themeRow->addWidget(theme_);
   layout->addLayout(themeRow);
+  layout->addWidget(MakeRowCommands());
 
   table_->setHorizontalHeaderLabels({QStringLiteral("Palabra"), QStringLiteral("Pista")});
   table_->horizontalHeader()->setSectionResizeMode(kWordColumn, QHeaderView::Interactive);
   table_->horizontalHeader()->setSectionResizeMode(kHintColumn, QHeaderView::Stretch);
   table_->setColumnWidth(kWordColumn, 170);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setItemDelegate(new SpellingDelegate(spelling_, table_));
   table_->setAlternatingRowColors(true);
 
@@ -132,11 +139,12 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
   problemList_->setWordWrap(true);
   layout->addWidget(problemList_);
 
-  connect(theme_, &QLineEdit::textEdited, this, &WordListTab::Edited);
-  connect(table_, &QTableWidget::itemChanged, this, [this] {
+  connect(theme_, &QLineEdit::textEdited, this, &WordListTab::ThemeEdited);
+  connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (!filling_)
-      Edited();
+      CellEdited(item->row(), item->column());
   });
+  connect(undo_, &QUndoStack::cleanChanged, this, &WordListTab::UpdateModified);
   connect(table_, &QTableWidget::currentCellChanged, this, &WordListTab::ShowSelectedWord);
   connect(marker_, &LetterMarker::LetterClicked, this, &WordListTab::MarkLetter);
   connect(problemList_, &QListWidget::currentRowChanged, this, &WordListTab::GoToProblem);
@@ -221,7 +229,10 @@ void WordListTab::SetDraft(const WordListDraft& draft, const QString& path,
   table_->setCurrentCell(0, kWordColumn);
   Recheck();
   ShowSelectedWord();
-  SetModified(false);
+  shown_ = State();
+  undo_->clear();
+  changedOutsideStack_ = false;
+  UpdateModified();
 }
 
 WordListDraft WordListTab::Draft() const {
@@ -236,18 +247,15 @@ WordListDraft WordListTab::Draft() const {
   return draft;
 }
 
-void WordListTab::SetModified(bool modified) {
-  modified_ = modified;
+void WordListTab::UpdateModified() {
+  modified_ = changedOutsideStack_ || !undo_->isClean();
   Q_EMIT StateChanged();
 }
 
-void WordListTab::Edited() {
-  filling_ = true;
-  EnsureBlankLastRow();
-  filling_ = false;
+void WordListTab::ThemeEdited() {
+  changedOutsideStack_ = true;
   Recheck();
-  ShowSelectedWord();
-  SetModified(true);
+  UpdateModified();
 }
 
 // The table always ends with an empty row, where the next word is typed.
@@ -436,7 +444,9 @@ bool WordListTab::SaveTo(const QString& path) {
     importedLines_.clear();  // from now on the lines are those of the list file
     Recheck();
   }
-  SetModified(false);
+  undo_->setClean();
+  changedOutsideStack_ = false;
+  UpdateModified();
   return true;
 }
 
@@ -458,7 +468,8 @@ bool WordListTab::ImportFile(const QString& path) {
     return false;
   }
   SetDraft(imported.draft, QString(), imported.sourceLines);
-  SetModified(true);
+  changedOutsideStack_ = true;
+  UpdateModified();
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "docentix/row_commands.h"
 #include "word_list_draft.h"
 
 class Dialogs;
@@ -20,8 +21,10 @@ class ModePreviews;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTableWidget;
+class QUndoStack;
 class SpellChecker;
 
 class WordListTab : public QWidget {
@@ -38,6 +41,13 @@ class WordListTab : public QWidget {
   bool SaveAs();
   void ImportList();
   void ExportList();
+
+  // The commands on the table's rows (its context menu, its buttons and their keys).
+  void InsertRow();
+  void DeleteRows();
+  void MoveRows(int by);
+  void Undo();
+  void Redo();
 
   // Reads a list through the game's loader. On failure: the game's message, and
   // the list being edited stays as it was.
@@ -64,6 +74,7 @@ class WordListTab : public QWidget {
   LetterMarker* Marker() const { return marker_; }
   ModePreviews* Previews() const { return previews_; }
   QListWidget* ProblemList() const { return problemList_; }
+  QUndoStack* UndoStack() const { return undo_; }
 
  Q_SIGNALS:
   // The file name or the modified state changed (the window's title shows both).
@@ -74,10 +85,16 @@ class WordListTab : public QWidget {
 
   QWidget* MakeButtons();
   QWidget* MakeWordPanel();
+  QWidget* MakeRowCommands();
+  bool Editing() const;
+  TableState State() const;
+  void ShowState(const TableState& state);
+  void Change(const QString& text, const std::optional<TableState>& after);
+  void CellEdited(int row, int column);
+  void ThemeEdited();
+  void UpdateModified();
   void SetDraft(const WordListDraft& draft, const QString& path, const QList<int>& lines = {});
   std::string Describe(DraftProblem problem) const;
-  void SetModified(bool modified);
-  void Edited();
   void EnsureBlankLastRow();
   void Recheck();
   void ShowSelectedWord();
@@ -90,6 +107,9 @@ class WordListTab : public QWidget {
   ChangesQuestion askChanges_;
   QString path_;
   bool modified_ = false;
+  // Changed since the list was opened or saved, besides what the undo stack holds: the theme,
+  // or the words of an imported file.
+  bool changedOutsideStack_ = false;
   bool filling_ = false;  // the table is being filled by the program, not typed in
   std::vector<DraftProblem> problems_;
   // The line of the imported file where each row's word is, until the list is saved; empty
@@ -103,4 +123,7 @@ class WordListTab : public QWidget {
   ModePreviews* previews_;
   QListWidget* problemList_;
   QLabel* summary_;
+  QUndoStack* undo_;
+  TableState shown_;  // the table as the last command, or the program, left it
+  QMenu* rowMenu_;
 };

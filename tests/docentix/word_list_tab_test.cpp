@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
@@ -290,6 +292,110 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseTest,
                                            CloseCase{"Cancelar", QMessageBox::Cancel, false,
                                                      false}),
                          [](const auto& info) { return info.param.name; });
+
+const QString kAnimals = "perro gato vaca oveja cerdo pato burro gallina conejo caballo";
+
+// The table's words in order, "-" for an empty row; the empty last row left out.
+QString Words(const QTableWidget& table) {
+  QStringList words;
+  for (int row = 0; row + 1 < table.rowCount(); ++row)
+    words.append(table.item(row, 0)->text().isEmpty() ? "-" : table.item(row, 0)->text());
+  return words.join(' ');
+}
+
+class RowsTest;
+struct RowsStep {
+  std::function<void(RowsTest&)> act;
+  QString words;  // after it
+};
+struct RowsCase {
+  std::string name;
+  std::vector<RowsStep> steps;
+};
+
+class RowsTest : public ListsTabTest, public ::testing::WithParamInterface<RowsCase> {
+ public:
+  using ListsTabTest::ClickCell;
+  using ListsTabTest::TypeInCell;
+  void ClickHeader(int row, Qt::KeyboardModifiers modifiers = {}) {
+    QHeaderView* header = table().verticalHeader();
+    const QPoint at(header->width() / 2,
+                    header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers, at);
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    table().setFocus();
+    QTest::keyClick(&table(), key, modifiers);
+  }
+  // A right press on the row's word, as the window system delivers it, and a click on the entry.
+  void ChooseFromMenu(int row, const QString& entry) {
+    const QPoint at = CellCentre(row, 0);
+    QTest::mouseClick(table().viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table().viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table().viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    const auto actions = menu->actions();
+    const auto action = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* a) { return a->text() == entry; });
+    ASSERT_NE(action, actions.end());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
+    // The window system gives the window back its activation once the menu has closed.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+};
+
+// Each step gives the words in their order, and the list is unsaved just when they differ from
+// the file's (in these steps, which never reach the file's order by a new command).
+TEST_P(RowsTest, CommandsUndoAndRedo) {
+  OpenAnimals();
+  for (const RowsStep& step : GetParam().steps) {
+    step.act(*this);
+    ASSERT_EQ(Words(table()).toStdString(), step.words.toStdString());
+    EXPECT_EQ(tab().IsModified(), step.words != kAnimals) << step.words.toStdString();
+  }
+}
+
+const QString kPerroSecond = "gato perro vaca oveja cerdo pato burro gallina conejo caballo";
+const QString kPerroThird = "gato vaca perro oveja cerdo pato burro gallina conejo caballo";
+const auto kUndo = [](RowsTest& t) { t.Key(Qt::Key_Z, Qt::ControlModifier); };
+const auto kRedo = [](RowsTest& t) { t.Key(Qt::Key_Y, Qt::ControlModifier); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RowsTest,
+    ::testing::Values(
+        RowsCase{"DeleteThreeSelected",
+                 {{[](RowsTest& t) {
+                     t.ClickHeader(1);
+                     t.ClickHeader(3, Qt::ShiftModifier);
+                     t.Key(Qt::Key_Delete);
+                   },
+                   "perro cerdo pato burro gallina conejo caballo"},
+                  {kUndo, kAnimals},
+                  {kRedo, "perro cerdo pato burro gallina conejo caballo"}}},
+        RowsCase{"InsertTypeUndoTwice",
+                 {{[](RowsTest& t) { t.ChooseFromMenu(2, "Insertar fila"); },
+                   "perro gato - vaca oveja cerdo pato burro gallina conejo caballo"},
+                  {[](RowsTest& t) { t.TypeInCell(2, 0, "toro"); },
+                   "perro gato toro vaca oveja cerdo pato burro gallina conejo caballo"},
+                  {kUndo, "perro gato - vaca oveja cerdo pato burro gallina conejo caballo"},
+                  {kUndo, kAnimals},
+                  {kRedo, "perro gato - vaca oveja cerdo pato burro gallina conejo caballo"}}},
+        RowsCase{"MoveDownThenUp",
+                 {{[](RowsTest& t) { t.ChooseFromMenu(0, "Bajar"); }, kPerroSecond},
+                  {[](RowsTest& t) { t.Key(Qt::Key_Down, Qt::AltModifier); }, kPerroThird},
+                  {[](RowsTest& t) { t.Key(Qt::Key_Up, Qt::AltModifier); }, kPerroSecond},
+                  {kUndo, kPerroThird},
+                  {kUndo, kPerroSecond},
+                  {kUndo, kAnimals},
+                  {kRedo, kPerroSecond}}},
+        RowsCase{"CellEditUndone",
+                 {{[](RowsTest& t) { t.TypeInCell(1, 0, "gatito"); },
+                   "perro gatito vaca oveja cerdo pato burro gallina conejo caballo"},
+                  {kUndo, kAnimals},
+                  {kRedo, "perro gatito vaca oveja cerdo pato burro gallina conejo caballo"}}}),
+    [](const auto& info) { return info.param.name; });
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 

@@ -5,11 +5,13 @@
 // argument: a shipped list being edited, with a word whose letters are being marked, its six
 // previews, a misspelt word underlined and a hint too long for the game's line marked; then the
 // whole screen with a word of a hundred letters selected, the window at the size it opens at,
-// and the window with that word's previews scrolled into sight.
+// the window with that word's previews scrolled into sight, and the whole screen with three rows
+// selected and the table's context menu open on them.
 // Runs on any platform, the offscreen one included (`make screenshot`: a 1024 x 768 screen).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -100,5 +102,20 @@ int main(int argc, char* argv[]) {
   QScrollBar* bar = static_cast<QScrollArea*>(area)->verticalScrollBar();
   bar->setValue(bar->maximum());
   SaveSettledWidget(window, "docentix-lists-long-word-previews");
+
+  // Three rows chosen on the row header, and the right press that opens the row commands.
+  bar->setValue(0);
+  table.scrollToTop();
+  QHeaderView* header = table.verticalHeader();
+  const auto headerCentre = [header](int row) {
+    return QPoint(header->width() / 2,
+                  header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
+  };
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, headerCentre(2));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::ShiftModifier, headerCentre(4));
+  const QPoint at = table.visualItemRect(table.item(3, 0)).center();
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(table.viewport(), &menuEvent);
+  SaveScreen("docentix-lists-row-menu");
   return failures == 0 ? 0 : 1;
 }
