@@ -151,6 +151,10 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
   SetDraft({}, QString());
 }
 
+WordListTab::~WordListTab() {
+  undo_->disconnect(this);
+}
+
 QWidget* WordListTab::MakeButtons() {
   auto* buttons = new QWidget(this);
   auto* row = new QHBoxLayout(buttons);

@@ -33,6 +33,9 @@ class WordListTab : public QWidget {
   // listsFolder: where the open and save dialogs start (the game folder's "archivos").
   WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
               QWidget* parent = nullptr);
+  // The undo stack goes with the tab's children, after the tab itself: it must no longer
+  // tell the tab that its clean state changed.
+  ~WordListTab() override;
 
   // The commands of the tab's buttons. Each one shows its own message when it fails.
   void NewList();
