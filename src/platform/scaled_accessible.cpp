@@ -79,17 +79,16 @@ QAccessibleInterface* ScreenPixelFactory(const QString&, QObject* object) {
 }  // namespace
 
 QRect ScreenPixelRect(const QWidget* widget) {
-  const QWidget* top = widget->window();
-  const qreal factor =
-      top->windowHandle() ? top->windowHandle()->devicePixelRatio() : qGuiApp->devicePixelRatio();
+  const QWindow* window = widget->window()->windowHandle();
+  const qreal factor = window ? window->devicePixelRatio() : qGuiApp->devicePixelRatio();
   // Each screen's top-left corner is the same point in both kinds of pixels.
   const QPoint origin = widget->screen()->geometry().topLeft();
   const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0)) - origin;
   const auto scaled = [factor](int v) { return int(std::lround(v * factor)); };
   const int left = scaled(topLeft.x());
-  const int top_ = scaled(topLeft.y());
-  return QRect(origin.x() + left, origin.y() + top_, scaled(topLeft.x() + widget->width()) - left,
-               scaled(topLeft.y() + widget->height()) - top_);
+  const int top = scaled(topLeft.y());
+  return QRect(origin.x() + left, origin.y() + top, scaled(topLeft.x() + widget->width()) - left,
+               scaled(topLeft.y() + widget->height()) - top);
 }
 
 void InstallScreenPixelExtents() {
