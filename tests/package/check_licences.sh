@@ -50,7 +50,7 @@ first_line data/lurim_w.htm '<!DOCTYPE html>'
 first_line src/app/form_juego.ui '<?xml version="1.0" encoding="UTF-8"?>'
 first_line src/app/main.cpp "// SPDX-File""CopyrightText: 2026 The Lurimba developers"
 for path in data/ejemplo data/teclado.def data/archivos/*.lma data/teclados/*.tec \
-  tools/wordlists/*.txt tests/wordlists/extra_words.dic resources/images/lurimba.svg; do
+  tools/wordlists/*.txt resources/docentix/palabras.dic resources/images/lurimba.svg; do
   cmp -s "$path" "$source_dir/$path" || {
     echo "licences: $path was changed" >&2
     failures=$((failures + 1))

@@ -5,13 +5,13 @@
 # Spell-checks the words of every word list the game ships.
 #
 #   data/ejemplo and data/archivos/*.lma are read as code page 850; their
-#   word lines (3, 5, 7, ...) lose the "/" marks, phrases are split into
-#   single words, and hunspell checks each word against Debian's Spanish
-#   dictionary (es_ES).  extra_words.dic beside this script lists the correct
-#   Spanish words that dictionary lacks.
+#   words and hints (lines 3, 4, 5, ...) lose the "/" marks, and hunspell
+#   checks each word against Debian's Spanish dictionary (es_ES) and the
+#   word file Docentix adds to it, resources/docentix/palabras.dic: the
+#   correct Spanish words that dictionary lacks.
 #
 # Prints "LIST: WORD" for every word hunspell does not know and exits with 1;
-# it also exits with 1 when hunspell, the es_ES dictionary, the extra words
+# it also exits with 1 when hunspell, the es_ES dictionary, the word file
 # or a list is missing, or a list cannot be read.
 #
 # Usage: tests/wordlists/check_spelling.sh [REPO_ROOT]
@@ -25,7 +25,7 @@ root=$(CDPATH= cd -- "$root" 2>/dev/null && pwd) || {
     echo "check_spelling: no such folder: ${1:-}" >&2
     exit 1
 }
-extra="$root/tests/wordlists/extra_words.dic"
+extra="$root/resources/docentix/palabras.dic"
 
 # hunspell needs a UTF-8 locale to read the words and the extra dictionary,
 # and it ignores a personal dictionary (-p) when HOME is not set.
@@ -78,7 +78,7 @@ for list in "$root/data/ejemplo" "$root/data/archivos"/*.lma; do
         continue
     fi
     words=$(printf '%s\n' "$text" | tr -d '\r' |
-        awk 'NR >= 3 && NR % 2 == 1' | tr -d '/' | tr -s ' ' '\n' |
+        awk 'NR >= 3' | tr -d '/' | tr -s ' ' '\n' |
         grep -v '^$')
     if [ -z "$words" ]; then
         echo "$name: no words" >&2
