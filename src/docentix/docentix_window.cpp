@@ -20,8 +20,7 @@ constexpr QSize kFirstSize(1040, 720);
 
 }  // namespace
 
-DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs,
-                               const SpellChecker& spelling)
+DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs, SpellChecker& spelling)
     : tabs_(new QTabWidget(this)),
       lists_(new WordListTab(folder.File("archivos"), dialogs, spelling, tabs_)),
       results_(new ResultsTab(folder.File("resultad"), tabs_)) {

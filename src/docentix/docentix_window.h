@@ -16,7 +16,7 @@ class WordListTab;
 
 class DocentixWindow : public QMainWindow {
  public:
-  DocentixWindow(const GameFolder& folder, Dialogs& dialogs, const SpellChecker& spelling);
+  DocentixWindow(const GameFolder& folder, Dialogs& dialogs, SpellChecker& spelling);
 
   WordListTab& Lists() { return *lists_; }
   QTabWidget& Tabs() { return *tabs_; }

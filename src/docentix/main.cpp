@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
   const GameFolder folder = ChooseGameFolder(QApplication::applicationDirPath());
   QtDialogs dialogs;
   ReportNotCopied(folder, dialogs, "Docentix");
-  const SpellChecker spelling(SpellChecker::UserWordsPath());
+  SpellChecker spelling(SpellChecker::UserWordsPath());
   DocentixWindow window(folder, dialogs, spelling);
   dialogs.SetOwner(&window);
   app.ShowExceptionsWith(&dialogs);

@@ -6,8 +6,11 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <optional>
 
-class SpellChecker;
+#include "docentix/spell_checker.h"
+
+class QAbstractItemView;
 
 class SpellingDelegate : public QStyledItemDelegate {
  public:
@@ -17,6 +20,20 @@ class SpellingDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
 
+  // The underlined word of the cell at `at` (a point of the view's viewport): the one under
+  // that point, else the cell's first; none when the cell has no underlined word.
+  std::optional<SpellChecker::Range> UnknownWordAt(const QAbstractItemView& view,
+                                                   const QPoint& at) const;
+
  private:
+  struct Underline {
+    SpellChecker::Range range;
+    int from;  // x where its word starts and ends
+    int to;
+  };
+  // The underlines of a cell, and the rectangle of its text.
+  QList<Underline> Underlines(const QStyleOptionViewItem& option, const QModelIndex& index,
+                              QRect* textRect) const;
+
   const SpellChecker& spelling_;
 };

@@ -10,7 +10,12 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "charset.h"
+#include "docentix/spell_checker.h"
+#include "docentix/spelling_delegate.h"
 #include "docentix/word_list_tab.h"
+#include "platform/prompter_qt.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -69,9 +74,50 @@ QWidget* WordListTab::MakeRowCommands() {
   row->addStretch();
 
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(table_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { rowMenu_->popup(table_->viewport()->mapToGlobal(at)); });
+  connect(table_, &QWidget::customContextMenuRequested, this, &WordListTab::ShowContextMenu);
   return buttons;
+}
+
+void WordListTab::ShowContextMenu(const QPoint& at) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const QModelIndex cell = table_->indexAt(at);
+  const QTableWidgetItem* item = table_->item(cell.row(), cell.column());
+  if (const auto range = item ? spellingDelegate_->UnknownWordAt(*table_, at) : std::nullopt) {
+    const QString text = item->text();
+    const QString word = text.mid(range->start, range->length).remove('/');
+    // A word chosen takes the place of the underlined one (its marks too), as a cell edit does.
+    const auto replace = [this, cell, text, range](const QString& chosen) {
+      QTableWidgetItem* now = table_->item(cell.row(), cell.column());
+      if (now && now->text() == text)
+        now->setText(QString(text).replace(range->start, range->length, chosen));
+    };
+    QFont bold = menu->font();
+    bold.setBold(true);
+    const QStringList suggestions = spelling_.Suggestions(word);
+    for (const QString& suggestion : suggestions)
+      menu->addAction(suggestion, this, [replace, suggestion] { replace(suggestion); })
+          ->setFont(bold);
+    if (suggestions.isEmpty())
+      menu->addAction(QStringLiteral("(sin sugerencias)"))->setEnabled(false);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Ignorar"), this, [this, word] {
+      spelling_.Ignore(word);
+      table_->viewport()->update();
+    });
+    menu->addAction(QStringLiteral("Añadir al diccionario"), this, [this, word] {
+      if (spelling_.AddToDictionary(word))
+        table_->viewport()->update();
+      else
+        dialogs_.Stop(Ansi("\nNo se ha podido añadir «") + FromQt(word) +
+                          Ansi("» al diccionario: no se puede escribir en\n") +
+                          FromQt(spelling_.UserWords()) + "\n",
+                      "Docentix");
+    });
+    menu->addSeparator();
+  }
+  menu->addActions(rowMenu_->actions());
+  menu->popup(table_->viewport()->mapToGlobal(at));
 }
 
 TableState WordListTab::State() const {

@@ -89,7 +89,7 @@ class WordListTab::ElidedLabel : public QLabel {
   QString whole_;
 };
 
-WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
+WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, SpellChecker& spelling,
                          QWidget* parent)
     : QWidget(parent),
       listsFolder_(listsFolder),
@@ -104,7 +104,8 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
       problemList_(new QListWidget(this)),
       summary_(new QLabel(this)),
       undo_(new QUndoStack(this)),
-      rowMenu_(new QMenu(this)) {
+      rowMenu_(new QMenu(this)),
+      spellingDelegate_(new SpellingDelegate(spelling_, table_)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MakeButtons());
 
@@ -122,7 +123,7 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, const Spe
   table_->horizontalHeader()->setSectionResizeMode(kHintColumn, QHeaderView::Stretch);
   table_->setColumnWidth(kWordColumn, 170);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table_->setItemDelegate(new SpellingDelegate(spelling_, table_));
+  table_->setItemDelegate(spellingDelegate_);
   table_->setAlternatingRowColors(true);
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);

@@ -26,12 +26,13 @@ class QPushButton;
 class QTableWidget;
 class QUndoStack;
 class SpellChecker;
+class SpellingDelegate;
 
 class WordListTab : public QWidget {
   Q_OBJECT
  public:
   // listsFolder: where the open and save dialogs start (the game folder's "archivos").
-  WordListTab(const QString& listsFolder, Dialogs& dialogs, const SpellChecker& spelling,
+  WordListTab(const QString& listsFolder, Dialogs& dialogs, SpellChecker& spelling,
               QWidget* parent = nullptr);
   // The undo stack goes with the tab's children, after the tab itself: it must no longer
   // tell the tab that its clean state changed.
@@ -89,6 +90,9 @@ class WordListTab : public QWidget {
   QWidget* MakeButtons();
   QWidget* MakeWordPanel();
   QWidget* MakeRowCommands();
+  // The table's context menu: for an underlined word, the words the dictionary offers instead
+  // and its own commands; then the row commands.
+  void ShowContextMenu(const QPoint& at);
   bool Editing() const;
   TableState State() const;
   void ShowState(const TableState& state);
@@ -106,7 +110,7 @@ class WordListTab : public QWidget {
 
   QString listsFolder_;
   Dialogs& dialogs_;
-  const SpellChecker& spelling_;
+  SpellChecker& spelling_;
   ChangesQuestion askChanges_;
   QString path_;
   bool modified_ = false;
@@ -129,4 +133,5 @@ class WordListTab : public QWidget {
   QUndoStack* undo_;
   TableState shown_;  // the table as the last command, or the program, left it
   QMenu* rowMenu_;
+  SpellingDelegate* spellingDelegate_;
 };

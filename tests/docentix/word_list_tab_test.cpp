@@ -87,6 +87,28 @@ class ListsTabTest : public ::testing::Test {
     // The delegate commits what was typed on its next turn of the event loop.
     ASSERT_TRUE(QTest::qWaitFor([&] { return table().item(row, column)->text() == text; }, 1000));
   }
+  // A right press at a point of the table, through the window as the window system delivers
+  // it (Qt then sends the context-menu event), and a click on the entry; the menu's entries
+  // ("" for a line) into `entries`.
+  void ChooseFromMenu(QPoint at, const QString& entry, QStringList* entries = nullptr) {
+    at = table().viewport()->mapTo(&window, at);
+    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    const auto actions = menu->actions();
+    for (const QAction* action : actions) {
+      if (entries)
+        entries->append(action->text());
+    }
+    const auto action = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* a) { return a->text() == entry; });
+    ASSERT_NE(action, actions.end());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
+    // The window system gives the window back its activation once the menu has closed.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
   QString Path(const QString& name) { return dir.filePath(name); }
   void OpenAnimals() {
     Write(Path("animales.lma"), AnimalList("Animales"));
@@ -95,7 +117,7 @@ class ListsTabTest : public ::testing::Test {
 
   QTemporaryDir dir;
   ScriptedDialogs dialogs;
-  SpellChecker spelling;
+  SpellChecker spelling{dir.filePath("config/lurimba/palabras.dic")};
   DocentixWindow window{GameFolder(dir.path()), dialogs, spelling};
   QMessageBox::StandardButton answer = QMessageBox::Cancel;
   int questions = 0;
@@ -327,22 +349,8 @@ class RowsTest : public ListsTabTest, public ::testing::WithParamInterface<RowsC
     table().setFocus();
     QTest::keyClick(&table(), key, modifiers);
   }
-  // A right press on the row's word, as the window system delivers it, and a click on the entry.
   void ChooseFromMenu(int row, const QString& entry) {
-    const QPoint at = CellCentre(row, 0);
-    QTest::mouseClick(table().viewport(), Qt::RightButton, {}, at);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table().viewport()->mapToGlobal(at));
-    QApplication::sendEvent(table().viewport(), &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_TRUE(menu);
-    const auto actions = menu->actions();
-    const auto action = std::find_if(actions.begin(), actions.end(),
-                                     [&](QAction* a) { return a->text() == entry; });
-    ASSERT_NE(action, actions.end());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
-    // The window system gives the window back its activation once the menu has closed.
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ListsTabTest::ChooseFromMenu(CellCentre(row, 0), entry);
   }
 };
 
@@ -395,6 +403,68 @@ INSTANTIATE_TEST_SUITE_P(
                    "perro gatito vaca oveja cerdo pato burro gallina conejo caballo"},
                   {kUndo, kAnimals},
                   {kRedo, "perro gatito vaca oveja cerdo pato burro gallina conejo caballo"}}}),
+    [](const auto& info) { return info.param.name; });
+
+// A right press on the second underlined word of a hint: the menu offers the dictionary's words
+// for it (at most five), then its own commands, then the row commands; the one chosen takes the
+// word's place as a cell edit, which Ctrl+Z undoes.
+TEST_F(ListsTabTest, SuggestionChosenReplacesThePressedWord) {
+  OpenAnimals();
+  TypeInCell(0, 1, "Kasa de un leon");
+  const QRect cell = table().visualItemRect(table().item(0, 1));
+  const QPoint onLeon(cell.left() + table().fontMetrics().horizontalAdvance("Kasa de un leon"),
+                      cell.center().y());
+  QStringList entries;
+  ChooseFromMenu(onLeon, "león", &entries);
+  EXPECT_EQ(entries.value(0).toStdString(), "león");
+  EXPECT_EQ(entries.mid(5, 5).join('|').toStdString(),
+            "|Ignorar|Añadir al diccionario||Insertar fila");
+  const auto hint = [this] { return table().item(0, 1)->text().toStdString(); };
+  EXPECT_EQ(hint(), "Kasa de un león");
+  table().setFocus();
+  QTest::keyClick(&table(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(hint(), "Kasa de un leon");
+  QTest::keyClick(&table(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(hint(), "Ladra");
+}
+
+struct WordCommandCase {
+  std::string name;
+  QString entry;
+  bool blocked;            // a file stands where the configuration folder goes
+  bool knownAfterRestart;  // by a checker made again, as when Docentix starts again
+};
+
+class WordCommandTest : public ListsTabTest,
+                        public ::testing::WithParamInterface<WordCommandCase> {};
+
+// "Ignorar" takes the underline away until Docentix ends, "Añadir al diccionario" for good:
+// the teacher's word file, made then, holds the word. When it cannot be made, one message
+// says so and the word stays underlined.
+TEST_P(WordCommandTest, UnderlineGoesForTheSessionOrForGood) {
+  OpenAnimals();
+  if (GetParam().blocked)
+    Write(Path("config"), "no es una carpeta");
+  TypeInCell(0, 0, "ñandutí");
+  ASSERT_EQ(spelling.UnknownWords("ñandutí").size(), 1);
+  ChooseFromMenu(CellCentre(0, 0), GetParam().entry);
+  EXPECT_EQ(spelling.UnknownWords("ñandutí").isEmpty(), !GetParam().blocked);
+  EXPECT_EQ(SpellChecker(spelling.UserWords()).UnknownWords("ñandutí").isEmpty(),
+            GetParam().knownAfterRestart);
+  EXPECT_EQ(Read(spelling.UserWords()), GetParam().knownAfterRestart ? "ñandutí\n" : "<no file>");
+  ASSERT_EQ(dialogs.messages.size(), GetParam().blocked ? 1u : 0u);
+  if (GetParam().blocked) {
+    EXPECT_EQ(AnsiToUtf8(dialogs.messages[0].text),
+              "\nNo se ha podido añadir «ñandutí» al diccionario: no se puede escribir en\n" +
+                  Path("config/lurimba/palabras.dic").toStdString() + "\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, WordCommandTest,
+    ::testing::Values(WordCommandCase{"Ignorar", "Ignorar", false, false},
+                      WordCommandCase{"Anadir", "Añadir al diccionario", false, true},
+                      WordCommandCase{"AnadirSinCarpeta", "Añadir al diccionario", true, false}),
     [](const auto& info) { return info.param.name; });
 
 using Entries = std::vector<std::pair<std::string, std::string>>;

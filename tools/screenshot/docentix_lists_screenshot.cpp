@@ -6,7 +6,7 @@
 // previews, a misspelt word underlined and a hint too long for the game's line marked; then the
 // whole screen with a word of a hundred letters selected, the window at the size it opens at,
 // the window with that word's previews scrolled into sight, and the whole screen with three rows
-// selected and the table's context menu open on them.
+// selected and the table's context menu open on them, and that menu open on the misspelt word.
 // Runs on any platform, the offscreen one included (`make screenshot`: a 1024 x 768 screen).
 #include <QApplication>
 #include <QDir>
@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include "docentix/docentix_window.h"
 #include "docentix/letter_marker.h"
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
   QFile::setPermissions(list, QFile::ReadOwner | QFile::WriteOwner);
 
   QtDialogs dialogs;
-  const SpellChecker spelling;
+  SpellChecker spelling;
   DocentixWindow window(GameFolder(gameFolder.path()), dialogs, spelling);
   dialogs.SetOwner(&window);
   window.show();
@@ -117,5 +118,20 @@ int main(int argc, char* argv[]) {
   QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
   QApplication::sendEvent(table.viewport(), &menuEvent);
   SaveScreen("docentix-lists-row-menu");
+  if (QWidget* menu = QApplication::activePopupWidget())
+    menu->close();
+
+  // A right press at the end of the misspelt hint: what the dictionary offers, then the rows'.
+  const QTableWidgetItem* misspelt = table.item(RowOf(table, "mariposa"), 1);
+  table.scrollToItem(misspelt, QAbstractItemView::PositionAtCenter);
+  Settle();
+  const QRect hint = table.visualItemRect(misspelt);
+  const QPoint end(hint.left() + table.fontMetrics().horizontalAdvance(misspelt->text()),
+                   hint.center().y());
+  QTest::mousePress(window.windowHandle(), Qt::RightButton, {},
+                    table.viewport()->mapTo(&window, end));
+  QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {},
+                      table.viewport()->mapTo(&window, end));
+  SaveScreen("docentix-lists-spelling-menu");
   return failures == 0 ? 0 : 1;
 }
