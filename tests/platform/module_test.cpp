@@ -84,11 +84,6 @@ TEST_F(ModuleFolderTest, UsualFoldersAreTheProgramsOwnThenLibBesideBin) {
             QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
 }
 
-TEST_F(ModuleFolderTest, TheBuildLaysTheModulesBesideTheTests) {
-  EXPECT_NE(ModuleFunction(kPrintModule, kPrintModuleFunction), nullptr);
-  EXPECT_NE(ModuleFunction(kSoundModule, kNewSoundPlayerFunction), nullptr);
-}
-
 TEST_F(ModuleFolderTest, SoundStartsSoonAfterTheEventLoopAndIsSilentWithoutItsModule) {
   QtSoundPlayer sound;
   EXPECT_FALSE(sound.HasSound()) << "the module loads once the window has shown";
