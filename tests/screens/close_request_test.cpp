@@ -31,7 +31,7 @@ struct CloseCase {
 
 class CloseRequestTest : public WindowTest, public ::testing::WithParamInterface<CloseCase> {
  protected:
-  // The window, then its way out as the player presses it.
+  // The window, then its way out as the player presses it, in the order of Shown.
   std::pair<QWidget*, QWidget*> Window() {
     const std::pair<QWidget*, QWidget*> windows[] = {
         {program->Form_Acierto, program->Form_Acierto->Seguir()},
