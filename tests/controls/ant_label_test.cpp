@@ -44,32 +44,22 @@ void Send(TantLabel& label, char event) {
 
 }  // namespace
 
-struct StateCase {
-  const char* events;
-  State expected;
-};
-
-class AntLabelStateTest : public ::testing::TestWithParam<StateCase> {};
-
-TEST_P(AntLabelStateTest, FollowsTheMouse) {
-  TantLabel label;
-  label.resize(50, 20);
-  for (const char* event = GetParam().events; *event; ++event)
-    Send(label, *event);
-  EXPECT_EQ(label.CurrentState(), GetParam().expected);
+TEST(AntLabelStateTest, FollowsTheMouse) {
+  const std::pair<const char*, State> cases[] = {
+      {"", State::Normal},      {"E", State::Selected},
+      {"EL", State::Normal},    {"EP", State::Active},
+      {"EPR", State::Selected}, {"EPL", State::Selected},  // leaving while held
+      {"EPLR", State::Normal},  {"EPOI", State::Active},   // dragged out and back in
+      {"EPORL", State::Normal},                            // Qt's late leave
+      {"LE", State::Selected}};
+  for (const auto& [events, expected] : cases) {
+    TantLabel label;
+    label.resize(50, 20);
+    for (const char* event = events; *event; ++event)
+      Send(label, *event);
+    EXPECT_EQ(label.CurrentState(), expected) << events;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, AntLabelStateTest,
-    ::testing::Values(StateCase{"", State::Normal}, StateCase{"E", State::Selected},
-                      StateCase{"EL", State::Normal}, StateCase{"EP", State::Active},
-                      StateCase{"EPR", State::Selected},
-                      StateCase{"EPL", State::Selected},  // leaving while held
-                      StateCase{"EPLR", State::Normal},
-                      StateCase{"EPOI", State::Active},   // dragged out and back in
-                      StateCase{"EPORL", State::Normal},  // Qt's late leave
-                      StateCase{"LE", State::Selected}),
-    [](const auto& info) { return *info.param.events ? info.param.events : "Nothing"; });
 
 // --- drawing ----------------------------------------------------------------
 

@@ -129,6 +129,11 @@ inline void PrintTo(const Message& m, std::ostream* out) {
   *out << m.kind << " \"" << m.text << "\" (" << m.caption << ")";
 }
 
+// What the game says before it ends for want of a list it can play.
+inline const Message kNoValidList{
+    "Plain",
+    "\nAl no disponer de archivo de palabras correcto, \n\neste programa va a finalizar.\n", ""};
+
 // Answers the file dialogs from a queue, and throws when the queue is empty
 // (a dialog shown once too often) or when a question is asked.
 class FakePrompter : public Prompter {

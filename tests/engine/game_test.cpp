@@ -30,9 +30,6 @@ const Message kNoPlayable{
     Ansi("\n\nNinguna palabra del archivo en memoria se puede jugar con esta opción de juego.\n\n"
          "Por tanto, el programa va a cambiar de opción de juego.\n"),
     "Lurimba"};
-const Message kNoValidList{
-    "Plain",
-    "\nAl no disponer de archivo de palabras correcto, \n\neste programa va a finalizar.\n", ""};
 
 const std::vector<std::string> kAnimals = {"v/aca", "pe/rro", "ga/to", "/oso",   "lo/bo",
                                            "/pez",  "to/ro",  "ra/ta", "ca/bra", "pa/to"};

@@ -17,53 +17,43 @@ void Finish(Harness& h, Outcome outcome) {
   outcome == Outcome::Failure ? h.FailWord("casa") : h.SolveWord();
 }
 
-struct OutcomeCase {
-  const char* name;
-  Outcome outcome;
-  int points;
-};
-
-class OutcomeTest : public testing::TestWithParam<OutcomeCase> {};
-
-TEST_P(OutcomeTest, CountsForThePlayerWhoseTurnItWasInTheModeOfTheWord) {
-  const OutcomeCase& c = GetParam();
-  const bool solved = c.outcome != Outcome::Failure;
-  for (int mode = 1; mode <= 6; ++mode) {
-    SCOPED_TRACE(testing::Message() << "mode " << mode);
-    Harness h;
-    PlayerTable& p = h.players();
-    p.playerCount = 3;
-    p.currentPlayer = 2;
-    p.scores[2].points = 4;
-    p.scores[0].points = 100;
-    h.StartOnly("/c/a/s/a", mode);
-    Finish(h, c.outcome);
-    EXPECT_EQ(std::vector<int>(
-                  {p.scores[0].points, p.scores[1].points, p.scores[2].points, p.scores[3].points}),
-              std::vector<int>({100 + c.points, 0, 4 + c.points, 0}));
-    // The points shown are those of the player who scored.
-    EXPECT_EQ(h.view.pointsText,
-              std::to_string(4 + c.points) + " / " + std::to_string(100 + c.points));
-    std::array<int, kModeCount> inMode{};
-    inMode[mode - 1] = 1;
-    PlayerRecord expected = p.records[1];
-    expected.solved = solved ? inMode : std::array<int, kModeCount>{};
-    expected.failed = solved ? std::array<int, kModeCount>{} : inMode;
-    expected.solvedTotal = solved ? 1 : 0;
-    expected.failedTotal = solved ? 0 : 1;
-    EXPECT_EQ(p.records[1], expected);
-    EXPECT_EQ(p.records[0].solvedTotal + p.records[2].solvedTotal, 0);
-    EXPECT_EQ(p.currentPlayer, 3);  // the turn has passed before any dialog opens
-    EXPECT_FALSE(h.game.state().wordInPlay);
+// A clean solve gives 10 points, a solve after a failure 5, a failure -3.
+TEST(OutcomeTest, CountsForThePlayerWhoseTurnItWasInTheModeOfTheWord) {
+  for (const auto& [outcome, points] :
+       {std::pair{Outcome::CleanSolve, 10}, std::pair{Outcome::SolveAfterFailure, 5},
+        std::pair{Outcome::Failure, -3}}) {
+    for (int mode = 1; mode <= 6; ++mode) {
+      SCOPED_TRACE(testing::Message()
+                   << "outcome " << static_cast<int>(outcome) << " mode " << mode);
+      const bool solved = outcome != Outcome::Failure;
+      Harness h;
+      PlayerTable& p = h.players();
+      p.playerCount = 3;
+      p.currentPlayer = 2;
+      p.scores[2].points = 4;
+      p.scores[0].points = 100;
+      h.StartOnly("/c/a/s/a", mode);
+      Finish(h, outcome);
+      EXPECT_EQ(std::vector<int>({p.scores[0].points, p.scores[1].points, p.scores[2].points,
+                                  p.scores[3].points}),
+                std::vector<int>({100 + points, 0, 4 + points, 0}));
+      // The points shown are those of the player who scored.
+      EXPECT_EQ(h.view.pointsText,
+                std::to_string(4 + points) + " / " + std::to_string(100 + points));
+      std::array<int, kModeCount> inMode{};
+      inMode[mode - 1] = 1;
+      PlayerRecord expected = p.records[1];
+      expected.solved = solved ? inMode : std::array<int, kModeCount>{};
+      expected.failed = solved ? std::array<int, kModeCount>{} : inMode;
+      expected.solvedTotal = solved ? 1 : 0;
+      expected.failedTotal = solved ? 0 : 1;
+      EXPECT_EQ(p.records[1], expected);
+      EXPECT_EQ(p.records[0].solvedTotal + p.records[2].solvedTotal, 0);
+      EXPECT_EQ(p.currentPlayer, 3);  // the turn has passed before any dialog opens
+      EXPECT_FALSE(h.game.state().wordInPlay);
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Outcomes, OutcomeTest,
-                         testing::Values(OutcomeCase{"CleanSolve", Outcome::CleanSolve, 10},
-                                         OutcomeCase{"SolveAfterFailure",
-                                                     Outcome::SolveAfterFailure, 5},
-                                         OutcomeCase{"Failure", Outcome::Failure, -3}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OutcomeTest, CleanSolveLeavesTheDialogToTheExitAnimation) {
   Harness h;

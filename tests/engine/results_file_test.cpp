@@ -5,15 +5,14 @@
 #include "results_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <iterator>
 
 #include "charset.h"
 #include "fakes.h"
 #include "list_files.h"
 #include "platform/disk_shared_files.h"
+#include "support/write_limit.h"
 
 namespace fs = std::filesystem;
 
@@ -276,30 +275,10 @@ TEST_F(ResultsFileTest, AppendingNeverWritesThroughALink) {
   EXPECT_TRUE(fs::is_symlink(files.resultsPath));
 }
 
-// The disk refuses to grow a file past `limit` bytes while it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldSignal_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldSignal_)(int) = nullptr;
-};
-
 TEST_F(ResultsFileTest, FailedWriteLeavesTheOldFileOrNone) {
   files.resultsPath = dir.Path("nuevo.rlm");
   {
-    FileSizeLimit limit(200);
+    WriteLimit limit(200);
     EXPECT_FALSE(files.AppendPlayerRecords(Group(1)));
   }
   EXPECT_FALSE(fs::exists(files.resultsPath));
@@ -309,7 +288,7 @@ TEST_F(ResultsFileTest, FailedWriteLeavesTheOldFileOrNone) {
   files.resultsPath = dir.Write("disco.rlm", FileBytes(2, 30));
   const std::string before = ReadAll(files.resultsPath);
   {
-    FileSizeLimit limit(before.size() + 100);  // room for part of one record only
+    WriteLimit limit(before.size() + 100);  // room for part of one record only
     EXPECT_FALSE(files.AppendPlayerRecords(Group(3)));
   }
   EXPECT_EQ(Texts(), std::vector<std::string>{kCannotSave});

@@ -24,37 +24,33 @@ struct ReaderCase {
   std::vector<Read> reads;  // then End
 };
 
-class TextReaderTest : public testing::TestWithParam<ReaderCase> {};
-
-TEST_P(TextReaderTest, ReadsLikeDosTextMode) {
-  const ReaderCase& c = GetParam();
-  TempDir dir;
-  TextReader reader(dir.Write("file.txt", c.bytes));
-  ASSERT_TRUE(reader.IsOpen());
-  std::string text;
-  for (const Read& expected : c.reads) {
-    ASSERT_EQ(reader.Read(text, c.capacity), expected.status);
-    if (expected.status == Status::Line) {
-      EXPECT_EQ(text, expected.text);
-    }
-  }
-  EXPECT_EQ(reader.Read(text, c.capacity), Status::End);
-  EXPECT_EQ(reader.Read(text, c.capacity), Status::End);
-}
-
 const Read End{Status::End, ""};
 Read Line(std::string text) {
   return {Status::Line, std::move(text)};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, TextReaderTest,
-    testing::Values(
-        ReaderCase{"LoneCrIsKept", "a\rb\n", 82, {Line("a\rb\n")}},
-        ReaderCase{"CrLfAcrossTheLimit", "abc\r\nd\n", 4, {Line("abc"), Line("\n"), Line("d\n")}},
-        // Ctrl-Z (octal 032) ends the file, inside a line or after a CR.
-        ReaderCase{"CtrlZInsideALine", "ab\ncd\032ef\n", 82, {Line("ab\n"), End}},
-        ReaderCase{"CrBeforeCtrlZ", "ab\r\032cd\n", 82, {End}}),
-    [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
+TEST(TextReaderTest, ReadsLikeDosTextMode) {
+  const ReaderCase cases[] = {
+      {"LoneCrIsKept", "a\rb\n", 82, {Line("a\rb\n")}},
+      {"CrLfAcrossTheLimit", "abc\r\nd\n", 4, {Line("abc"), Line("\n"), Line("d\n")}},
+      // Ctrl-Z (octal 032) ends the file, inside a line or after a CR.
+      {"CtrlZInsideALine", "ab\ncd\032ef\n", 82, {Line("ab\n"), End}},
+      {"CrBeforeCtrlZ", "ab\r\032cd\n", 82, {End}}};
+  TempDir dir;
+  for (const ReaderCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextReader reader(dir.Write(c.name, c.bytes));
+    ASSERT_TRUE(reader.IsOpen());
+    std::string text;
+    for (const Read& expected : c.reads) {
+      ASSERT_EQ(reader.Read(text, c.capacity), expected.status);
+      if (expected.status == Status::Line) {
+        EXPECT_EQ(text, expected.text);
+      }
+    }
+    EXPECT_EQ(reader.Read(text, c.capacity), Status::End);
+    EXPECT_EQ(reader.Read(text, c.capacity), Status::End);
+  }
+}
 
 }  // namespace

@@ -20,9 +20,6 @@ const std::string kNoMarksLoaded = Ansi(
     "cambiar de opción de juego.\n");
 const Message kNoListFound{
     "Plain", "\nAl no encontrar archivo de palabras, \n\neste programa va a finalizar.\n", ""};
-const Message kNoValidList{
-    "Plain",
-    "\nAl no disponer de archivo de palabras correcto, \n\neste programa va a finalizar.\n", ""};
 
 Message Stop(const std::string& text, const std::string& caption = "Lurimba") {
   return {"Stop", text, caption};

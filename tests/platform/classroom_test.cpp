@@ -22,6 +22,7 @@
 #include "platform/disk_shared_files.h"
 #include "results_file.h"
 #include "score_table.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -30,11 +31,6 @@ int Setting(const char* name, int otherwise) {
   bool ok = false;
   const int value = qEnvironmentVariableIntValue(name, &ok);
   return ok && value > 0 ? value : otherwise;
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Tally {
@@ -136,7 +132,7 @@ class Classroom {
       tally.savesRefused += !results + !points;
     }
     const int lostBefore = tally.recordsLost + tally.scoresLost + tally.recordsDuplicated;
-    std::multiset<std::string> found = Records(ReadAll(ResultsFile()), tally.recordsTorn);
+    std::multiset<std::string> found = Records(ReadBytes(ResultsFile()), tally.recordsTorn);
     for (const std::string& name : std::set<std::string>(expected.begin(), expected.end())) {
       const int want = static_cast<int>(expected.count(name));
       const int got = static_cast<int>(found.count(name));
@@ -147,7 +143,7 @@ class Classroom {
 
     // The ten best that the file held before this round with this round's scores: each
     // score of the round is higher than every score before it.
-    const QByteArray bytes = ReadAll(PointsFile());
+    const QByteArray bytes = ReadBytes(PointsFile());
     const TopTenList list = ParsePointsFile(std::string_view(bytes.constData(), bytes.size()));
     std::set<std::pair<int, std::string>> ranked(lastScores_.begin(), lastScores_.end());
     for (const ScoreEntry& entry : scores)
@@ -234,7 +230,7 @@ TEST(Classroom, AWriterKilledWhileItHoldsTheLockLeavesTheFileWholeAndTheLockFree
   Tally tally;
   Classroom classroom(folder.path(), 2);
   classroom.Round(1, tally);
-  const QByteArray before = ReadAll(classroom.ResultsFile());
+  const QByteArray before = ReadBytes(classroom.ResultsFile());
   ASSERT_EQ(before.size(), 140 * 5);
   QProcess& holder = classroom.Writer(1);
   holder.write("hold\n");
@@ -254,12 +250,12 @@ TEST(Classroom, AWriterKilledWhileItHoldsTheLockLeavesTheFileWholeAndTheLockFree
 
   ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
   ASSERT_TRUE(holder.waitForFinished(5000));
-  EXPECT_EQ(ReadAll(classroom.ResultsFile()), before);
+  EXPECT_EQ(ReadBytes(classroom.ResultsFile()), before);
   QElapsedTimer timer;
   timer.start();
   EXPECT_TRUE(files.AppendPlayerRecords(players));
   EXPECT_LT(timer.elapsed(), 300);
-  const QByteArray after = ReadAll(classroom.ResultsFile());
+  const QByteArray after = ReadBytes(classroom.ResultsFile());
   EXPECT_EQ(after.left(before.size()), before);
   EXPECT_EQ(after.size(), before.size() + 140);
   EXPECT_EQ(after.mid(before.size(), 5), QByteArray("OTRO\0", 5));

@@ -9,17 +9,16 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
 #include "platform/prompter_qt.h"
+#include "support/files.h"
 #include "support/while_open.h"
 
 // "Todos (*.*)" lists every file, those without an extension too.
@@ -75,64 +74,54 @@ struct SaveCase {
   QString saved;
 };
 
-class SaveFile : public ::testing::TestWithParam<SaveCase> {};
+const std::vector<std::string> kResults = {"Resultados lurimba (*.rlm)",
+                                           "Todos los archivos (*.*)"};
 
 // A name typed without the chosen filter's extension is saved with it, so that the
 // next dialog lists the file.
-TEST_P(SaveFile, AddsTheExtensionTheNameLacks) {
-  const SaveCase& c = GetParam();
-  QTemporaryDir folder;
-  std::optional<std::string> chosen;
-  WhileOpen(
-      [&] {
-        chosen =
-            QtDialogs().AskSaveFile({"Guardar", (folder.path() + "/*.x").toStdString(), c.filters});
-      },
-      [&](QWidget* modal) {
-        auto* types = modal->findChild<QComboBox*>("fileTypeCombo");
-        types->setFocus();
-        for (int i = 0; i < c.filter; ++i)
-          QTest::keyClick(types, Qt::Key_Down);
-        auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
-        name->setFocus();
-        // As a keyboard types them: a capital comes with Shift (the game's own Caps Lock
-        // reads the case against Shift in every window).
-        for (const QChar ch : c.typed) {
-          QTest::sendKeyEvent(QTest::Click, name, Qt::Key(ch.toUpper().unicode()), QString(ch),
-                              ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
-        }
-        QTest::keyClick(name, Qt::Key_Return);
-      });
-  EXPECT_EQ(chosen, folder.filePath(c.saved).toStdString());
+TEST(SaveFile, AddsTheExtensionTheNameLacks) {
+  const SaveCase cases[] = {
+      {kResults, 0, "clase", "clase.rlm"},
+      {kResults, 0, QString::fromUtf8("4.º B"), QString::fromUtf8("4.º B.rlm")},
+      {kResults, 0, "clase.RLM", "clase.RLM"},
+      {kResults, 1, "clase", "clase.rlm"},
+      {kResults, 1, "notas.txt", "notas.txt"},
+      {{"Archivo de palabras (*.lma)", "Todos (*.*)"}, 0, "granja", "granja.lma"},
+      {{"Tabla CSV (*.csv)", "Todos los archivos (*.*)"}, 0, "notas", "notas.csv"},
+      {{"Texto o CSV (*.txt *.csv)"}, 0, "datos.csv", "datos.csv"}};
+  for (const SaveCase& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString() + " with filter " + std::to_string(c.filter));
+    QTemporaryDir folder;
+    std::optional<std::string> chosen;
+    WhileOpen(
+        [&] {
+          chosen = QtDialogs().AskSaveFile(
+              {"Guardar", (folder.path() + "/*.x").toStdString(), c.filters});
+        },
+        [&](QWidget* modal) {
+          auto* types = modal->findChild<QComboBox*>("fileTypeCombo");
+          types->setFocus();
+          for (int i = 0; i < c.filter; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+          auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+          name->setFocus();
+          // As a keyboard types them: a capital comes with Shift (the game's own Caps Lock
+          // reads the case against Shift in every window).
+          for (const QChar ch : c.typed) {
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+          }
+          QTest::keyClick(name, Qt::Key_Return);
+        });
+    EXPECT_EQ(chosen, folder.filePath(c.saved).toStdString());
+  }
 }
-
-const std::vector<std::string> kResults = {"Resultados lurimba (*.rlm)",
-                                           "Todos los archivos (*.*)"};
-INSTANTIATE_TEST_SUITE_P(
-    Names, SaveFile,
-    ::testing::Values(
-        SaveCase{kResults, 0, "clase", "clase.rlm"},
-        SaveCase{kResults, 0, QString::fromUtf8("4.º B"), QString::fromUtf8("4.º B.rlm")},
-        SaveCase{kResults, 0, "clase.RLM", "clase.RLM"},
-        SaveCase{kResults, 1, "clase", "clase.rlm"},
-        SaveCase{kResults, 1, "notas.txt", "notas.txt"},
-        SaveCase{{"Archivo de palabras (*.lma)", "Todos (*.*)"}, 0, "granja", "granja.lma"},
-        SaveCase{{"Tabla CSV (*.csv)", "Todos los archivos (*.*)"}, 0, "notas", "notas.csv"},
-        SaveCase{{"Texto o CSV (*.txt *.csv)"}, 0, "datos.csv", "datos.csv"}),
-    [](const auto& info) {
-      QString name = QString("Filter%1_").arg(info.param.filter) + info.param.typed;
-      name.replace(QRegularExpression("[^A-Za-z0-9_]"), "_");
-      return name.toStdString();
-    });
 
 // The list's columns, in detail, are Spanish: kinds of file and folder, dates and sizes.
 TEST(FileList, ShowsKindsDatesAndSizesInSpanish) {
   QTemporaryDir folder;
   ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta"));
-  QFile file(folder.filePath("clase.rlm"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray("\x01\x02").repeated(768));  // of no known kind
-  file.close();
+  WriteBytes(folder.filePath("clase.rlm"), QByteArray("\x01\x02").repeated(768));  // no known kind
   QStringList rows;
   WhileOpen(
       [&] {

@@ -34,44 +34,22 @@ class ModuleFolderTest : public ::testing::Test {
   QTemporaryDir empty;
 };
 
-struct SearchCase {
-  const char* name;
-  std::vector<const char*> folders;  // "modules", "empty" or "absent"
-  bool found;
-};
-
-class ModuleSearch : public ModuleFolderTest, public ::testing::WithParamInterface<SearchCase> {
- protected:
-  QStringList Folders() {
-    QStringList folders;
-    for (const std::string which : GetParam().folders) {
-      if (which == "modules")
-        folders << withModules.path();
-      else if (which == "empty")
-        folders << empty.path();
-      else
-        folders << empty.filePath("absent");
-    }
-    return folders;
-  }
-};
-
 }  // namespace
 
-TEST_P(ModuleSearch, FindsAModuleInTheFirstFolderThatHoldsIt) {
-  SetModuleFolders(Folders());
-  EXPECT_EQ(ModuleFunction(kPrintModule, kPrintModuleFunction) != nullptr, GetParam().found);
-  EXPECT_EQ(ModuleFunction(kSoundModule, kNewSoundPlayerFunction) != nullptr, GetParam().found);
-  EXPECT_EQ(LoadPrintModule() != nullptr, GetParam().found);
+TEST_F(ModuleFolderTest, FindsAModuleInTheFirstFolderThatHoldsIt) {
+  const QString absent = empty.filePath("absent");
+  const std::pair<QStringList, bool> cases[] = {{{withModules.path()}, true},
+                                                {{empty.path(), withModules.path()}, true},
+                                                {{absent, withModules.path()}, true},
+                                                {{empty.path(), absent}, false}};
+  for (const auto& [folders, found] : cases) {
+    SCOPED_TRACE(folders.join(", ").toStdString());
+    SetModuleFolders(folders);
+    EXPECT_EQ(ModuleFunction(kPrintModule, kPrintModuleFunction) != nullptr, found);
+    EXPECT_EQ(ModuleFunction(kSoundModule, kNewSoundPlayerFunction) != nullptr, found);
+    EXPECT_EQ(LoadPrintModule() != nullptr, found);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Folders, ModuleSearch,
-    ::testing::Values(SearchCase{"OnlyFolderHoldsThem", {"modules"}, true},
-                      SearchCase{"SecondFolderHoldsThem", {"empty", "modules"}, true},
-                      SearchCase{"AfterAnAbsentFolder", {"absent", "modules"}, true},
-                      SearchCase{"NoFolderHoldsThem", {"empty", "absent"}, false}),
-    [](const ::testing::TestParamInfo<SearchCase>& info) { return info.param.name; });
 
 TEST_F(ModuleFolderTest, UsualFoldersAreTheProgramsOwnThenLibBesideBin) {
   const QString program = QCoreApplication::applicationDirPath();
@@ -82,11 +60,6 @@ TEST_F(ModuleFolderTest, UsualFoldersAreTheProgramsOwnThenLibBesideBin) {
   SetModuleFolders({});
   EXPECT_EQ(ModuleFolders(),
             QStringList({program, QDir::cleanPath(program + "/../lib/lurimba/modules")}));
-}
-
-TEST_F(ModuleFolderTest, TheBuildLaysTheModulesBesideTheTests) {
-  EXPECT_NE(ModuleFunction(kPrintModule, kPrintModuleFunction), nullptr);
-  EXPECT_NE(ModuleFunction(kSoundModule, kNewSoundPlayerFunction), nullptr);
 }
 
 TEST_F(ModuleFolderTest, SoundStartsSoonAfterTheEventLoopAndIsSilentWithoutItsModule) {

@@ -14,13 +14,9 @@
 #include <QTemporaryDir>
 
 #include "support/disk_failure.h"
+#include "support/files.h"
 
 namespace {
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot open>");
-}
 
 // Makes a file look as if it was last written `seconds` ago.
 void Age(const QString& path, int seconds) {
@@ -53,7 +49,7 @@ TEST_F(SaveFileTest, WritesOnlyARegularFile) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(Path("tubo.tec")).constData(), 0600), 0);
   for (const char* name : {"clase.tec", "roto.tec", "carpeta.tec", "tubo.tec", "no-hay/a.tec"})
     EXPECT_FALSE(SaveWhole(Path(name), kNew)) << name;
-  EXPECT_EQ(Contents(target), kOld);
+  EXPECT_EQ(ReadBytes(target), kOld);
   EXPECT_FALSE(QFile::exists(elsewhere.filePath("no-existe")));
   EXPECT_TRUE(QFileInfo(Path("clase.tec")).isSymLink());
   EXPECT_TRUE(QFileInfo(Path("carpeta.tec")).isDir());
@@ -69,10 +65,10 @@ TEST_P(SaveFileLimitTest, AFailedWriteKeepsTheOldFileWhole) {
     WriteLimit limit(GetParam());
     EXPECT_FALSE(SaveWhole(Path("clase.tec"), kNew));
   }
-  EXPECT_EQ(Contents(Path("clase.tec")), kOld);
+  EXPECT_EQ(ReadBytes(Path("clase.tec")), kOld);
   EXPECT_EQ(Files(), QStringList({"clase.tec"}));   // no temporary file left behind
   EXPECT_TRUE(SaveWhole(Path("clase.tec"), kNew));  // and all is well once there is room
-  EXPECT_EQ(Contents(Path("clase.tec")), kNew);
+  EXPECT_EQ(ReadBytes(Path("clase.tec")), kNew);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, SaveFileLimitTest, ::testing::Values(0, 1, 2048, 3999),

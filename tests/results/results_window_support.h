@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,15 +17,12 @@
 #include "charset.h"
 #include "results/form_resultados.h"
 #include "results_file.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui_form_resultados.h"
 
 inline PlayerRecord CountedPlayer(const std::string& name, int base) {
-  PlayerRecord record;
-  record.name = name;
-  record.year = 2001;
-  record.day = 5;
-  record.month = 3;
+  PlayerRecord record{name, "", 2001, 5, 3};
   for (int i = 0; i < 6; ++i) {
     record.solved[i] = base + i + 1;  // mode m holds base + m
     record.failed[i] = base + 10 * (i + 1);
@@ -81,16 +77,14 @@ class ResultsWindowTest : public ::testing::Test {
   // Writes a results file of `records` into the game folder; returns its path (UTF-8).
   std::string WriteResults(const QString& name, const std::vector<PlayerRecord>& records,
                            const std::string& extra = "") {
-    QFile file(folder.path() + "/" + name);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    const RecordBytes header = EncodeResultsHeader({2001, 5, 3});
-    file.write(reinterpret_cast<const char*>(header.data()), header.size());
-    for (const PlayerRecord& record : records) {
-      const RecordBytes bytes = EncodeFileRecord(record);
-      file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    }
-    file.write(extra.data(), static_cast<qint64>(extra.size()));
-    return file.fileName().toStdString();
+    const auto bytes = [](const RecordBytes& record) {
+      return std::string(record.begin(), record.end());
+    };
+    std::string file = bytes(EncodeResultsHeader({2001, 5, 3}));
+    for (const PlayerRecord& record : records)
+      file += bytes(EncodeFileRecord(record));
+    WriteBytes(folder.path() + "/" + name, file + extra);
+    return (folder.path() + "/" + name).toStdString();
   }
 
   // The solved and failed counts of the six rows, then the totals, each "s/f".

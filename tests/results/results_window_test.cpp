@@ -4,8 +4,6 @@
 // "Control  de  resultados": showing, zeroing, restoring, saving, opening,
 // exchanging and closing, driven as a teacher drives it.
 #include <QLineEdit>
-#include <fstream>
-#include <iterator>
 
 #include "platform/caps_lock.h"
 #include "results/results_window_support.h"
@@ -13,10 +11,9 @@
 namespace {
 
 std::vector<PlayerRecord> RecordsOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
+  const QByteArray bytes = ReadBytes(QString::fromStdString(path));
   std::vector<PlayerRecord> records;
-  for (std::size_t at = 140; at + 140 <= bytes.size(); at += 140) {
+  for (qsizetype at = 140; at + 140 <= bytes.size(); at += 140) {
     RecordBytes record;
     std::copy_n(bytes.begin() + at, 140, record.begin());
     records.push_back(DecodeFileRecord(record));
@@ -188,7 +185,7 @@ TEST_F(ResultsWindowTest, WhatTheBoxesHoldIsStoredInEveryPlayer) {
 TEST_F(ResultsWindowTest, FailedOpenChangesNothing) {
   const std::string good = WriteResults("bueno.rlm", {CountedPlayer("LOLA", 1)});
   const std::string bad = folder.filePath("malo.rlm").toStdString();
-  std::ofstream(bad) << "nada";
+  WriteBytes(folder.filePath("malo.rlm"), "nada");
   dialogs.filesToOpen = {good, bad, std::nullopt};
   Session([&] {
     QTest::mouseClick(ui().Button_abrir, Qt::LeftButton);

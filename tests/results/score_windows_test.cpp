@@ -20,6 +20,7 @@
 #include "results/form_puntos.h"
 #include "score_table.h"
 #include "settings/said.h"
+#include "support/files.h"
 #include "support/while_open.h"
 #include "support/window_fixture.h"
 #include "ui_form_directorio.h"
@@ -36,17 +37,6 @@ void RunModal(const std::function<void()>& action, const std::function<void()>& 
 
 void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 std::string SavedList(const std::vector<std::pair<std::string, int>>& scores) {
@@ -94,6 +84,13 @@ class ScoreWindows : public ::testing::Test {
     points.hide();
     points.show();
   }
+  // ANA's 80 points shown and "Guardar" pressed.
+  void SaveEighty() {
+    Play("G", {{"ANA", 80}});
+    ShowPoints();
+    ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
+    Click(points.ui()->BitBtn_guardar);
+  }
 
   QTemporaryDir folder;
   ScriptedDialogs dialogs;
@@ -111,7 +108,7 @@ TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListIsSavedAndKeptThroughARestore) {
   EXPECT_EQ(Places(), expected);
   Click(points.ui()->BitBtn_guardar);
   EXPECT_FALSE(points.ui()->BitBtn_guardar->isEnabled());
-  EXPECT_EQ(ReadAll(PointsFile()).size(), 240);
+  EXPECT_EQ(ReadBytes(PointsFile()).size(), 240);
   EXPECT_TRUE(dialogs.messages.empty());
   // Now in the file: reading it again when the window system shows it would place ANA twice.
   ShowCounter shows(&points);
@@ -130,7 +127,7 @@ TEST_F(ScoreWindows, OnePlayerEntersAnEmptyListIsSavedAndKeptThroughARestore) {
 
 TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
   // A short file written elsewhere: two whole entries and two bytes more.
-  WriteAll(PointsFile(), SavedList({{Ansi("PEÑA"), 60}, {"PEPA", 20}}).substr(0, 48) + "xx");
+  WriteBytes(PointsFile(), SavedList({{Ansi("PEÑA"), 60}, {"PEPA", 20}}).substr(0, 48) + "xx");
   Play("G", {{"ANA", 20}});
   ShowPoints();
   EXPECT_EQ(Places(4), QStringList({"PEÑA 60", "PEPA 20", "ANA 20 new", " 0"}));
@@ -139,35 +136,32 @@ TEST_F(ScoreWindows, TheFileIsReadAgainAtEveryShowing) {
   Click(points.ui()->BitBtn_cerrar);
   ShowPoints();
   EXPECT_EQ(Places(5), QStringList({"PEÑA 60", "PEPA 20", "ANA 20", "ANA 20 new", " 0"}));
-  EXPECT_EQ(ReadAll(PointsFile()).size(), 240);
+  EXPECT_EQ(ReadBytes(PointsFile()).size(), 240);
 }
 
 TEST_F(ScoreWindows, PointsFileFromTheScoreFolder) {
   ASSERT_TRUE(QDir(folder.path()).mkdir("puntos"));
-  WriteAll(folder.filePath("puntos/puntos.plm"), SavedList({{"LEJOS", 99}}));
-  WriteAll(PointsFile(), SavedList({{"CERCA", 99}}));
+  WriteBytes(folder.filePath("puntos/puntos.plm"), SavedList({{"LEJOS", 99}}));
+  WriteBytes(PointsFile(), SavedList({{"CERCA", 99}}));
   points.scoreDirectory = folder.filePath("puntos") + "/";
   Play("G", {{"ANA", 1}});
   ShowPoints();
   EXPECT_EQ(Places(1), QStringList{"LEJOS 99"});
   Click(points.ui()->BitBtn_guardar);
-  EXPECT_EQ(ReadAll(folder.filePath("puntos/puntos.plm")).mid(24, 3), "ANA");
-  EXPECT_EQ(ReadAll(PointsFile()).left(5), "CERCA");
+  EXPECT_EQ(ReadBytes(folder.filePath("puntos/puntos.plm")).mid(24, 3), "ANA");
+  EXPECT_EQ(ReadBytes(PointsFile()).left(5), "CERCA");
 }
 
 // Which files the save path refuses (links, folders, full disks) is its own test; here, a
 // save that fails is said, the list can be saved again and the old file stays whole.
 TEST_F(ScoreWindows, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
   const std::string old = SavedList({{"ANTES", 70}, {"TAMBIEN", 50}});
-  WriteAll(PointsFile(), old);
+  WriteBytes(PointsFile(), old);
   points.scoreDirectory = folder.filePath("no/existe") + "/";
-  Play("G", {{"ANA", 80}});
-  ShowPoints();
-  ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
-  Click(points.ui()->BitBtn_guardar);
+  SaveEighty();
   EXPECT_EQ(Said(dialogs), Texts{"Error.\n\nNo se ha podido grabar el archivo de puntuaciones."});
   EXPECT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
-  EXPECT_EQ(ReadAll(PointsFile()), QByteArray(old.data(), static_cast<qsizetype>(old.size())));
+  EXPECT_EQ(ReadBytes(PointsFile()), QByteArray::fromStdString(old));
 }
 
 // A points file that is there but cannot be read is never replaced by this game's scores.
@@ -180,16 +174,13 @@ TEST_P(UnreadablePoints, IsNeverSavedOver) {
   if (asFolder)
     ASSERT_TRUE(QDir(folder.path()).mkdir("puntos.plm"));
   else
-    WriteAll(PointsFile(), old);
+    WriteBytes(PointsFile(), old);
   ASSERT_TRUE(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
   ASSERT_TRUE(QFile::setPermissions(
       PointsFile(), asFolder ? QFileDevice::Permissions(0x7777) : QFileDevice::Permissions()));
   {
     const int previous = ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
-    Play("G", {{"ANA", 80}});
-    ShowPoints();
-    ASSERT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
-    Click(points.ui()->BitBtn_guardar);
+    SaveEighty();
     ::setfsuid(previous);
   }
   EXPECT_EQ(Said(dialogs),
@@ -198,7 +189,7 @@ TEST_P(UnreadablePoints, IsNeverSavedOver) {
   EXPECT_TRUE(points.ui()->BitBtn_guardar->isEnabled());
   QFile::setPermissions(PointsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   if (!asFolder)
-    EXPECT_EQ(ReadAll(PointsFile()), QByteArray(old.data(), static_cast<qsizetype>(old.size())));
+    EXPECT_EQ(ReadBytes(PointsFile()), QByteArray::fromStdString(old));
   EXPECT_EQ(QFileInfo(PointsFile()).isDir(), asFolder);
 }
 
@@ -207,16 +198,16 @@ INSTANTIATE_TEST_SUITE_P(Points, UnreadablePoints, ::testing::Values("NotAllowed
 // Another computer saved into the same file while the window was open: saving keeps its
 // scores and places this game's among them, and the window shows the list saved.
 TEST_F(ScoreWindows, SavingKeepsWhatAnotherComputerSavedMeanwhile) {
-  WriteAll(PointsFile(), SavedList({{"ANTES", 70}}));
+  WriteBytes(PointsFile(), SavedList({{"ANTES", 70}}));
   Play("G", {{"ANA", 60}});
   ShowPoints();
-  WriteAll(PointsFile(), SavedList({{"OTRO", 90}, {"ANTES", 70}, {"LEJOS", 60}}));
+  WriteBytes(PointsFile(), SavedList({{"OTRO", 90}, {"ANTES", 70}, {"LEJOS", 60}}));
   Click(points.ui()->BitBtn_guardar);
   EXPECT_TRUE(dialogs.messages.empty());
   const QStringList saved = {"OTRO 90", "ANTES 70", "LEJOS 60", "ANA 60 new", " 0"};
   EXPECT_EQ(Places(5), saved);
   const std::string bytes = SavedList({{"OTRO", 90}, {"ANTES", 70}, {"LEJOS", 60}, {"ANA", 60}});
-  EXPECT_EQ(ReadAll(PointsFile()), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  EXPECT_EQ(ReadBytes(PointsFile()), QByteArray::fromStdString(bytes));
 }
 
 // The score folder.
@@ -230,7 +221,7 @@ TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
              Click(directory.ui()->BitBtn_aceptar);
            });
   EXPECT_EQ(points.scoreDirectory, chosen + "/");
-  EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
+  EXPECT_EQ(ReadBytes(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
 
   // Shown again, the list starts at the chosen folder; "Cancelar" keeps it and still writes.
   QFile::remove(folder.filePath("directorio.txt"));
@@ -241,7 +232,7 @@ TEST_F(ScoreWindows, AceptarSetsTheFolderAndWritesItDown) {
              Click(directory.ui()->BitBtn_cancelar);
            });
   EXPECT_EQ(points.scoreDirectory, chosen + "/");
-  EXPECT_EQ(ReadAll(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
+  EXPECT_EQ(ReadBytes(folder.filePath("directorio.txt")), (chosen + "/").toUtf8());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

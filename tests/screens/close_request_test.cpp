@@ -31,38 +31,16 @@ struct CloseCase {
 
 class CloseRequestTest : public WindowTest, public ::testing::WithParamInterface<CloseCase> {
  protected:
-  QWidget& Window() {
-    switch (GetParam().window) {
-      case Shown::Solved:
-        return *program->Form_Acierto;
-      case Shown::Puzzle:
-        return *program->Form_puzle;
-      case Shown::Failed:
-        return *program->Form_Error;
-      case Shown::Results:
-        return *program->Form_Resultados;
-      case Shown::Options:
-        return *program->Form_op_fin;
-      case Shown::Points:
-        return *program->Form_puntos;
-    }
-    return main();
-  }
-  // Its way out pressed as the player does.
-  void PressWayOut() {
-    switch (GetParam().window) {
-      case Shown::Solved:
-      case Shown::Puzzle:
-        return QTest::mouseClick(program->Form_Acierto->Seguir(), Qt::LeftButton);
-      case Shown::Failed:
-        return QTest::mouseClick(program->Form_Error->Seguir(), Qt::LeftButton);
-      case Shown::Results:
-        return QTest::mouseClick(program->Form_Resultados->ui()->Button_cerrar, Qt::LeftButton);
-      case Shown::Options:
-        return QTest::mouseClick(program->Form_op_fin->ui()->Label_continuar, Qt::LeftButton);
-      case Shown::Points:
-        return QTest::mouseClick(program->Form_puntos->ui()->BitBtn_cerrar, Qt::LeftButton);
-    }
+  // The window, then its way out as the player presses it, in the order of Shown.
+  std::pair<QWidget*, QWidget*> Window() {
+    const std::pair<QWidget*, QWidget*> windows[] = {
+        {program->Form_Acierto, program->Form_Acierto->Seguir()},
+        {program->Form_puzle, program->Form_Acierto->Seguir()},
+        {program->Form_Error, program->Form_Error->Seguir()},
+        {program->Form_Resultados, program->Form_Resultados->ui()->Button_cerrar},
+        {program->Form_op_fin, program->Form_op_fin->ui()->Label_continuar},
+        {program->Form_puntos, program->Form_puntos->ui()->BitBtn_cerrar}};
+    return windows[static_cast<int>(GetParam().window)];
   }
   // Opens the window as the program does and runs `answer` while it is open.
   std::string Open(const std::function<void()>& answer) {
@@ -108,14 +86,15 @@ TEST_P(CloseRequestTest, PressesTheWayOut) {
   StartUp({"ANA", "LUIS"});
   bool closed = false;
   const std::string after = Open([&] {
-    ASSERT_TRUE(Window().isVisible());
-    Window().windowHandle()->close();  // as the window manager asks
-    closed = !Window().isVisible();
+    const auto [window, wayOut] = Window();
+    ASSERT_TRUE(window->isVisible());
+    window->windowHandle()->close();  // as the window manager asks
+    closed = !window->isVisible();
     if (!closed)
-      PressWayOut();  // so that the test goes on
+      QTest::mouseClick(wayOut, Qt::LeftButton);  // so that the test goes on
   });
   EXPECT_TRUE(closed);
-  EXPECT_FALSE(Window().isVisible());
+  EXPECT_FALSE(Window().first->isVisible());
   EXPECT_EQ(after, GetParam().after);
 }
 

@@ -16,6 +16,7 @@
 #include "platform/picture_file.h"
 #include "settings/form_dibujof.h"
 #include "settings/said.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui_form_dibujof.h"
 #include "ui_form_juego.h"
@@ -78,10 +79,6 @@ class BackgroundTest : public WindowTest {
   QAction* pictureCommand() { return main().ui()->Mp_Imagendefondo; }
   QAction* textureCommand() { return main().ui()->Mp_Texturaparafondo; }
 
-  void WriteFile(const QString& relative, const QByteArray& bytes) {
-    QFile file(InFolder(relative));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-  }
   const Settings& settings() { return game().settings(); }
   // The main window's background: what the settings hold and what is shown.
   struct Shown {
@@ -148,7 +145,7 @@ TEST_F(BackgroundTest, ThePictureCoversTheWholeAreaAndOpensTheBackgroundMenu) {
 }
 
 TEST_F(BackgroundTest, ATextureChosenWithClicksIsRepeatedFromTheTopLeftCorner) {
-  WriteFile("texturas/dibujo.wmf", QByteArray());  // pictures only: not offered for textures
+  WriteBytes(InFolder("texturas/dibujo.wmf"), "");  // pictures only: not offered for textures
   Command(textureCommand(), [&] {
     EXPECT_EQ(chooser().Folder(), InFolder("texturas"));
     EXPECT_FALSE(Files().contains("dibujo.wmf"));
@@ -196,9 +193,9 @@ TEST_F(BackgroundTest, AcceptingNothingOrCancellingAfterBrowsingKeepsTheBackgrou
 TEST_F(BackgroundTest, AnUnreadablePictureIsNotRecordedAndTheBackgroundStaysWhole) {
   ASSERT_TRUE(background->ApplyTexture("texturas/agua.bmp"));
   const Shown before = Now();
-  QFile whole(InFolder("fondos/mar.bmp"));
-  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-  WriteFile("fondos/roto.bmp", whole.read(whole.size() / 2));
+  const QByteArray whole = ReadBytes(InFolder("fondos/mar.bmp"));
+  ASSERT_FALSE(whole.isEmpty());
+  WriteBytes(InFolder("fondos/roto.bmp"), whole.left(whole.size() / 2));
   Command(pictureCommand(), [&] {
     ClickFile("mar.bmp");
     const qint64 preview = chooserUi().Image1->pixmap().cacheKey();

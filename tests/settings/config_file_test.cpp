@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "settings/background.h"
 #include "settings/said.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
 
@@ -85,12 +86,6 @@ std::string Record(const ScreenConfig& config) {
   return std::string(record.begin(), record.end());
 }
 
-void WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
 std::vector<std::string> TenWords(const std::string& theme, int count = 10) {
   std::vector<std::string> lines = {"K. L. TAMU P. LURIMBA", theme};
   for (int i = 1; i <= count; ++i) {
@@ -112,13 +107,8 @@ class ConfigFileTest : public ::testing::Test {
 
   QString Path(const QString& name) const { return folder.path() + "/" + name; }
   std::string InFolder(const QString& name) const { return Path(name).toStdString(); }
-  void Write(const QString& name, const std::string& bytes) { WriteFile(Path(name), bytes); }
-  std::string Read(const QString& name) const {
-    QFile file(Path(name));
-    if (!file.open(QIODevice::ReadOnly))
-      return "(missing)";
-    return file.readAll().toStdString();
-  }
+  void Write(const QString& name, const std::string& bytes) { WriteBytes(Path(name), bytes); }
+  std::string Read(const QString& name) const { return ReadBytes(Path(name)).toStdString(); }
   QTemporaryDir folder;
   ScriptedDialogs dialogs;
   Settings settings;
@@ -216,20 +206,19 @@ TEST_F(StartupTest, ConfigPanWithADeletedPictureFallsBackToConfigDef) {
   WriteList("archivos/propia.lma", TenWords("Propia"));
   WriteList("archivos/otra.lma", TenWords("Otra"));
   const std::string deleted = (folder.path() + "/fondos/borrado.bmp").toStdString();
-  WriteFile(folder.path() + "/config.pan", Record(Config(2, deleted, "archivos/propia.lma")));
-  WriteFile(folder.path() + "/config.def", Record(Config(1, "", "archivos/otra.lma")));
+  WriteBytes(folder.path() + "/config.pan", Record(Config(2, deleted, "archivos/propia.lma")));
+  WriteBytes(folder.path() + "/config.def", Record(Config(1, "", "archivos/otra.lma")));
   dialogs.messages.clear();
 
   StartUp();
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, kReadFailed);
+  EXPECT_EQ(Said(dialogs), Texts{kReadFailed});
   EXPECT_EQ(game().words().theme, "Otra");
   EXPECT_TRUE(game().state().wordInPlay);
 }
 
 TEST_F(StartupTest, ConfigPanNamingAShortListEndsTheProgram) {
   WriteList("archivos/corta.lma", TenWords("Corta", 9));
-  WriteFile(folder.path() + "/config.pan", Record(Config(1, "", "archivos/corta.lma")));
+  WriteBytes(folder.path() + "/config.pan", Record(Config(1, "", "archivos/corta.lma")));
   dialogs.messages.clear();
 
   StartUp();
@@ -280,13 +269,11 @@ TEST_P(DefaultWithMissingFileTest, SavesWhatTheScreenShows) {
   ASSERT_TRUE(before.contains("fondos") ? main().background().ApplyPicture(before)
                                         : main().background().ApplyTexture(before));
   const std::string gone = (folder.path() + "/fondos/borrado.bmp").toStdString();
-  WriteFile(folder.path() + "/config.def", Record(Config(GetParam().mode, gone)));
+  WriteBytes(folder.path() + "/config.def", Record(Config(GetParam().mode, gone)));
   main().ui()->M_Ponerconfiguracionpordefecto->trigger();
   main().ui()->M_Guardar_configuracion->trigger();
 
-  QFile file(folder.path() + "/config.pan");
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const auto saved = ParseScreenConfig(file.readAll().toStdString());
+  const auto saved = ParseScreenConfig(ReadBytes(folder.path() + "/config.pan").toStdString());
   ASSERT_TRUE(saved);
   const bool pictureShown = !main().ui()->Image_fondopantalla->isHidden();
   EXPECT_EQ(pictureShown, StoredBackgroundMode(*saved) != BackgroundMode::Colour);

@@ -17,6 +17,7 @@
 #include "settings/on_screen_keyboard.h"
 #include "settings/said.h"
 #include "support/disk_failure.h"
+#include "support/files.h"
 #include "support/window_fixture.h"
 #include "ui_form_charboton.h"
 #include "ui_form_juego.h"
@@ -33,11 +34,6 @@ QString Captions(OnScreenKeyboard& keyboard) {
   for (int key = 1; key <= kKeyCount; ++key)
     captions += keyboard.Key(key)->text() + " ";
   return captions;
-}
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -194,9 +190,7 @@ TEST_F(KeyboardTest, AReadKeyboardTakesTheKeysColourFontAndCaseOfItsFile) {
 // Which records are refused is the layout's own test; here, that the refusal is said.
 TEST_F(KeyboardTest, ABadKeyboardFileLeavesTheKeyboardAsItWas) {
   StartUp();
-  QFile file(Teclados("corto.tec"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(100, 'a')) == 100);
-  file.close();
+  WriteBytes(Teclados("corto.tec"), QByteArray(100, 'a'));
   const auto before = Captions(keyboard());
   Read("corto.tec");
   EXPECT_EQ(Said(dialogs), Texts{"\nError.\n\nArchivo de teclado incorrecto.\n"});
@@ -258,7 +252,7 @@ TEST_F(KeyboardTest, NamesAreTypedInCapitalsAndTheKeyboardComesBackAfterwards) {
 TEST_F(KeyboardTest, AFailedSaveKeepsTheOldFileWholeAndIsShown) {
   StartUp();
   SaveAs("clase");
-  const QByteArray old = Contents(Teclados("clase.tec"));
+  const QByteArray old = ReadBytes(Teclados("clase.tec"));
   ASSERT_EQ(old.size(), 176);
   EditKey(15, "x");
   dialogs.messages.clear();
@@ -267,6 +261,6 @@ TEST_F(KeyboardTest, AFailedSaveKeepsTheOldFileWholeAndIsShown) {
     SaveAs("clase");
   }
   EXPECT_EQ(Said(dialogs), Texts{kSaveFailed});
-  EXPECT_EQ(Contents(Teclados("clase.tec")), old);
+  EXPECT_EQ(ReadBytes(Teclados("clase.tec")), old);
   EXPECT_TRUE(QDir(Teclados()).entryList({"clase.tec.*"}, QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <vector>
 
 #include "platform/picture_file.h"
+#include "support/files.h"
 
 namespace {
 
@@ -194,9 +194,7 @@ QByteArray Encoded(const char* format, int width, int height) {
 TEST(BackgroundPictureTest, ReadsBitmapsAndMetafilesOnly) {
   QTemporaryDir dir;
   const auto write = [&](const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    WriteBytes(dir.filePath(name), bytes);
     return dir.filePath(name);
   };
   const QSize refused(0, 0);

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 SmallDisk::SmallDisk(const QString& folder, int kibibytes) : folder_(folder) {
@@ -37,18 +36,4 @@ bool SmallDisk::Fill() {
   // One byte more must fail too: the disk is full to its last page.
   filler.write("r", 1);
   return filler.error() != QFileDevice::NoError;
-}
-
-WriteLimit::WriteLimit(rlim_t bytes) {
-  // Passing the limit also raises SIGXFSZ, which would end the process.
-  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-  ::getrlimit(RLIMIT_FSIZE, &previous_);
-  rlimit limit = previous_;
-  limit.rlim_cur = bytes;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-WriteLimit::~WriteLimit() {
-  ::setrlimit(RLIMIT_FSIZE, &previous_);
-  std::signal(SIGXFSZ, previousHandler_);
 }

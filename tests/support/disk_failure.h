@@ -4,9 +4,9 @@
 // Ways to make writes fail as a full or limited disk makes them fail.
 #pragma once
 
-#include <sys/resource.h>
-
 #include <QString>
+
+#include "support/write_limit.h"
 
 // A small tmpfs mounted over `folder` (which must exist) while the object
 // lives. Mounting needs the right to mount; Mounted() says whether it worked
@@ -27,18 +27,4 @@ class SmallDisk {
   QString folder_;
   bool mounted_ = false;
   QString why_;
-};
-
-// While the object lives no file of this process can grow past `bytes`:
-// writes beyond it fail with EFBIG, as they fail on a full disk.
-class WriteLimit {
- public:
-  explicit WriteLimit(rlim_t bytes);
-  ~WriteLimit();
-  WriteLimit(const WriteLimit&) = delete;
-  WriteLimit& operator=(const WriteLimit&) = delete;
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
 };
