@@ -21,6 +21,8 @@
 #include <optional>
 #include <set>
 
+#include "docentix/progress_lines.h"
+#include "docentix/progress_print.h"
 #include "docentix/results_csv.h"
 #include "platform/help_book.h"
 #include "platform/prompter_qt.h"
@@ -374,7 +376,8 @@ void ResultsTab::Print() {
         record = rows[next++].record;
         return true;
       },
-      dialogs_, facts);
+      dialogs_, facts, {},
+      [&](QPainter& painter) { return PrintProgressPages(printer, painter, PupilsOf(rows)); });
   if (end == ReportEnd::Failed)
     Fail(QString(), "No se ha podido imprimir la tabla.");
 }
@@ -475,4 +478,5 @@ void ResultsTab::ShowCounts() {
   counts_->setText(shown == all ? players : QString("%1 de %2").arg(shown).arg(players));
   exportButton_->setEnabled(shown > 0);
   printButton_->setEnabled(shown > 0);
+  Q_EMIT RowsChanged();
 }
