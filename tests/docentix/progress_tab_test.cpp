@@ -1,17 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Lurimba developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Each pupil's progress: the tab, its chart and the printed pages.
+// Each pupil's progress: the tab, its chart, the printed pages and the spreadsheet as
+// LibreOffice reads it.
 #include "docentix/progress_tab.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "docentix/progress_chart.h"
 #include "docentix/results_tab.h"
@@ -119,6 +125,43 @@ TEST_F(ProgressTest, PrintedReportEndsWithAPageForEachPupil) {
                            "Palabras por sesión", "Fecha de la sesión"})
     EXPECT_TRUE(maria.contains(QString::fromUtf8(text))) << text << "\n" << maria.toStdString();
   EXPECT_TRUE(PdfText(pdf, 2).contains("Progreso de LUCAS"));
+}
+
+// LibreOffice Calc reads every sheet of the exported spreadsheet, accents, numbers,
+// percentages and dates as they are meant.
+TEST_F(ProgressTest, CalcReadsTheSpreadsheetAsItIs) {
+  const QString soffice = QStandardPaths::findExecutable("soffice");
+  if (soffice.isEmpty())
+    GTEST_SKIP() << "LibreOffice (soffice) is not installed: make test installs it";
+  dialogs.filesToSave = {dir.filePath("clase.fods").toStdString()};
+  QTest::mouseClick(Button("Exportar..."), Qt::LeftButton);
+  ASSERT_TRUE(dialogs.messages.empty());
+
+  // Every sheet to a CSV file of its own, in UTF-8, text cells quoted, values as stored (a
+  // date unquoted, as the profile's language writes dates), with a profile of its own.
+  QProcess calc;
+  calc.start(soffice,
+             {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("perfil")).toString(),
+              "--headless", "--convert-to",
+              "csv:Text - txt - csv (StarCalc):59,34,76,1,,0,true,true,false,false,false,-1",
+              "--outdir", dir.filePath("csv"), dir.filePath("clase.fods")});
+  ASSERT_TRUE(calc.waitForFinished(120000)) << "LibreOffice took more than two minutes";
+  const auto line = [&](const char* sheet, int row) {
+    const QStringList lines =
+        QString::fromUtf8(Read(dir.filePath("csv/clase-%1.csv").arg(sheet))).split('\n');
+    return lines.value(row);
+  };
+  // The whole line is `pattern`.
+  const auto matches = [](const QString& text, const char* pattern) {
+    return QRegularExpression(QString::fromUtf8("^(%1)$").arg(pattern)).match(text).hasMatch();
+  };
+  EXPECT_TRUE(matches(line("Resultados", 1),
+                      "\"clase-a.rlm\";\"MARÍA\";\"Animales\";[0-9/.-]+;"
+                      "1;2;3;4;5;6;101;11;12;13;14;15;16;201"))
+      << line("Resultados", 1).toStdString();
+  EXPECT_EQ(line("Progreso", 14), QString::fromUtf8("\"MARÍA\";\"Todos los modos\";203;403;33%"));
+  EXPECT_TRUE(matches(line("Sesiones", 3), "\"MARÍA\";[0-9/.-]+;1;102;202"))
+      << line("Sesiones", 3).toStdString();
 }
 
 }  // namespace
