@@ -33,6 +33,7 @@ ProgressTab::ProgressTab(ResultsTab& results, QWidget* parent)
   table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setMaximumWidth(table_->fontMetrics().averageCharWidth() * 80);
   chart_ = new ProgressChart(this);
   chart_->setMinimumHeight(220);
