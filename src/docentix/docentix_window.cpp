@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QWindow>
 
+#include "docentix/progress_tab.h"
 #include "docentix/results_tab.h"
 #include "docentix/word_list_tab.h"
 
@@ -26,6 +27,7 @@ DocentixWindow::DocentixWindow(const GameFolder& folder, Dialogs& dialogs, Spell
       results_(new ResultsTab(folder.File("resultad"), tabs_)) {
   tabs_->addTab(lists_, QStringLiteral("Listas de palabras"));
   tabs_->addTab(results_, QStringLiteral("Resultados"));
+  tabs_->addTab(new ProgressTab(*results_, tabs_), QStringLiteral("Progreso"));
   setCentralWidget(tabs_);
   resize(kFirstSize);
   FitOnScreen();

@@ -55,18 +55,22 @@ QByteArray ResultsCsv(const std::vector<ResultsRow>& rows) {
   return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
-bool SaveResultsCsv(const std::vector<ResultsRow>& rows, const QString& csvPath, QString& message) {
+bool SaveExport(const QByteArray& bytes, const QString& path, QString& message) {
   // Results are only ever added to, by the game: an export never takes a results file's place.
   std::string notResults;
-  if (OpenResultsFile(csvPath.toStdString(), notResults)) {
+  if (OpenResultsFile(path.toStdString(), notResults)) {
     message = QString("«%1» es un archivo de Resultados y no se sustituye por la tabla.")
-                  .arg(QFileInfo(csvPath).fileName());
+                  .arg(QFileInfo(path).fileName());
     return false;
   }
-  if (SaveWhole(csvPath, ResultsCsv(rows)))
+  if (SaveWhole(path, bytes))
     return true;
-  message = QString("No se ha podido guardar el archivo «%1».").arg(QFileInfo(csvPath).fileName());
+  message = QString("No se ha podido guardar el archivo «%1».").arg(QFileInfo(path).fileName());
   return false;
+}
+
+bool SaveResultsCsv(const std::vector<ResultsRow>& rows, const QString& csvPath, QString& message) {
+  return SaveExport(ResultsCsv(rows), csvPath, message);
 }
 
 bool ExportResultsCsv(const QStringList& resultsFiles, const QString& csvPath, QString& message) {

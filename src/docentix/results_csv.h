@@ -16,6 +16,11 @@
 // The whole CSV text of `rows`, in their order.
 QByteArray ResultsCsv(const std::vector<ResultsRow>& rows);
 
+// Writes `bytes`, an export of results, to `path` (the old file stays whole until the new
+// one is complete), never in place of a results file. False, with the message to show,
+// when it cannot be written.
+bool SaveExport(const QByteArray& bytes, const QString& path, QString& message);
+
 // Writes the CSV text of `rows` to `csvPath` (the old file stays whole until the new
 // one is complete). False, with the message to show, when it cannot be written.
 bool SaveResultsCsv(const std::vector<ResultsRow>& rows, const QString& csvPath, QString& message);

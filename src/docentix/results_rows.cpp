@@ -21,12 +21,8 @@ constexpr std::array<const char*, kModeCount + 1> kModeOptions = {
     "Ocultar pocas letras", "Ocultar muchas letras",    "Ocultar letras marcadas",
     "Todos los modos"};
 
-bool IsCalendarDate(const PlayerRecord& record) {
-  return QDate::isValid(record.year, record.month, record.day);
-}
-
-QString StoredNumbers(const PlayerRecord& record) {
-  return QString("%1/%2/%3").arg(record.day).arg(record.month).arg(record.year);
+QString StoredNumbers(int year, int month, int day) {
+  return QString("%1/%2/%3").arg(day).arg(month).arg(year);
 }
 
 // The place of a count column among the seven of its side (0..5 the modes, 6 the total).
@@ -86,16 +82,24 @@ int CountAt(const PlayerRecord& record, int column) {
   return index < kModeCount ? record.failed[index] : record.failedTotal;
 }
 
+QString ShownDate(int year, int month, int day) {
+  if (!QDate::isValid(year, month, day))
+    return StoredNumbers(year, month, day);
+  return QDate(year, month, day).toString("dd/MM/yyyy");
+}
+
 QString ShownDate(const PlayerRecord& record) {
-  if (!IsCalendarDate(record))
-    return StoredNumbers(record);
-  return QDate(record.year, record.month, record.day).toString("dd/MM/yyyy");
+  return ShownDate(record.year, record.month, record.day);
+}
+
+QString CsvDate(int year, int month, int day) {
+  if (!QDate::isValid(year, month, day))
+    return StoredNumbers(year, month, day);
+  return QDate(year, month, day).toString(Qt::ISODate);
 }
 
 QString CsvDate(const PlayerRecord& record) {
-  if (!IsCalendarDate(record))
-    return StoredNumbers(record);
-  return QDate(record.year, record.month, record.day).toString(Qt::ISODate);
+  return CsvDate(record.year, record.month, record.day);
 }
 
 qint64 DateKey(const PlayerRecord& record) {

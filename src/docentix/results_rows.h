@@ -38,8 +38,10 @@ bool IsTotalColumn(int column);
 int CountAt(const PlayerRecord& record, int column);
 
 // "05/03/2001"; a date no calendar has keeps its numbers as stored ("5/0/2001").
+QString ShownDate(int year, int month, int day);
 QString ShownDate(const PlayerRecord& record);
 // "2001-03-05", which a spreadsheet reads as a date; a date no calendar has as ShownDate.
+QString CsvDate(int year, int month, int day);
 QString CsvDate(const PlayerRecord& record);
 // Orders records by year, month and day.
 qint64 DateKey(const PlayerRecord& record);

@@ -21,7 +21,10 @@
 #include <optional>
 #include <set>
 
+#include "docentix/progress_lines.h"
+#include "docentix/progress_print.h"
 #include "docentix/results_csv.h"
+#include "docentix/results_fods.h"
 #include "platform/help_book.h"
 #include "platform/prompter_qt.h"
 #include "platform/text.h"
@@ -41,7 +44,8 @@ const QColor kFailedColour(176, 0, 0);
 
 const std::vector<std::string> kResultsFilters = {"Resultados lurimba (*.rlm)",
                                                   "Todos los archivos (*.*)"};
-const std::vector<std::string> kCsvFilters = {"Tabla CSV (*.csv)", "Todos los archivos (*.*)"};
+const std::vector<std::string> kExportFilters = {"Hoja de cálculo (*.fods)", "Tabla CSV (*.csv)",
+                                                 "Todos los archivos (*.*)"};
 
 QStandardItem* Cell(const ResultsRow& row, int column) {
   auto* item = new QStandardItem;
@@ -203,13 +207,14 @@ void ResultsTab::Build() {
   openButton->setToolTip("Añade a la tabla uno o varios archivos de Resultados (.rlm)");
   clearButton_ = new QPushButton("Vaciar", this);
   clearButton_->setToolTip("Quita de la tabla todos los archivos");
-  exportButton_ = new QPushButton("Exportar CSV...", this);
-  exportButton_->setToolTip("Guarda la tabla, tal como se ve, para una hoja de cálculo");
+  exportButton_ = new QPushButton("Exportar...", this);
+  exportButton_->setToolTip(
+      "Guarda la tabla, tal como se ve, y el progreso de sus alumnos para una hoja de cálculo");
   printButton_ = new QPushButton("Imprimir...", this);
   printButton_->setToolTip("Imprime la tabla, tal como se ve, o la guarda como PDF");
   connect(openButton, &QPushButton::clicked, this, &ResultsTab::Open);
   connect(clearButton_, &QPushButton::clicked, this, &ResultsTab::Clear);
-  connect(exportButton_, &QPushButton::clicked, this, &ResultsTab::ExportCsv);
+  connect(exportButton_, &QPushButton::clicked, this, &ResultsTab::Export);
   connect(printButton_, &QPushButton::clicked, this, &ResultsTab::Print);
 
   nameFilter_ = new QLineEdit(this);
@@ -334,13 +339,13 @@ void ResultsTab::Clear() {
   Refill();
 }
 
-void ResultsTab::ExportCsv() {
+void ResultsTab::Export() {
   const std::vector<ResultsRow> rows = ShownRows();
   const QString proposed =
       files_.size() == 1 ? QFileInfo(files_.front().path).completeBaseName() : "resultados";
-  const auto chosen =
-      dialogs_.AskSaveFile({"Exportar la tabla como CSV",
-                            (resultsFolder_ + "/" + proposed + ".csv").toStdString(), kCsvFilters});
+  const auto chosen = dialogs_.AskSaveFile(
+      {"Exportar la tabla", (resultsFolder_ + "/" + proposed + ".fods").toStdString(),
+       kExportFilters});
   if (!chosen)
     return;
   const QString path = QString::fromStdString(*chosen);
@@ -351,7 +356,8 @@ void ResultsTab::ExportCsv() {
           "Docentix"))
     return;
   QString message;
-  if (!SaveResultsCsv(rows, path, message))
+  const bool sheet = path.endsWith(".fods", Qt::CaseInsensitive);
+  if (!(sheet ? SaveResultsFods(rows, path, message) : SaveResultsCsv(rows, path, message)))
     Fail(QFileInfo(path).fileName(), message);
 }
 
@@ -374,7 +380,8 @@ void ResultsTab::Print() {
         record = rows[next++].record;
         return true;
       },
-      dialogs_, facts);
+      dialogs_, facts, {},
+      [&](QPainter& painter) { return PrintProgressPages(printer, painter, PupilsOf(rows)); });
   if (end == ReportEnd::Failed)
     Fail(QString(), "No se ha podido imprimir la tabla.");
 }
@@ -475,4 +482,5 @@ void ResultsTab::ShowCounts() {
   counts_->setText(shown == all ? players : QString("%1 de %2").arg(shown).arg(players));
   exportButton_->setEnabled(shown > 0);
   printButton_->setEnabled(shown > 0);
+  Q_EMIT RowsChanged();
 }

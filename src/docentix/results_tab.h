@@ -45,16 +45,21 @@ class ResultsTab : public QWidget {
   void Open();
   // "Vaciar": no file in the table.
   void Clear();
-  // "Exportar CSV...": the rows as shown, through the save dialog.
-  void ExportCsv();
-  // "Imprimir...": the rows as shown as the game's printed report, through the print
-  // dialog (which also saves as PDF).
+  // "Exportar...": the rows as shown, through the save dialog, as a spreadsheet (.fods,
+  // with the progress of their pupils) or as CSV, by the name's extension.
+  void Export();
+  // "Imprimir...": the rows as shown as the game's printed report, then a page of
+  // progress for each of their pupils, through the print dialog (which also saves as PDF).
   void Print();
 
   QLineEdit* nameFilter() const { return nameFilter_; }
   QComboBox* themeFilter() const { return themeFilter_; }
   QComboBox* dateFilter() const { return dateFilter_; }
   QTableView* table() const { return table_; }
+
+ Q_SIGNALS:
+  // The files or the filters changed the rows shown.
+  void RowsChanged();
 
  private:
   struct OpenFile {

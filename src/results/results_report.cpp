@@ -359,7 +359,8 @@ ReportEnd PrintResultsReport(QPrinter& printer, ResultsReader& reader, Dialogs& 
 
 ReportEnd PrintResultsReport(QPrinter& printer, const QString& fileName, const NextRecord& next,
                              Dialogs& dialogs, const ReportFacts& facts,
-                             const std::function<bool()>& readFailed) {
+                             const std::function<bool()>& readFailed,
+                             const std::function<bool(QPainter&)>& morePages) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ReportEnd end = ReportEnd::Printed;
   {
@@ -406,8 +407,11 @@ ReportEnd PrintResultsReport(QPrinter& printer, const QString& fileName, const N
     }
     if (end == ReportEnd::Printed && readFailed && readFailed())
       end = ReportEnd::Failed;  // the pages printed so far are kept, without a message
-    if (end == ReportEnd::Printed)
+    if (end == ReportEnd::Printed) {
       report.ClosingLine();
+      if (morePages && !morePages(painter))
+        end = ReportEnd::Failed;
+    }
     painter.end();
   }
   QApplication::restoreOverrideCursor();

@@ -12,6 +12,7 @@
 
 #include "results_file.h"
 
+class QPainter;
 class QPrinter;
 class Dialogs;
 
@@ -39,9 +40,12 @@ using NextRecord = std::function<bool(PlayerRecord& record)>;
 // The same report of the records `next` gives, headed with `fileName` (a name and
 // extension, or several joined) and `facts`. `readFailed`, when given, tells whether the end
 // of the records was a read failure: the job then ends without its closing line.
+// `morePages`, when given, prints pages of its own after a report printed whole, on new
+// pages of the same job; false when it failed.
 ReportEnd PrintResultsReport(QPrinter& printer, const QString& fileName, const NextRecord& next,
                              Dialogs& dialogs, const ReportFacts& facts,
-                             const std::function<bool()>& readFailed = {});
+                             const std::function<bool()>& readFailed = {},
+                             const std::function<bool(QPainter&)>& morePages = {});
 
 // Adds the theme of `record` to `facts` when it is a new one, and counts the row.
 void CountReportRow(ReportFacts& facts, const PlayerRecord& record);

@@ -3,7 +3,8 @@
 
 // Saves the companion's results tab as PNG files into the folder given as the only
 // argument: a table of two results files, the same table filtered by a theme, and
-// the open dialog.
+// the open dialog; then the progress of one pupil over several sessions at 1024x768, and
+// the export of all as a spreadsheet ("docentix-results.fods").
 // Runs on any platform, the offscreen one included.
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include "charset.h"
+#include "docentix/progress_tab.h"
+#include "docentix/results_fods.h"
 #include "docentix/results_tab.h"
 #include "platform/application.h"
 #include "results_file.h"
@@ -83,12 +86,26 @@ int main(int argc, char* argv[]) {
        {"NOA", "Animales de la granja", {2026, 8, 10}, {1, 0, 1, 2, 0, 0}, {3, 1, 2, 2, 0, 1}},
        {"SALMA", "Los oficios", {2026, 20, 11}, {7, 5, 3, 8, 6, 4}, {0, 1, 0, 0, 2, 0}}});
 
+  // More sessions of 3A, some of them on one day.
+  WriteResults(
+      folder.filePath("3A-otono.rlm"),
+      {{"ANA", "Frutas y verduras", {2026, 13, 10}, {2, 1, 0, 3, 1, 0}, {2, 1, 1, 2, 1, 0}},
+       {"ANA", "Frutas y verduras", {2026, 20, 10}, {3, 2, 1, 4, 1, 0}, {1, 1, 1, 1, 1, 0}},
+       {"LUCÍA", "Frutas y verduras", {2026, 20, 10}, {5, 3, 2, 4, 2, 1}, {1, 0, 0, 1, 0, 0}},
+       {"Ana", "Los oficios", {2026, 27, 10}, {4, 2, 2, 5, 2, 1}, {1, 0, 1, 1, 1, 0}},
+       {"ANA", "Los oficios", {2026, 27, 10}, {1, 1, 0, 2, 1, 0}, {0, 1, 0, 0, 0, 0}},
+       {"ANA", "Los oficios", {2026, 3, 11}, {5, 3, 2, 6, 3, 1}, {0, 1, 0, 1, 0, 0}},
+       {"ANA", "Los oficios", {2026, 10, 11}, {6, 4, 3, 7, 3, 2}, {0, 0, 1, 0, 1, 0}},
+       {"ANA", "Los oficios", {2026, 24, 11}, {7, 4, 3, 8, 4, 2}, {0, 0, 0, 1, 0, 0}}});
+
   // The tab as the companion's window holds it.
   QTabWidget window;
   window.setWindowTitle("Docentix");
   auto* tab = new ResultsTab(folder.path());
   window.addTab(new QWidget, "Listas de palabras");
   window.addTab(tab, "Resultados");
+  auto* progress = new ProgressTab(*tab);
+  window.addTab(progress, "Progreso");
   window.setCurrentWidget(tab);
   window.resize(1366, 520);
   window.show();
@@ -98,6 +115,17 @@ int main(int argc, char* argv[]) {
 
   tab->themeFilter()->setCurrentIndex(tab->themeFilter()->findText("Animales de la granja"));
   SaveSettledWidget(window, "docentix-results-2-one-theme");
+
+  tab->themeFilter()->setCurrentIndex(0);
+  if (!tab->OpenFiles({folder.filePath("3A-otono.rlm")}))
+    ++failures;
+  window.setCurrentWidget(progress);
+  window.resize(1024, 768);
+  SaveSettledWidget(window, "docentix-progress-1-one-pupil");
+  QString message;
+  if (!SaveResultsFods(tab->ShownRows(), PathOf("docentix-results").replace(".png", ".fods"),
+                       message))
+    ++failures;
 
   // The open dialog, where several files are chosen at once; then cancelled.
   auto* poll = new QTimer(&window);
