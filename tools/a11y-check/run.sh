@@ -5,8 +5,8 @@
 # `make a11y-check`: plays one word of Lurimba with the Orca screen reader listening, and prints
 # every line Orca would have spoken. A blind child's game, on the real keyboard alone:
 #
-#   1. Xvfb (1024x768), a D-Bus session, the AT-SPI bus, a window manager (openbox, if
-#      installed) and Orca with a debug file, each started here and stopped at the end;
+#   1. Xvfb (1024x768), a D-Bus session, the AT-SPI bus, a window manager (openbox)
+#      and Orca with a debug file, each started here and stopped at the end;
 #   2. the game from a fresh copy of the game folder, with a list of ten times one word, so
 #      that the player knows the word whatever the game hides of it;
 #   3. the players window answered by typing a name and Return;
@@ -14,12 +14,13 @@
 #      accessibility bus (shown_word.py), one wrong letter is pressed first, then the letter of
 #      each gap in turn;
 #   5. the word-solved dialog closed with Esc, Tab and Shift+Tab through the keys of the next
-#      word, and the game closed.
+#      word, that word lost with six wrong letters and the word-failed dialog closed with Esc.
 #
 #   tools/a11y-check/run.sh [BUILD_FOLDER]     (default: build)
 #
 # Orca's whole debug file is kept as BUILD_FOLDER/a11y-check/orca-debug.txt and the spoken lines
-# as BUILD_FOLDER/a11y-check/speech.txt. Every wait is bounded; the run takes about a minute.
+# as BUILD_FOLDER/a11y-check/speech.txt. Every wait is bounded; the run takes about a minute and
+# a half.
 # It fails (exit 1) only when a step cannot be taken, never on what Orca says.
 
 set -u
@@ -90,7 +91,8 @@ kill -0 "$orca" 2>/dev/null || { tail -5 "$work/orca.log" >&2; fail "Orca did no
 # --- The game, from a fresh game folder with a list of one word ----------------------------------
 
 mkdir "$work/game"
-{ cp "$build/lurimba" "$work/game/" && cp -r "$build/data" "$work/game/"; } || fail "cannot copy the game"
+{ cp "$build/lurimba" "$work/game/" && cp -r "$build/data" "$work/game/"; } ||
+  fail "cannot copy the game"
 {
   printf 'K. L. TAMU P. LURIMBA\r\nJuguetes\r\n'
   for _ in $(seq 10); do printf 'pe/lo/ta\r\nJuguete redondo para jugar en el patio\r\n'; done
@@ -135,7 +137,14 @@ for key in Tab Tab Tab shift+Tab; do
   xdotool key "$key"
   sleep 1.5
 done
-sleep 1
+# The next word lost: six letters that are not in it, and the word-failed dialog closed.
+for key in x z k w q j; do
+  xdotool key "$key"
+  sleep 1.5
+done
+sleep 3
+xdotool key Escape
+sleep 2
 
 # --- What Orca said ------------------------------------------------------------------------------
 
@@ -146,7 +155,7 @@ for _ in $(seq 50); do
 done
 # A line Orca speaks may go over several lines of the file: it ends at its closing quote and
 # the voice settings after it.
-perl -0777 -ne "while (/SPEECH OUTPUT: '(.*?)' ?\{/sg) { (\$t = \$1) =~ s/\s*\n\s*/ /g; print \"\$t\n\" }" \
-  "$out/orca-debug.txt" >"$out/speech.txt"
+perl -0777 -ne "while (/SPEECH OUTPUT: '(.*?)' ?\{/sg) {
+  (\$t = \$1) =~ s/\s*\n\s*/ /g; print \"\$t\n\" }" "$out/orca-debug.txt" >"$out/speech.txt"
 echo "Orca said (the whole debug file: $out/orca-debug.txt):"
 sed 's/^/  /' "$out/speech.txt"
