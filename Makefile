@@ -16,8 +16,6 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev li
 	poppler-utils \
 	clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream reuse man-db \
 	x11-utils xdotool
-# What `make a11y-check` needs besides the build: the Orca screen reader and the desktop it runs on.
-A11Y_PACKAGES := orca at-spi2-core dbus-x11 python3-pyatspi speech-dispatcher openbox xdotool xvfb
 # -O1 -g1 (set below) compiles in about 60 % of the time of -O2 -g, with line numbers in reports.
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 # Every report fails the run; the leaks of the system's own libraries are not ours.
@@ -27,15 +25,12 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 PREFIX ?= /usr
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps a11y-deps build run test stress sanitize fuzz screenshot bench a11y-check assets \
-	install package clean
+.PHONY: all deps build run test stress sanitize fuzz screenshot bench assets install package clean
 
 all: build
 
-deps a11y-deps: LIST = $(PACKAGES)
-a11y-deps: LIST = $(A11Y_PACKAGES)
-deps a11y-deps:
-	@missing=$$(for p in $(LIST); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 		| grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing: $$missing"; \
@@ -108,6 +103,13 @@ bench: build
 	bench/run.sh $(BUILD)
 
 # One word played with the Orca screen reader listening; prints what Orca said, never fails on it.
+# What it needs besides the build (the screen reader and the desktop it runs on) is installed
+# by a11y-deps, as deps installs the rest.
+A11Y_PACKAGES := orca at-spi2-core dbus-x11 python3-pyatspi speech-dispatcher openbox xdotool xvfb
+.PHONY: a11y-deps a11y-check
+a11y-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(A11Y_PACKAGES)"
+
 a11y-check: build a11y-deps
 	tools/a11y-check/run.sh $(BUILD)
 
