@@ -104,6 +104,17 @@ screenshot: build
 bench: build
 	bench/run.sh $(BUILD)
 
+# One word played with the Orca screen reader listening; prints what Orca said, never fails on it.
+# What it needs besides the build (the screen reader and the desktop it runs on) is installed
+# by a11y-deps, as deps installs the rest.
+A11Y_PACKAGES := orca at-spi2-core dbus-x11 python3-pyatspi speech-dispatcher openbox xdotool xvfb
+.PHONY: a11y-deps a11y-check
+a11y-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(A11Y_PACKAGES)"
+
+a11y-check: build a11y-deps
+	tools/a11y-check/run.sh $(BUILD)
+
 assets: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target lurimba-artgen lurimba-wmfgen lurimba-keyboardgen \
 		lurimba-configgen -j$$(nproc)

@@ -82,13 +82,14 @@ class NamedButton : public QAccessibleWidget {
   Namer namer_;
 };
 
-// A feedback dialog: its description is its message, read when it opens.
+// A feedback dialog. A screen reader reads its message, a label, when it opens;
+// its description says the way on, which no control can take the focus for.
 class MessageDialog : public QAccessibleWidget {
  public:
   explicit MessageDialog(QWidget* dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-      return DialogMessage(widget());
+      return QStringLiteral("Pulsa Escape para seguir.");
     return QAccessibleWidget::text(t);
   }
   static QString DialogMessage(const QWidget* dialog) {
@@ -173,28 +174,47 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
-QWidget* FindAnnouncer(const QWidget* window) {
-  return window->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
-}
-
-// What the game says goes through an invisible notification of the main window,
+// What the game says goes through invisible notifications of the main window,
 // shown anew each time. A screen reader speaks a notification when it shows,
 // wherever the focus is; Orca cannot speak a changed description as Debian's Qt
-// reports it.
-QWidget* Announcer(QWidget* window) {
-  if (QWidget* found = FindAnnouncer(window))
+// reports it. A screen reader reads the text when it comes to the event, which
+// may be seconds later (every key renamed at once keeps Orca busy that long), so
+// each text keeps a notification of its own until several more have been said.
+constexpr int kAnnouncers = 8;
+constexpr const char* kSlot = "lurimbaAnnouncerSlot";
+constexpr const char* kLastSlot = "lurimbaLastAnnouncerSlot";
+
+QWidget* AnnouncerAt(const QWidget* window, int slot) {
+  for (QWidget* child : window->findChildren<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly))
+    if (child->property(kSlot).toInt() == slot)
+      return child;
+  return nullptr;
+}
+
+QWidget* FindAnnouncer(const QWidget* window) {
+  const QVariant last = window->property(kLastSlot);
+  return last.isValid() ? AnnouncerAt(window, last.toInt()) : nullptr;
+}
+
+// The notification for the next text: the one after the last, round the ring.
+QWidget* NextAnnouncer(QWidget* window) {
+  const QVariant last = window->property(kLastSlot);
+  const int slot = last.isValid() ? (last.toInt() + 1) % kAnnouncers : 0;
+  window->setProperty(kLastSlot, slot);
+  if (QWidget* found = AnnouncerAt(window, slot))
     return found;
   auto* announcer = new QWidget(window);
   announcer->setObjectName(kAnnouncerName);
+  announcer->setProperty(kSlot, slot);
   announcer->setFocusPolicy(Qt::NoFocus);
   announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
   announcer->setGeometry(0, 0, 1, 1);
   return announcer;
 }
 
-// Shows the notification anew with `text`.
+// Shows a notification anew with `text`.
 void Announce(QWidget* window, const QString& text) {
-  QWidget* announcer = Announcer(window);
+  QWidget* announcer = NextAnnouncer(window);
   announcer->hide();
   announcer->setAccessibleName(text);
   announcer->show();
@@ -239,19 +259,31 @@ void SetUpAccessibility(Ui::TForm_juego& ui) {
     QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft) {
-  const QString text = ToQt(PressAnnouncement(letter, result, chancesLeft));
+void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft,
+                   const std::string& shownWord) {
+  const QString text = ToQt(PressAnnouncement(letter, result, chancesLeft, shownWord));
   if (!text.isEmpty())
     Announce(window, text);
 }
 
 void AnnounceWord(QWidget* window, const QString& shownWord) {
-  Announce(window, QStringLiteral("Palabra nueva: ") + Spell(shownWord));
+  QString text = QStringLiteral("Palabra nueva: ") + Spell(shownWord);
+  const auto* hint = window->findChild<QLabel*>("Label_pista");
+  if (hint && !hint->isHidden() && !hint->text().isEmpty())
+    text += ". " + hint->text();
+  Announce(window, text);
 }
 
 QString LastAnnouncement(const QWidget* window) {
   const QWidget* announcer = FindAnnouncer(window);
   return announcer ? announcer->accessibleName() : QString();
+}
+
+QuietAccessibility::QuietAccessibility()
+    : previous_(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+
+QuietAccessibility::~QuietAccessibility() {
+  QAccessible::installUpdateHandler(previous_);
 }
 
 void VisibleFocusStyle::drawControl(ControlElement element, const QStyleOption* option,

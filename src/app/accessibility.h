@@ -9,12 +9,14 @@
 
 #include <QProxyStyle>
 #include <QString>
+#include <string>
 
 #include "game.h"
 
 namespace Ui {
 class TForm_juego;
 }
+class QAccessibleEvent;
 class QWidget;
 
 // Installs the names that follow the controls' texts: the word label, the
@@ -28,14 +30,31 @@ void InstallAccessibleNames();
 // and lets Tab reach the keys without a click ever moving the focus.
 void SetUpAccessibility(Ui::TForm_juego& ui);
 
-// Speaks the result of one press ("a, correcta"), whatever holds the focus of
-// `window`. An ignored press says nothing.
-void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft);
-// Says a new word as it is shown, spelled with its gaps ("Palabra nueva: ele,
-// hueco, a").
+// Speaks the result of one press with the word as it shows after it ("a,
+// correcta: ce, a, hueco, a"), whatever holds the focus of `window`. An ignored
+// press says nothing.
+void AnnouncePress(QWidget* window, char letter, PressResult result, int chancesLeft,
+                   const std::string& shownWord);
+// Says a new word as it is shown, spelled with its gaps, and the hint while it
+// shows ("Palabra nueva: ele, hueco, a. Pista: Se come en verano").
 void AnnounceWord(QWidget* window, const QString& shownWord);
 // The text of the last announcement in `window` ("" before the first).
 QString LastAnnouncement(const QWidget* window);
+
+// Keeps the changes of the controls from the screen reader while it lives. A
+// change that concerns no one at that moment (every key renamed at once when the
+// keyboard changes case) would flood Orca, which then drops what the game says
+// next; the names are read afresh whenever a control takes the focus.
+class QuietAccessibility {
+ public:
+  QuietAccessibility();
+  ~QuietAccessibility();
+  QuietAccessibility(const QuietAccessibility&) = delete;
+  QuietAccessibility& operator=(const QuietAccessibility&) = delete;
+
+ private:
+  void (*previous_)(QAccessibleEvent*);
+};
 
 // Draws a thick frame around the control holding the keyboard focus, so that
 // a child who plays with the keyboard alone always sees where it is.

@@ -352,7 +352,10 @@ bool TForm_juego::AskWhoPlays() {
     QuitProgram();
   if (programEnding_)
     return false;
-  keyboard_->SetUpperCase(upperCase);
+  {
+    const QuietAccessibility quiet;
+    keyboard_->SetUpperCase(upperCase);
+  }
   if (answer != PlayersAnswer::Play)
     return false;
   const GroupEntry entry = windows_.players->Entry();
@@ -492,7 +495,7 @@ void TForm_juego::Press(char c, InputSource source) {
   if (!game_.state().wordInPlay)
     return;
   const PressResult result = game_.PressLetter(c, source);
-  AnnouncePress(this, c, result, game_.state().chancesLeft);
+  AnnouncePress(this, c, result, game_.state().chancesLeft, game_.state().displayText);
   AfterPress(result);
 }
 

@@ -103,6 +103,16 @@ std::string FailuresLeft(int chancesLeft) {
   return "quedan " + std::to_string(chancesLeft) + " fallos";
 }
 
+// The word itself from its shown form, said as a word once it is complete.
+std::string WholeWord(const std::string& shown) {
+  if (!IsShownForm(shown))
+    return shown;
+  std::string word;
+  for (std::size_t i = 0; i < shown.size(); i += 2)
+    word += shown[i];
+  return word;
+}
+
 }  // namespace
 
 std::string LetterName(char c) {
@@ -129,16 +139,17 @@ std::string SpellShownWord(const std::string& shown) {
   return Join(parts);
 }
 
-std::string PressAnnouncement(char c, PressResult result, int chancesLeft) {
+std::string PressAnnouncement(char c, PressResult result, int chancesLeft,
+                              const std::string& shown) {
   const std::string letter = LetterName(c);
   switch (result) {
     case PressResult::Ignored:
       return {};
     case PressResult::Correct:
-      return letter + ", correcta";
+      return letter + ", correcta: " + SpellShownWord(shown);
     case PressResult::SolvedClean:
     case PressResult::SolvedWithFailures:
-      return letter + ", correcta. Palabra acertada";
+      return letter + ", correcta. Palabra acertada: " + WholeWord(shown);
     case PressResult::Wrong:
       return letter + ", incorrecta, " + FailuresLeft(chancesLeft);
     case PressResult::Lost:

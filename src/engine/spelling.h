@@ -19,6 +19,10 @@ std::string LetterName(char c);
 // Text in another form (a design caption) is spelled character by character.
 std::string SpellShownWord(const std::string& shown);
 
-// What a press did, as it is announced: "a, correcta", "be, incorrecta,
-// quedan 3 fallos". An ignored press says nothing (empty text).
-std::string PressAnnouncement(char c, PressResult result, int chancesLeft);
+// What a press did, as it is announced, with the word as it shows after it
+// (`shown`, in the form above): a right letter spells the word with its gaps
+// left ("a, correcta: ce, a, hueco, a"), the last one says the whole word ("a,
+// correcta. Palabra acertada: casa"), a wrong one the failures left ("be,
+// incorrecta, quedan 3 fallos"). An ignored press says nothing (empty text).
+std::string PressAnnouncement(char c, PressResult result, int chancesLeft,
+                              const std::string& shown);

@@ -41,18 +41,23 @@ TEST(SpellShownWordTest, SaysEachLetterAndEachGap) {
     EXPECT_EQ(AnsiToUtf8(SpellShownWord(Ansi(shown))), spelled);
 }
 
-TEST(PressAnnouncementTest, SaysTheLetterAndWhatItDid) {
+TEST(PressAnnouncementTest, SaysTheLetterWhatItDidAndTheWordLeft) {
   const std::tuple<char, PressResult, int, const char*> presses[] = {
-      {'a', PressResult::Correct, 5, "a, correcta"},
+      {'a', PressResult::Correct, 5, "a, correcta: ce, a, hueco, a"},
       {'b', PressResult::Wrong, 3, "be, incorrecta, quedan 3 fallos"},
       {'b', PressResult::Wrong, 1, "be, incorrecta, queda 1 fallo"},
       {'x', PressResult::Wrong, 0, "equis, incorrecta, no quedan fallos"},
-      {'e', PressResult::SolvedClean, 5, "e, correcta. Palabra acertada"},
-      {'e', PressResult::SolvedWithFailures, 2, "e, correcta. Palabra acertada"},
+      {'s', PressResult::SolvedClean, 5, "ese, correcta. Palabra acertada: casa"},
+      {'s', PressResult::SolvedWithFailures, 2, "ese, correcta. Palabra acertada: casa"},
       {'k', PressResult::Lost, 0, "ka, incorrecta. Palabra fallada"},
       {'a', PressResult::Ignored, 5, ""}};
-  for (const auto& [letter, result, chances, said] : presses)
-    EXPECT_EQ(AnsiToUtf8(PressAnnouncement(letter, result, chances)), said);
+  for (const auto& [letter, result, chances, said] : presses) {
+    const bool solved =
+        result == PressResult::SolvedClean || result == PressResult::SolvedWithFailures;
+    EXPECT_EQ(
+        AnsiToUtf8(PressAnnouncement(letter, result, chances, solved ? "c a s a " : "c a . a ")),
+        said);
+  }
 }
 
 }  // namespace
