@@ -3,7 +3,8 @@
 
 // The companion's word-list importer, on the same bytes as a kvtml vocabulary and as a text
 // or CSV file (it tells the two apart by the file's name only), then the words it gave
-// checked, written as the game's list, and exported as text that imports back the same.
+// checked, written as the game's list, made to fit the game, and exported as text that imports
+// back the same.
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 
 #include "docentix/list_import.h"
 #include "fuzz_input_file.h"
+#include "list_fitting.h"
+#include "word_list.h"
 #include "word_list_draft.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -28,6 +31,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckWordList(imported.draft);
     EncodeWordList(imported.draft);
+    // Made to fit the game: every hint within its 65 characters, the start of the whole one,
+    // and every word in one list of at most fifty, in order.
+    WordListDraft fitted = imported.draft;
+    ShortenLongHints(fitted);
+    for (const DraftEntry& entry : fitted.entries) {
+      if (Utf8Characters(entry.hint).size() > kHintLength ||
+          (!entry.fullHint.empty() && !entry.fullHint.starts_with(entry.hint)))
+        std::abort();
+    }
+    std::size_t splitWords = 0;
+    for (const WordListDraft& part : SplitDraft(fitted)) {
+      if (part.entries.size() > static_cast<std::size_t>(kMaxWords) ||
+          (!part.entries.empty() && part.entries.front().word != fitted.entries[splitWords].word))
+        std::abort();
+      splitWords += part.entries.size();
+    }
+    if (splitWords != fitted.entries.size())
+      std::abort();
+    CheckWordList(fitted);
     // The text exported is imported back as the same words and hints.
     std::vector<DraftEntry> kept;
     for (const DraftEntry& entry : imported.draft.entries) {

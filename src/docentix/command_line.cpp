@@ -5,6 +5,7 @@
 
 #include "docentix/list_import.h"
 #include "docentix/results_csv.h"
+#include "list_fitting.h"
 #include "platform/save_file.h"
 #include "platform/text.h"
 #include "word_file_messages.h"
@@ -73,11 +74,14 @@ int Import(QStringList arguments, QTextStream& err) {
   }
   if (!theme.isEmpty())
     imported.draft.theme = theme.toStdString();
+  // A hint too long for the game is shortened, and named to be reviewed; the only warning on a
+  // hint.
+  ShortenLongHints(imported.draft);
   bool refused = false;
   for (const DraftProblem& problem : CheckWordList(imported.draft)) {
-    if (!problem.blocksSaving)
+    if (!problem.blocksSaving && problem.part != DraftPart::Hint)
       continue;
-    refused = true;
+    refused = refused || problem.blocksSaving;
     err << input;
     if (problem.entry >= 0)
       err << ", línea " << imported.sourceLines.value(problem.entry) << " ("

@@ -12,11 +12,13 @@
 #include <functional>
 #include <optional>
 
-// One row of the word table, and the line of the imported file it came from (0: none).
+// One row of the word table, the line of the imported file it came from (0: none), and the
+// hint as that file had it when the import shortened it (empty else).
 struct TableRow {
   QString word;
   QString hint;
   int line = 0;
+  QString fullHint = {};
   bool operator==(const TableRow&) const = default;
 };
 

@@ -126,7 +126,8 @@ TableState WordListTab::State() const {
     const QTableWidgetItem* word = table_->item(row, kWordColumn);
     const QTableWidgetItem* hint = table_->item(row, kHintColumn);
     state.rows.append({word ? word->text() : QString(), hint ? hint->text() : QString(),
-                       importedLines_.value(row)});
+                       importedLines_.value(row),
+                       hint ? hint->data(kFullHintRole).toString() : QString()});
   }
   QList<int> selected;
   for (const QModelIndex& index : table_->selectionModel()->selectedIndexes())
@@ -146,7 +147,10 @@ void WordListTab::ShowState(const TableState& state) {
   importedLines_.clear();
   for (int row = 0; row < table_->rowCount(); ++row) {
     table_->setItem(row, kWordColumn, new QTableWidgetItem(state.rows[row].word));
-    table_->setItem(row, kHintColumn, new QTableWidgetItem(state.rows[row].hint));
+    auto* hint = new QTableWidgetItem(state.rows[row].hint);
+    if (!state.rows[row].fullHint.isEmpty())
+      hint->setData(kFullHintRole, state.rows[row].fullHint);
+    table_->setItem(row, kHintColumn, hint);
     if (imported)
       importedLines_.append(state.rows[row].line);
   }
@@ -171,9 +175,12 @@ void WordListTab::Change(const QString& text, const std::optional<TableState>& a
       text, State(), *after, [this](const TableState& s) { ShowState(s); }, false));
 }
 
-// One command a cell, once its editor is closed.
+// One command a cell, once its editor is closed. A hint the import shortened is reviewed once
+// the teacher has changed it.
 void WordListTab::CellEdited(int row, int column) {
   filling_ = true;
+  if (QTableWidgetItem* item = table_->item(row, column); item && column == kHintColumn)
+    item->setData(kFullHintRole, QVariant());
   EnsureBlankLastRow();
   filling_ = false;
   TableState before = shown_;

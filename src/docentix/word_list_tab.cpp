@@ -26,6 +26,7 @@
 #include "docentix/list_import.h"
 #include "docentix/mode_previews.h"
 #include "docentix/spelling_delegate.h"
+#include "list_fitting.h"
 #include "platform/prompter_qt.h"
 #include "platform/save_file.h"
 #include "platform/text.h"
@@ -105,7 +106,8 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, SpellChec
       summary_(new QLabel(this)),
       undo_(new QUndoStack(this)),
       rowMenu_(new QMenu(this)),
-      spellingDelegate_(new SpellingDelegate(spelling_, table_)) {
+      spellingDelegate_(new SpellingDelegate(spelling_, table_)),
+      partNote_(new QLabel(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MakeButtons());
 
@@ -116,6 +118,11 @@ WordListTab::WordListTab(const QString& listsFolder, Dialogs& dialogs, SpellChec
   themeRow->addWidget(themeLabel);
   themeRow->addWidget(theme_);
   layout->addLayout(themeRow);
+  partNote_->setWordWrap(true);
+  partNote_->setStyleSheet(
+      "QLabel { background: #e3eefb; border: 1px solid #8fb0d8; padding: 4px; }");
+  partNote_->hide();
+  layout->addWidget(partNote_);
   layout->addWidget(MakeRowCommands());
 
   table_->setHorizontalHeaderLabels({QStringLiteral("Palabra"), QStringLiteral("Pista")});
@@ -226,7 +233,10 @@ void WordListTab::SetDraft(const WordListDraft& draft, const QString& path,
   table_->setRowCount(static_cast<int>(draft.entries.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
     table_->setItem(row, kWordColumn, new QTableWidgetItem(FromUtf8(draft.entries[row].word)));
-    table_->setItem(row, kHintColumn, new QTableWidgetItem(FromUtf8(draft.entries[row].hint)));
+    auto* hint = new QTableWidgetItem(FromUtf8(draft.entries[row].hint));
+    if (!draft.entries[row].fullHint.empty())
+      hint->setData(kFullHintRole, FromUtf8(draft.entries[row].fullHint));
+    table_->setItem(row, kHintColumn, hint);
   }
   EnsureBlankLastRow();
   filling_ = false;
@@ -246,8 +256,9 @@ WordListDraft WordListTab::Draft() const {
   for (int row = 0; row < table_->rowCount(); ++row) {
     const QTableWidgetItem* word = table_->item(row, kWordColumn);
     const QTableWidgetItem* hint = table_->item(row, kHintColumn);
-    draft.entries.push_back(
-        {word ? Utf8(word->text()) : std::string(), hint ? Utf8(hint->text()) : std::string()});
+    draft.entries.push_back({word ? Utf8(word->text()) : std::string(),
+                             hint ? Utf8(hint->text()) : std::string(),
+                             hint ? Utf8(hint->data(kFullHintRole).toString()) : std::string()});
   }
   return draft;
 }
@@ -374,7 +385,9 @@ bool WordListTab::MayDiscardChanges() {
     return true;
   switch (askChanges_()) {
     case QMessageBox::Yes:
-      return Save();
+      // A saved part of a split file is followed by the next one, which the teacher sees
+      // before anything else happens.
+      return Save() && !modified_;
     case QMessageBox::No:
       return true;
     default:
@@ -383,8 +396,10 @@ bool WordListTab::MayDiscardChanges() {
 }
 
 void WordListTab::NewList() {
-  if (MayDiscardChanges())
+  if (MayDiscardChanges()) {
     SetDraft({}, QString());
+    EndParts();
+  }
 }
 
 void WordListTab::OpenList() {
@@ -404,6 +419,7 @@ bool WordListTab::OpenFile(const QString& path) {
     return false;
   }
   SetDraft(DraftFromList(list), path);
+  EndParts();
   return true;
 }
 
@@ -412,7 +428,10 @@ bool WordListTab::Save() {
 }
 
 bool WordListTab::SaveAs() {
-  const QString proposed = path_.isEmpty() ? listsFolder_ + "/lista.lma" : path_;
+  const QString proposed =
+      !path_.isEmpty()
+          ? path_
+          : listsFolder_ + "/" + (proposedName_.isEmpty() ? "lista.lma" : proposedName_);
   const auto chosen = dialogs_.AskSaveFile({"Guardar lista de palabras",
                                             Utf8(proposed),
                                             {std::begin(kListFilters), std::end(kListFilters)}});
@@ -452,29 +471,12 @@ bool WordListTab::SaveTo(const QString& path) {
   undo_->setClean();
   changedOutsideStack_ = false;
   UpdateModified();
-  return true;
-}
-
-void WordListTab::ImportList() {
-  if (!MayDiscardChanges())
-    return;
-  const auto path = dialogs_.AskOpenFile(
-      {"Importar palabras",
-       Utf8(listsFolder_ + "/*"),
-       {"Texto o CSV (*.txt *.csv)", "Vocabulario de KDE (*.kvtml)", "Todos (*.*)"}});
-  if (path)
-    ImportFile(FromUtf8(*path));
-}
-
-bool WordListTab::ImportFile(const QString& path) {
-  ImportedList imported = ImportListFile(path);
-  if (!imported.error.isEmpty()) {
-    dialogs_.Stop("\n" + FromQt(imported.error) + "\n", kDocentixCaption);
-    return false;
+  if (part_ + 1 < parts_.size()) {
+    partsTheme_ = BaseTheme(Utf8(theme_->text()), static_cast<int>(part_) + 1);
+    ShowPart(part_ + 1);
+  } else {
+    EndParts();
   }
-  SetDraft(imported.draft, QString(), imported.sourceLines);
-  changedOutsideStack_ = true;
-  UpdateModified();
   return true;
 }
 

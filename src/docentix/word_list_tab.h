@@ -58,7 +58,9 @@ class WordListTab : public QWidget {
   bool OpenFile(const QString& path);
   // Writes the list unless a problem blocks it (then says which, naming the line).
   bool SaveTo(const QString& path);
-  // Takes the words of a text, CSV or kvtml file in place of the list's words.
+  // Takes the words of a text, CSV or kvtml file in place of the list's words. A file of more
+  // than fifty words is split into several lists, saved one after the other, or cut to its first
+  // fifty, as the teacher chooses; a hint too long for the game is shortened, for review.
   bool ImportFile(const QString& path);
 
   // Before the list is replaced or the program ends: asks whether to save the
@@ -79,6 +81,7 @@ class WordListTab : public QWidget {
   ModePreviews* Previews() const { return previews_; }
   QListWidget* ProblemList() const { return problemList_; }
   QUndoStack* UndoStack() const { return undo_; }
+  QLabel* PartNote() const { return partNote_; }
 
  Q_SIGNALS:
   // The file name or the modified state changed (the window's title shows both).
@@ -107,6 +110,8 @@ class WordListTab : public QWidget {
   void ShowSelectedWord();
   void MarkLetter(int index);
   void GoToProblem(int which);
+  void ShowPart(std::size_t part);
+  void EndParts();
 
   QString listsFolder_;
   Dialogs& dialogs_;
@@ -122,6 +127,14 @@ class WordListTab : public QWidget {
   // The line of the imported file where each row's word is, until the list is saved; empty
   // when the rows are those of a list file.
   QList<int> importedLines_;
+  // The lists an imported file gave, in the order they are saved, with the lines of that file
+  // where their words are; the table shows parts_[part_] until it is saved.
+  std::vector<WordListDraft> parts_;
+  QList<QList<int>> partLines_;
+  std::size_t part_ = 0;
+  QString importedName_;    // "animales.kvtml"
+  std::string partsTheme_;  // the theme the parts of a split are numbered from
+  QString proposedName_;    // the name the save dialog proposes for a list never saved
 
   QLineEdit* theme_;
   QTableWidget* table_;
@@ -134,4 +147,7 @@ class WordListTab : public QWidget {
   TableState shown_;  // the table as the last command, or the program, left it
   QMenu* rowMenu_;
   SpellingDelegate* spellingDelegate_;
+  QLabel* partNote_;  // which part of a split is in the table
+  // The role of a hint cell's data that holds the hint before the import shortened it.
+  static constexpr int kFullHintRole = Qt::UserRole;
 };

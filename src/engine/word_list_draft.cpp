@@ -18,23 +18,10 @@ namespace {
 constexpr std::size_t kLineLength = 80;
 constexpr std::size_t kMinWordLength = 2;
 
-// The UTF-8 text cut into its characters (a broken byte counts as one).
-std::vector<std::string> Characters(const std::string& utf8) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t end = i + 1;
-    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-      ++end;
-    out.push_back(utf8.substr(i, end - i));
-    i = end;
-  }
-  return out;
-}
-
 // The first character the file (code page 850) cannot hold, if any, as the teacher is told
 // of it: itself, or its Unicode number when Windows-1252 cannot show it either.
 std::optional<std::string> CharacterNotInFile(const std::string& utf8) {
-  for (const std::string& c : Characters(utf8)) {
+  for (const std::string& c : Utf8Characters(utf8)) {
     bool fits = false;
     const std::string ansi = Utf8ToAnsi(c, &fits);
     if (fits && OemToAnsi(AnsiToOem(ansi)) == ansi)
@@ -63,7 +50,7 @@ std::string StripMarks(std::string rawWord) {
 
 // A mark at the end, or before another mark or a space, marks no letter.
 bool HasMarkWithoutLetter(const std::string& rawWord) {
-  const std::vector<std::string> chars = Characters(rawWord);
+  const std::vector<std::string> chars = Utf8Characters(rawWord);
   for (std::size_t i = 0; i < chars.size(); ++i) {
     if (chars[i] != "/")
       continue;
@@ -89,7 +76,7 @@ class Checker {
     if (const auto c = CharacterNotInFile(text))
       Add(entry, part, true, line, subject,
           "el carácter " + *c + " no cabe en un archivo de palabras; cámbielo.");
-    const std::size_t length = Characters(text).size();
+    const std::size_t length = Utf8Characters(text).size();
     if (length > kLineLength) {
       Add(entry, part, true, line, subject,
           "tiene " + std::to_string(length) +
@@ -111,7 +98,40 @@ std::string Quoted(const std::string& text) {
   return "«" + text + "»";
 }
 
+// What the teacher is told of a hint the import shortened: how long it was, and what went.
+std::string ShortenedNote(const std::string& fullHint, const std::string& hint) {
+  constexpr std::size_t kShownLength = 60;
+  const std::vector<std::string> full = Utf8Characters(fullHint);
+  std::string note =
+      "tenía " + std::to_string(full.size()) + " caracteres y se ha acortado al importarla";
+  if (fullHint.starts_with(hint)) {
+    std::string removed = fullHint.substr(hint.size());
+    removed.erase(0, removed.find_first_not_of(" ,;:"));
+    const std::vector<std::string> chars = Utf8Characters(removed);
+    if (chars.size() > kShownLength) {
+      removed.clear();
+      for (std::size_t k = 0; k < kShownLength; ++k)
+        removed += chars[k];
+      removed += "…";
+    }
+    note += "; se ha quitado " + Quoted(removed);
+  }
+  return note + ". Revísela.";
+}
+
 }  // namespace
+
+std::vector<std::string> Utf8Characters(const std::string& utf8) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t end = i + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+      ++end;
+    out.push_back(utf8.substr(i, end - i));
+    i = end;
+  }
+  return out;
+}
 
 WordListDraft DraftFromList(const WordList& list) {
   WordList counted = list;
@@ -159,7 +179,7 @@ std::vector<DraftProblem> CheckWordList(const WordListDraft& draft) {
       check.Add(i, DraftPart::Word, true, line, subject,
                 "hay una marca «/» que no va delante de ninguna letra.");
     const std::string word = StripMarks(entry.word);
-    const std::size_t length = Characters(word).size();
+    const std::size_t length = Utf8Characters(word).size();
     if (length < kMinWordLength)
       check.Add(i, DraftPart::Word, true, line, subject, "una palabra tiene al menos 2 letras.");
     else if (length > kWordLength)
@@ -172,6 +192,9 @@ std::vector<DraftProblem> CheckWordList(const WordListDraft& draft) {
       ++marked;
     check.CheckLine(i, DraftPart::Hint, line + 1, "pista de la " + subject, entry.hint,
                     kHintLength);
+    if (!entry.fullHint.empty() && entry.fullHint != entry.hint)
+      check.Add(i, DraftPart::Hint, false, line + 1, "pista de la " + subject,
+                ShortenedNote(entry.fullHint, entry.hint));
   }
 
   if (words < kMinListWords)
@@ -217,7 +240,7 @@ std::string PreviewWord(const DraftEntry& entry, int mode) {
 
 std::vector<MarkedLetter> MarkedLetters(const std::string& rawWord) {
   std::vector<MarkedLetter> letters;
-  const std::vector<std::string> chars = Characters(rawWord);
+  const std::vector<std::string> chars = Utf8Characters(rawWord);
   for (std::size_t i = 0; i < chars.size(); ++i) {
     const bool marked = chars[i] == "/";
     if (marked && ++i == chars.size())
@@ -228,7 +251,7 @@ std::vector<MarkedLetter> MarkedLetters(const std::string& rawWord) {
 }
 
 std::string ToggleMark(const std::string& rawWord, int index) {
-  const std::vector<std::string> chars = Characters(rawWord);
+  const std::vector<std::string> chars = Utf8Characters(rawWord);
   int letter = -1;
   for (std::size_t i = 0; i < chars.size(); ++i) {
     const bool marked = chars[i] == "/";

@@ -17,6 +17,9 @@
 struct DraftEntry {
   std::string word;  // hide marks "/" included
   std::string hint;
+  // The hint as the imported file had it, when it was too long and `hint` is what was kept of
+  // it; empty else. The teacher is asked to review such a hint.
+  std::string fullHint = {};
 };
 
 struct WordListDraft {
@@ -25,6 +28,9 @@ struct WordListDraft {
   // part of the list and is never written.
   std::vector<DraftEntry> entries;
 };
+
+// The UTF-8 text cut into its characters (a broken byte counts as one).
+std::vector<std::string> Utf8Characters(const std::string& utf8);
 
 // The list the game read (Windows-1252): its theme and its words as written.
 WordListDraft DraftFromList(const WordList& list);

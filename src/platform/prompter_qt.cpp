@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/file_list_text.h"
 #include "platform/printing.h"
@@ -129,6 +130,24 @@ bool QtDialogs::QuestionDefaultNo(const std::string& text, const std::string& ca
                   QMessageBox::Yes | QMessageBox::No, owner_);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+int QtDialogs::Choose(const std::string& text, const std::string& caption,
+                      const std::vector<std::string>& buttons) {
+  QMessageBox box(QMessageBox::Question, ToQt(caption), ToQt(text), QMessageBox::NoButton, owner_);
+  QList<QAbstractButton*> added;
+  for (std::size_t k = 0; k < buttons.size(); ++k) {
+    const bool cancels = k + 1 == buttons.size();
+    added.append(box.addButton(ToQt(buttons[k]),
+                               cancels ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (added.isEmpty())
+    return -1;
+  box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+  box.setEscapeButton(added.last());
+  box.exec();
+  const auto pressed = added.indexOf(box.clickedButton());
+  return pressed < 0 ? static_cast<int>(added.size()) - 1 : static_cast<int>(pressed);
 }
 
 void QtDialogs::Plain(const std::string& text) {

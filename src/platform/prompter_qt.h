@@ -25,6 +25,13 @@ class Dialogs : public Prompter {
   virtual bool QuestionDefaultNo(const std::string& text, const std::string& caption) = 0;
   // The print dialog for `printer`; true when the user confirmed it.
   virtual bool AskPrinter(QPrinter& printer) = 0;
+  // A question with buttons of its own, their texts in order (Windows-1252), the first one the
+  // default; the last one cancels, as Esc and the close box do. The index of the button
+  // pressed; unless overridden, the last one.
+  virtual int Choose(const std::string& /*text*/, const std::string& /*caption*/,
+                     const std::vector<std::string>& buttons) {
+    return static_cast<int>(buttons.size()) - 1;
+  }
   // One or several existing files chosen at once; none when the user cancels. Unless
   // overridden, the one file AskOpenFile gives. Defined here, so that Dialogs has no function
   // of its own in one file: the printing module, which is handed one, then carries its own copy
@@ -49,6 +56,8 @@ class QtDialogs : public Dialogs {
   std::optional<QFont> AskFont(const QFont& initial, const QString& title = {}) override;
   std::optional<QColor> AskColor(const QColor& initial, const QString& title = {}) override;
   bool QuestionDefaultNo(const std::string& text, const std::string& caption) override;
+  int Choose(const std::string& text, const std::string& caption,
+             const std::vector<std::string>& buttons) override;
   bool AskPrinter(QPrinter& printer) override;
   std::vector<std::string> AskOpenFiles(const OpenFileRequest& request) override;
 

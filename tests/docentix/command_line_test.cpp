@@ -85,6 +85,19 @@ TEST_F(CommandLineTest, ImportWritesTheListTheGameReads) {
     expected += "palabra" + QByteArray(k + 1, 'a') + "\r\npista\r\n";
   EXPECT_EQ(Read(Path("lista.lma")), expected);
 
+  // A hint too long is written shortened, and named for review.
+  Write(Path("larga.txt"),
+        Words() +
+            "pato;Nada en el estanque y vuela hacia el sur, en invierno, con toda su bandada\n");
+  const Outcome shortened =
+      Run({"--import", Path("larga.txt"), "--theme", "Aves", "-o", Path("larga.lma")});
+  EXPECT_EQ(shortened.status, 0);
+  EXPECT_TRUE(shortened.err.startsWith(Path("larga.txt") +
+                                       ", línea 12 (pista de la palabra 11, «pato»): tenía 74"))
+      << shortened.err.toStdString();
+  EXPECT_TRUE(Read(Path("larga.lma"))
+                  .endsWith("pato\r\nNada en el estanque y vuela hacia el sur, en invierno\r\n"));
+
   // Without --theme a text file gives no theme, and no list is written.
   const Outcome untitled = Run({"--import", Path("palabras.txt"), "-o", Path("otra.lma")});
   EXPECT_EQ(untitled.status, 1);

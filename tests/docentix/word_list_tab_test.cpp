@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
@@ -164,7 +165,7 @@ TEST_F(ListsTabTest, EditedListIsWrittenByteForByte) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// A hint too long for one line of the file: the cell is marked, the problem named, and the
+// A hint typed too long for one line of the file: the cell is marked, the problem named, and the
 // save refused until the teacher shortens it.
 TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   const QByteArray ninety =
@@ -173,12 +174,13 @@ TEST_F(ListsTabTest, LineTooLongIsMarkedAndSavingRefusedNamingIt) {
   ASSERT_EQ(QString::fromUtf8(ninety).size(), 90);
   QByteArray words;
   for (char k = 0; k < 10; ++k)
-    words += "palabra" + QByteArray(1, char('a' + k)) + ";" + (k == 7 ? ninety : "pista") + "\n";
+    words += "palabra" + QByteArray(1, char('a' + k)) + ";pista\n";
   Write(Path("palabras.txt"), words);
   tab().ThemeEdit()->setFocus();
   TypeText(tab().ThemeEdit(), "Viejo");  // the list before: its theme does not carry over
   ASSERT_TRUE(tab().ImportFile(Path("palabras.txt")));
   EXPECT_EQ(tab().ThemeEdit()->text(), "");
+  TypeInCell(7, 1, QString::fromUtf8(ninety));
   EXPECT_EQ(table().item(7, 1)->background().color(), QColor(255, 222, 222));
   EXPECT_TRUE(table().item(7, 1)->toolTip().contains("tiene 90 caracteres"));
 
@@ -324,6 +326,104 @@ QString Words(const QTableWidget& table) {
     words.append(table.item(row, 0)->text().isEmpty() ? "-" : table.item(row, 0)->text());
   return words.join(' ');
 }
+
+// A vocabulary of `entries` made-up words, as another program writes it; every seventh comment
+// is too long for the game.
+QByteArray Vocabulary(int entries) {
+  QByteArray xml = "<kvtml version=\"2.0\">\n<information><title>Animales</title></information>\n";
+  for (int k = 0; k < entries; ++k) {
+    const QByteArray hint = k % 7 == 3 ? "Vive en el campo, come hierba y hojas, y duerme de pie "
+                                         "junto a los demás animales del rebaño"
+                                       : "Un animal";
+    xml += "<entry><translation id=\"0\"><text>palabra" + QByteArray(1, char('a' + k / 26)) +
+           char('a' + k % 26) + "</text><comment>" + hint + "</comment></translation></entry>\n";
+  }
+  return xml + "</kvtml>\n";
+}
+
+struct SoftImportCase {
+  std::string name;
+  int choice;              // the button pressed: split, keep the first fifty, cancel
+  std::vector<int> lists;  // the words of each list saved
+};
+
+class SoftImportTest : public ListsTabTest, public ::testing::WithParamInterface<SoftImportCase> {
+ protected:
+  void Click(const QString& button) {
+    for (QPushButton* b : tab().findChildren<QPushButton*>()) {
+      if (b->text() == button)
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+  }
+};
+
+// A file of 83 words, imported through the button: the lists chosen, one after the other, each
+// hint too long shortened and marked until the teacher edits it, every list saved whole.
+TEST_P(SoftImportTest, SplitsOrKeepsFiftyAndMarksShortenedHints) {
+  OpenAnimals();
+  dialogs.filesToOpen = {Write(Path("animales.kvtml"), Vocabulary(83)).toStdString()};
+  dialogs.choices = {GetParam().choice};
+  Click("&Importar...");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].buttons,
+            (std::vector<std::string>{Ansi("Dividir en varias listas"),
+                                      Ansi("Quedarse con las 50 primeras"), "Cancelar"}));
+  EXPECT_NE(AnsiToUtf8(dialogs.messages[0].text)
+                .find("«animales.kvtml» tiene 83 palabras; una lista del juego tiene 50 como "
+                      "mucho.\n\nPuede dividirlo en 2 listas (de 42 y 41 palabras)"),
+            std::string::npos);
+  if (GetParam().lists.empty()) {
+    EXPECT_EQ(Words(table()), kAnimals);
+    EXPECT_EQ(tab().Path(), Path("animales.lma"));
+  }
+  int first = 0;
+  for (std::size_t k = 0; k < GetParam().lists.size(); ++k) {
+    const int words = GetParam().lists[k];
+    const bool split = GetParam().lists.size() > 1;
+    EXPECT_EQ(tab().ThemeEdit()->text(), split ? QString("Animales %1").arg(k + 1) : "Animales");
+    EXPECT_EQ(tab().PartNote()->isVisible(), split);
+    EXPECT_EQ(Words(table()).count(' ') + 1, words);
+    EXPECT_EQ(table().item(0, 0)->text(),
+              QString("palabra%1%2").arg(QChar('a' + first / 26)).arg(QChar('a' + first % 26)));
+    const auto marks = [this] {
+      int marked = 0;
+      for (int row = 0; row < tab().ProblemList()->count(); ++row)
+        marked += tab().ProblemList()->item(row)->text().contains("acortado al importarla");
+      return marked;
+    };
+    int longHints = 0;
+    for (int e = first; e < first + words; ++e) {
+      const int row = e - first;
+      const bool cut = e % 7 == 3;
+      longHints += cut;
+      EXPECT_EQ(table().item(row, 1)->text(),
+                cut ? "Vive en el campo, come hierba y hojas" : "Un animal");
+      EXPECT_EQ(table().item(row, 1)->background().color() == QColor(255, 243, 205), cut) << row;
+    }
+    EXPECT_EQ(marks(), longHints);
+    const int edited = (3 + 7 - first % 7) % 7;  // the part's first shortened hint
+    TypeInCell(edited, 1, "Come hierba");
+    EXPECT_EQ(marks(), longHints - 1);
+    const QString saved = Path(QString("lista%1.lma").arg(k));
+    dialogs.filesToSave = {saved.toStdString()};
+    Click("&Guardar");
+    WordList list;
+    ASSERT_EQ(LoadWordFile(saved.toStdString(), list), LoadResult::Ok);
+    list.CountWords(WordField::Raw);
+    EXPECT_EQ(list.wordCount, words);
+    // The next shortened hint, in the slot after its row.
+    EXPECT_EQ(list.slots[edited + 8].hint, "Vive en el campo, come hierba y hojas");
+    first += words;
+  }
+  EXPECT_FALSE(tab().PartNote()->isVisible());
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SoftImportTest,
+                         ::testing::Values(SoftImportCase{"Split", 0, {42, 41}},
+                                           SoftImportCase{"KeepFirstFifty", 1, {50}},
+                                           SoftImportCase{"Cancel", 2, {}}),
+                         [](const auto& info) { return info.param.name; });
 
 class RowsTest;
 struct RowsStep {

@@ -24,7 +24,8 @@ struct ShownMessage {
   std::string kind;  // "stop", "info", "question", "plain"
   std::string text;
   std::string caption;
-  bool noDefault = false;  // a question whose default button is No
+  bool noDefault = false;                 // a question whose default button is No
+  std::vector<std::string> buttons = {};  // a question with buttons of its own
 };
 
 // The next scripted answer; a cancel when the script has run out.
@@ -71,11 +72,17 @@ class ScriptedDialogs : public Dialogs {
     messages.back().noDefault = true;
     return answer;
   }
+  int Choose(const std::string& text, const std::string& caption,
+             const std::vector<std::string>& buttons) override {
+    messages.push_back({"choice", text, caption, false, buttons});
+    return NextAnswer(choices).value_or(static_cast<int>(buttons.size()) - 1);
+  }
   // Confirms with the next file of printTo as the PDF output; cancels when there is none.
   bool AskPrinter(QPrinter& printer) override;
 
   std::vector<ShownMessage> messages;
   std::deque<std::optional<bool>> answers;             // for Question; No when empty
+  std::deque<std::optional<int>> choices;              // for Choose; its last button when empty
   std::deque<std::optional<std::string>> filesToOpen;  // nullopt = cancel; cancel when empty
   std::deque<std::optional<std::string>> filesToSave;  // the same for the save dialog
   std::deque<std::optional<QFont>> fonts;              // cancel when empty

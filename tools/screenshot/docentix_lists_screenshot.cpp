@@ -6,17 +6,22 @@
 // previews, a misspelt word underlined and a hint too long for the game's line marked; then the
 // whole screen with a word of a hundred letters selected, the window at the size it opens at,
 // the window with that word's previews scrolled into sight, and the whole screen with three rows
-// selected and the table's context menu open on them, and that menu open on the misspelt word.
+// selected and the table's context menu open on them, and that menu open on the misspelt word;
+// then the question a vocabulary of 83 words asks, and the first of the lists it is split into,
+// its shortened hints marked.
 // Runs on any platform, the offscreen one included (`make screenshot`: a 1024 x 768 screen).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include "docentix/docentix_window.h"
@@ -44,6 +49,39 @@ int RowOf(const QTableWidget& table, const QString& word) {
       return row;
   }
   return -1;
+}
+
+// A vocabulary of the KDE programs with `entries` words, every fifth comment too long for the
+// game's hints.
+bool WriteVocabulary(const QString& path, int entries) {
+  const QStringList animals = {"perro",    "gato",  "gallina", "vaca",   "oveja",
+                               "caballo",  "cerdo", "pato",    "conejo", "burro",
+                               "cabra",    "ratón", "león",    "tigre",  "jirafa",
+                               "elefante", "cebra", "mono",    "oso",    "lobo"};
+  const QStringList hints = {
+      "Ladra y cuida la casa",
+      "Maúlla y caza ratones",
+      "Ave de corral que pone huevos, cacarea al amanecer y duerme subida a un palo del gallinero",
+      "Da leche",
+      "Da lana",
+  };
+  QByteArray xml =
+      "<kvtml version=\"2.0\">\n<information><title>Animales del mundo</title></information>"
+      "\n<entries>\n";
+  for (int k = 0; k < entries; ++k) {
+    const QString word =
+        k < animals.size()
+            ? animals[k]
+            : QStringLiteral("animal%1%2").arg(QChar('a' + k / 26)).arg(QChar('a' + k % 26));
+    const QString hint = hints[k % hints.size()];
+    xml += QStringLiteral(
+               "<entry><translation id=\"0\"><text>%1</text><comment>%2</comment>"
+               "</translation></entry>\n")
+               .arg(word, hint)
+               .toUtf8();
+  }
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(xml + "</entries>\n</kvtml>\n") > 0;
 }
 
 }  // namespace
@@ -133,5 +171,28 @@ int main(int argc, char* argv[]) {
   QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {},
                       table.viewport()->mapTo(&window, end));
   SaveScreen("docentix-lists-spelling-menu");
+
+  // A vocabulary of 83 words from another program, some of its comments too long for the game:
+  // the question that offers to split it, then its first list with the shortened hints marked.
+  const QString vocabulary = gameFolder.filePath("animales-del-mundo.kvtml");
+  if (!WriteVocabulary(vocabulary, 83))
+    return 1;
+  auto* poll = new QTimer(&window);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+      return;
+    poll->stop();
+    SaveScreen("docentix-lists-import-question");
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == "Dividir en varias listas")
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+  });
+  poll->start(50);
+  if (!tab.ImportFile(vocabulary))
+    return 1;
+  ClickCell(table, 2, 1);
+  SaveSettledWidget(window, "docentix-lists-import-split");
   return failures == 0 ? 0 : 1;
 }
