@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/prompter_qt.h"
 #include "platform/read_aloud_option.h"
@@ -19,11 +20,11 @@ constexpr const char* kReadAloud = "Leer en voz alta";
 constexpr const char* kNotSavedText =
     "\nNo se ha podido guardar la opción \"Leer en voz alta\" en\n\n%1\n\nLa próxima vez el "
     "juego empezará sin ella.\n";
-// Beside the hint's right end, as high as its line.
-constexpr QRect kButtonPlace{649, 271, 22, 22};
+constexpr QSize kButtonSize{22, 22};
+constexpr int kButtonGap = 8;  // between the hint's text and the loudspeaker
 
-// A loudspeaker with two sound waves, drawn at twice the size it shows: sharp on a scaled
-// screen too.
+// A loudspeaker with two sound waves, in the hint's yellow edged in black, drawn at twice the
+// size it shows: sharp on a scaled screen too.
 QIcon LoudspeakerIcon() {
   constexpr int kSize = 18;
   QPixmap picture(2 * kSize, 2 * kSize);
@@ -31,13 +32,20 @@ QIcon LoudspeakerIcon() {
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(2, 2);
-  painter.setPen(QPen(QColor(20, 20, 20), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(QColor(20, 20, 20));
-  painter.drawPolygon(
-      QPolygonF({{2, 6.5}, {5.5, 6.5}, {9.5, 3}, {9.5, 15}, {5.5, 11.5}, {2, 11.5}}));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawArc(QRectF(8, 5.5, 5, 7), -50 * 16, 100 * 16);
-  painter.drawArc(QRectF(7.5, 2.5, 9, 13), -55 * 16, 110 * 16);
+  const QPolygonF cone({{1.5, 6.5}, {5, 6.5}, {9.5, 2.5}, {9.5, 15.5}, {5, 11.5}, {1.5, 11.5}});
+  QPainterPath waves;
+  waves.arcMoveTo(QRectF(7.5, 5.5, 5.5, 7), 50);
+  waves.arcTo(QRectF(7.5, 5.5, 5.5, 7), 50, -100);
+  waves.arcMoveTo(QRectF(7, 2, 9.5, 14), 55);
+  waves.arcTo(QRectF(7, 2, 9.5, 14), 55, -110);
+  const QColor yellow(255, 255, 0);
+  for (const auto& [colour, width] : {std::pair{QColor(Qt::black), 3.6}, std::pair{yellow, 1.6}}) {
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(yellow);
+    painter.drawPolygon(cone);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(waves);
+  }
   painter.end();
   picture.setDevicePixelRatio(2);
   return QIcon(picture);
@@ -47,7 +55,7 @@ QIcon LoudspeakerIcon() {
 
 ReadAloud::ReadAloud(Ui::TForm_juego& ui, const Game& game, Speaker& speaker, Dialogs& dialogs,
                      QWidget* window)
-    : QObject(window), game_(game), dialogs_(dialogs), dictation_(speaker) {
+    : QObject(window), hint_(*ui.Label_pista), game_(game), dialogs_(dialogs), dictation_(speaker) {
   toggle_ = new QAction(kReadAloud, this);
   toggle_->setObjectName("M_Leerenvozalta");
   toggle_->setCheckable(true);
@@ -61,7 +69,7 @@ ReadAloud::ReadAloud(Ui::TForm_juego& ui, const Game& game, Speaker& speaker, Di
 
   button_ = new QToolButton(ui.Label_pista->parentWidget());
   button_->setObjectName("Button_leerenvozalta");
-  button_->setGeometry(kButtonPlace);
+  button_->resize(kButtonSize);
   button_->setIcon(LoudspeakerIcon());
   button_->setIconSize(QSize(18, 18));
   button_->setAutoRaise(true);
@@ -77,6 +85,18 @@ ReadAloud::ReadAloud(Ui::TForm_juego& ui, const Game& game, Speaker& speaker, Di
   const bool on = ReadAloudOption();
   toggle_->setChecked(on);
   dictation_.SetOn(on);
+}
+
+void ReadAloud::WordStarted() {
+  PlaceButton();
+  dictation_.WordStarted(game_);
+}
+
+// Just after the hint's text, which its line centres.
+void ReadAloud::PlaceButton() {
+  const int textWidth = hint_.fontMetrics().horizontalAdvance(hint_.text());
+  const int textRight = hint_.x() + std::min(hint_.width(), (hint_.width() + textWidth) / 2);
+  button_->move(textRight + kButtonGap, hint_.y() + (hint_.height() - button_->height()) / 2);
 }
 
 void ReadAloud::Switch(bool on) {

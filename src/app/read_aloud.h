@@ -14,6 +14,7 @@ class TForm_juego;
 }
 class Dialogs;
 class QAction;
+class QLabel;
 class QToolButton;
 
 class ReadAloud : public QObject {
@@ -21,7 +22,8 @@ class ReadAloud : public QObject {
   ReadAloud(Ui::TForm_juego& ui, const Game& game, Speaker& speaker, Dialogs& dialogs,
             QWidget* window);
 
-  void WordStarted() { dictation_.WordStarted(game_); }
+  // A new word: it is said, and the loudspeaker follows its hint.
+  void WordStarted();
   void LetterJudged(char c, PressResult result) { dictation_.LetterJudged(c, result); }
 
   QAction* Toggle() const { return toggle_; }
@@ -29,7 +31,9 @@ class ReadAloud : public QObject {
 
  private:
   void Switch(bool on);
+  void PlaceButton();
 
+  QLabel& hint_;
   const Game& game_;
   Dialogs& dialogs_;
   Dictation dictation_;
