@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev li
 	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n \
 	poppler-utils \
 	clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream reuse man-db \
-	x11-utils xdotool
+	x11-utils xdotool libespeak-ng-dev espeak-ng-data
 # Only for `make test`: LibreOffice Calc reads back the exported spreadsheet.
 TEST_PACKAGES := libreoffice-calc-nogui
 # -O1 -g1 (set below) compiles in about 60 % of the time of -O2 -g, with line numbers in reports.

@@ -34,8 +34,8 @@ expect_file() {
 }
 expect_file bin/lurimba
 [ -x "$usr/bin/lurimba" ] || fail "/usr/bin/lurimba is not executable"
-# Printing and sound: modules the program loads from lib/lurimba/modules beside its bin folder.
-for module in lurimba-print lurimba-sound; do
+# Printing, sound and speech: modules the program loads from lib/lurimba/modules beside its bin folder.
+for module in lurimba-print lurimba-sound lurimba-speech; do
   expect_file "lib/lurimba/modules/$module.so"
 done
 for file in .lurimba ejemplo acierto.bmp error.bmp teclado.def lurim_w.htm archivos/animales.lma \

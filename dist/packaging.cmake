@@ -18,9 +18,9 @@ configure_file(${LURIMBA_DIST}/${LURIMBA_APP_ID}.metainfo.xml.in
 configure_file(${LURIMBA_DIST}/lurimba.6.in ${CMAKE_BINARY_DIR}/dist/lurimba.6 @ONLY)
 
 install(TARGETS lurimba RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The printing and sound modules, which the game looks for in lib/lurimba/modules beside bin
+# The printing, sound and speech modules, which the game looks for in lib/lurimba/modules beside bin
 # (a folder below lib/lurimba: CPack would add ldconfig scripts for a library in lib/*).
-install(TARGETS lurimba-print lurimba-sound LIBRARY DESTINATION lib/lurimba/modules)
+install(TARGETS lurimba-print lurimba-sound lurimba-speech LIBRARY DESTINATION lib/lurimba/modules)
 # The teacher's companion program, once the project builds one.
 if(TARGET docentix)
   install(TARGETS docentix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

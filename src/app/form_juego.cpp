@@ -19,6 +19,7 @@
 #include "app/accessibility.h"
 #include "app/centred_surface.h"
 #include "app/game_menus.h"
+#include "app/read_aloud.h"
 #include "controls/gif_image.h"
 #include "controls/soft_backing.h"
 #include "platform/caps_lock.h"
@@ -67,7 +68,8 @@ QSize ScreenSize() {
 
 }  // namespace
 
-TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
+TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound,
+                         Speaker& speech)
     : ui_(std::make_unique<Ui::TForm_juego>()),
       folder_(folder),
       dialogs_(dialogs),
@@ -86,6 +88,7 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
   SetUpLook();
   SetUpDecorations();
   menus_ = new GameMenus(*ui_, game_, this);
+  readAloud_ = new ReadAloud(*ui_, game_, speech, dialogs_, this);
   ConnectMenus();
   ConnectPopupMenus();
   SetUpAccessibility(*ui_);
@@ -496,6 +499,7 @@ void TForm_juego::Press(char c, InputSource source) {
     return;
   const PressResult result = game_.PressLetter(c, source);
   AnnouncePress(this, c, result, game_.state().chancesLeft, game_.state().displayText);
+  readAloud_->LetterJudged(c, result);
   AfterPress(result);
 }
 
@@ -568,60 +572,4 @@ void TForm_juego::ApplyWordFont(const WordFont& wordFont) {
     letterFont.setFamily(font.family());
     FailedLetterLabel(i)->setFont(letterFont);
   }
-}
-
-// --- The configuration files ---
-
-// What was applied before a failure stays applied, as the file was read.
-bool TForm_juego::ReadScreenConfig(const QString& fileName) {
-  Settings read = game_.settings();
-  const bool done = ConfigFile(*this, read, dialogs_, folder_).ReadScreenConfig(fileName);
-  game_.ApplySettings(read);
-  return done;
-}
-
-void TForm_juego::M_Guardar_configuracionClick() {
-  Settings current = game_.settings();
-  ConfigFile(*this, current, dialogs_, folder_)
-      .SaveScreenConfig(QString::fromStdString(game_.words().listPath));
-}
-
-// A changed number of wrong letters takes effect at once, with a new word.
-void TForm_juego::M_PonerconfiguracionpordefectoClick() {
-  Settings read = game_.settings();
-  const bool done =
-      ConfigFile(*this, read, dialogs_, folder_).M_PonerconfiguracionpordefectoClick();
-  game_.ApplySettings(read);
-  if (done)
-    game_.StartWord();
-}
-
-void TForm_juego::SetWindowColour(std::uint32_t colour) {
-  background_->SetWindowColour(colour);
-}
-
-bool TForm_juego::ShowBackgroundPicture(const QString& file) {
-  return background_->ApplyPicture(file);
-}
-
-bool TForm_juego::ApplyTexture(const QString& file) {
-  return background_->ApplyTexture(file);
-}
-
-void TForm_juego::HideBackground() {
-  background_->ApplyColour(game_.settings().windowColour);
-}
-
-void TForm_juego::SetListPath(const QString& path) {
-  game_.SetListPath(path.toStdString());
-}
-
-void TForm_juego::SetWordFont(const WordFont& font) {
-  game_.SetWordFont(font);
-}
-
-// With only the vowels judged, the coloured vowels show; their menu mark stays as it was.
-void TForm_juego::ShowGameOptions(const Settings& settings) {
-  if (settings.vowelsOnly)
-    ShowVowelOverlay(true);
 }

@@ -26,6 +26,8 @@ class CentredSurface;
 class GameMenus;
 class QLabel;
 class QMenu;
+class ReadAloud;
+class Speaker;
 class OnScreenKeyboard;
 class TForm_Acierto;
 class TForm_charboton;
@@ -48,7 +50,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   // the screen.
   static constexpr QSize kDesignSize{835, 724};
 
-  TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
+  TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound, Speaker& speech);
   ~TForm_juego() override;
 
   // Where the game's design block begins on the screen: the window's place, plus how far
@@ -80,6 +82,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   bool StartupDone() const { return startupDone_; }
   OnScreenKeyboard& keyboard() { return *keyboard_; }
   Background& background() { return *background_; }
+  ReadAloud& readAloud() { return *readAloud_; }
   Help& help() { return help_; }
   // One player: no current-player box; several: the box and the two player buttons.
   void SetPlayersLayout(bool severalPlayers);
@@ -183,6 +186,7 @@ class TForm_juego : public QMainWindow, public GameView, public RoomView, public
   Game game_;
   Help help_;
   GameMenus* menus_ = nullptr;
+  ReadAloud* readAloud_ = nullptr;
   OnScreenKeyboard* keyboard_ = nullptr;
   Background* background_ = nullptr;
   Windows windows_{};

@@ -9,6 +9,7 @@
 #include "app/fit_text.h"
 #include "app/form_juego.h"
 #include "app/game_menus.h"
+#include "app/read_aloud.h"
 #include "controls/gif_image.h"
 #include "platform/text.h"
 #include "settings/on_screen_keyboard.h"
@@ -56,6 +57,7 @@ void TForm_juego::ShowRevealedWord(const std::string& text) {
 
 void TForm_juego::AnnounceNewWord(const std::string& text) {
   AnnounceWord(this, ToQt(text));
+  readAloud_->WordStarted();
 }
 
 void TForm_juego::SetHintText(const std::string& text) {

@@ -16,6 +16,7 @@
 #include "platform/prompter_qt.h"
 #include "platform/screen_scale.h"
 #include "platform/sound_player_qt.h"
+#include "platform/speaker_qt.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ int main(int argc, char* argv[]) {
   QtDialogs dialogs;
   ReportNotCopied(folder, dialogs, kCaption);  // before the game starts, with no owner yet
   QtSoundPlayer sound;
-  Program program(folder, dialogs, sound);
+  QtSpeaker speech;
+  Program program(folder, dialogs, sound, speech);
   dialogs.SetOwner(program.Form_juego.get());
   app.ShowExceptionsWith(&dialogs);
   program.Form_juego->showMaximized();

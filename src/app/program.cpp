@@ -5,8 +5,8 @@
 
 #include "ui_form_juego.h"
 
-Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound)
-    : Form_juego(std::make_unique<TForm_juego>(folder, dialogs, sound)),
+Program::Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound, Speaker& speech)
+    : Form_juego(std::make_unique<TForm_juego>(folder, dialogs, sound, speech)),
       Form_inicio(new TForm_inicio(Form_juego.get())),
       Form_jugadores(new TForm_jugadores(Form_juego.get(), dialogs)),
       Form_Acierto(new TForm_Acierto(Form_juego.get(), folder, dialogs, sound, *Form_juego)),

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form_juego.h"
+#include "dictation.h"
 #include "platform/game_folder.h"
 #include "results/form_directorio.h"
 #include "results/form_jugadores.h"
@@ -23,7 +24,9 @@
 
 class Program {
  public:
-  Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound);
+  // Without `speech`, the game never reads aloud.
+  Program(const GameFolder& folder, Dialogs& dialogs, SoundPlayer& sound,
+          Speaker& speech = NoSpeech());
 
  private:
   // The players' records as the results window changes them, handed back to the game.

@@ -37,10 +37,19 @@ void CopyFolder(const QString& from, const QString& to) {
 
 }  // namespace
 
+void RecordingSpeech::Say(const std::string& text, std::optional<SoundId> after) {
+  const char* wait = !after                            ? ""
+                     : *after == SoundId::LetraFallada ? " (tras un fallo)"
+                                                       : " (tras un acierto)";
+  said.push_back(AnsiToUtf8(text) + wait);
+}
+
 void WindowTest::SetUp() {
   ASSERT_TRUE(folder.isValid());
   CopyFolder(DATA_DIR, folder.path());
-  program = std::make_unique<Program>(GameFolder(folder.path()), dialogs, sound);
+  // The user's own options stay untouched: this user's configuration folder is the test's.
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
+  program = std::make_unique<Program>(GameFolder(folder.path()), dialogs, sound, speech);
   dialogs.messages.clear();
 }
 

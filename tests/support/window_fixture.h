@@ -101,6 +101,14 @@ class RecordingSound : public SoundPlayer {
   int stops = 0;
 };
 
+// What the game hands to its voice: the text in UTF-8, and " (tras un acierto)" or
+// " (tras un fallo)" when it waits for the sound of a right or a wrong letter.
+class RecordingSpeech : public Speaker {
+ public:
+  void Say(const std::string& text, std::optional<SoundId> after) override;
+  std::vector<std::string> said;
+};
+
 // Counts the show events a widget receives; with `spontaneous`, only those the window system
 // sends (the program's own shows are not).
 class ShowCounter : public QObject {
@@ -148,5 +156,6 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir folder;
   ScriptedDialogs dialogs;
   RecordingSound sound;
+  RecordingSpeech speech;
   std::unique_ptr<Program> program;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 
@@ -104,6 +105,11 @@ int main(int argc, char* argv[]) {
   main.Timer_juegoTimer();
   Game& game = main.game();
   SaveScreen(prefix + "1-start");
+  // The "Ver" menu open, with reading aloud at its end.
+  main.menuBar()->setActiveAction(main.ui()->M_Ver_OP->menuAction());
+  SaveScreen(prefix + "1a-view-menu");
+  main.ui()->M_Ver_OP->close();
+  main.menuBar()->setActiveAction(nullptr);
 
   const std::string toFind = LettersToFind(game);
   if (toFind.size() > 1)

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Lurimba developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/speaker_qt.h"
+
+#include "platform/module.h"
+#include "platform/text.h"
+#include "platform/wave_file.h"
+
+namespace {
+
+// The voice gets ready this long after it is wanted: at start-up, after the window has shown.
+constexpr int kLoadDelayMs = 300;
+
+// The sounds that judge a letter, as the sound module plays them: a letter's name waits for
+// them to end.
+QString SoundFile(SoundId sound) {
+  return sound == SoundId::LetraFallada ? ":/sounds/letrafallada.wav"
+                                        : ":/sounds/letracorrecta.wav";
+}
+
+}  // namespace
+
+QtSpeaker::QtSpeaker() {
+  afterSound_.setSingleShot(true);
+  connect(&afterSound_, &QTimer::timeout, this, &QtSpeaker::SayWaiting);
+}
+
+QtSpeaker::~QtSpeaker() = default;
+
+void QtSpeaker::SetWanted(bool wanted) {
+  if (wanted) {
+    QTimer::singleShot(kLoadDelayMs, this, &QtSpeaker::Load);
+    return;
+  }
+  afterSound_.stop();
+  if (voice_)
+    voice_->Stop();
+}
+
+void QtSpeaker::Load() {
+  if (loaded_)
+    return;
+  loaded_ = true;
+  const auto newVoice =
+      reinterpret_cast<NewVoiceFunction>(ModuleFunction(kSpeechModule, kNewVoiceFunction));
+  if (newVoice)
+    voice_.reset(newVoice());
+}
+
+void QtSpeaker::Say(const std::string& text, std::optional<SoundId> after) {
+  Load();
+  if (!voice_)
+    return;
+  waiting_ = ToQt(text).toUtf8();
+  if (!after) {
+    afterSound_.stop();
+    SayWaiting();
+    return;
+  }
+  voice_->Stop();
+  afterSound_.start(WaveLengthMs(SoundFile(*after)));
+}
+
+void QtSpeaker::SayWaiting() {
+  voice_->Say(waiting_.constData());
+}
