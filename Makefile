@@ -11,7 +11,7 @@ SANITIZE_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS := 60
 # clang-14 and libclang-rt-14-dev: the fuzz targets (libFuzzer and the sanitizer runtimes).
-PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgif-dev libxcb1-dev libhunspell-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libasound2-dev libgif-dev libxcb1-dev libhunspell-dev \
 	libgtest-dev fonts-liberation xvfb xauth hunspell hunspell-es qt6-translations-l10n \
 	poppler-utils \
 	clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream reuse man-db \

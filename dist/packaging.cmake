@@ -53,8 +53,8 @@ install(FILES ${LURIMBA_DIST}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 #  - fonts-liberation: Arial and Times New Roman, through fontconfig's metric aliases;
 #  - qt6-translations-l10n: Qt's own Spanish texts (buttons, file, colour and print dialogs);
 #  - hunspell-es: the Spanish dictionary docentix checks a word list's spelling against;
-#  - pulseaudio or pipewire-pulse: QSoundEffect plays through the PulseAudio client library,
-#    which libqt6multimedia6 brings; without a server the game is silent, never broken.
+#  - pipewire-alsa or libasound2-plugins: the sounds play on ALSA's default device, which these
+#    route to the desktop's sound server; without a device the game is silent, never broken.
 # The picture formats the game reads (BMP, PNG, GIF) are built into Qt and giflib; Qt's own
 # GIF, ICO and JPEG plugins come with libqt6gui6.
 set(CPACK_GENERATOR DEB)
@@ -78,6 +78,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LURIMBA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, hunspell-es")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-alsa | libasound2-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -76,9 +76,9 @@ TForm_juego::TForm_juego(const GameFolder& folder, Dialogs& dialogs, SoundPlayer
       sound_(sound),
       game_(*this, sound, dialogs) {
   ui_->setupUi(this);
-  ui_->Image_fondojuego->setPixmap(BuiltInPicture(":/images/fondojuego.png"));
-  ui_->Image_nigno1->setPixmap(BuiltInPicture(":/images/nigno1.png"));
-  ui_->Image_nigno2->setPixmap(BuiltInPicture(":/images/nigno2.png"));
+  ui_->Image_fondojuego->setPixmap(ScreenPicture(":/images/fondojuego.png"));
+  ui_->Image_nigno1->setPixmap(ScreenPicture(":/images/nigno1.png"));
+  ui_->Image_nigno2->setPixmap(ScreenPicture(":/images/nigno2.png"));
   game_.SetGameFolder(folder_.Utf8());
   Timer_juego.setInterval(kGameTimerMs);
   Timer_icono.setInterval(kIconTimerMs);

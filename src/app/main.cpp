@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Lurimba: a word game for schoolchildren.
+#include <malloc.h>
+#include <qdrawutil.h>
+
 #include <QApplication>
+#include <QGroupBox>
 #include <QIcon>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -46,6 +50,25 @@ class HintStyle : public VisibleFocusStyle {
     }
     return extension;
   }
+
+  // The frame of a group box, Fusion's own picture drawn as Fusion draws it, but read as
+  // BuiltInPicture reads it: Fusion reads it by its extension, which would load every image
+  // plugin at the main window's first painting.
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_FrameGroupBox)
+      return VisibleFocusStyle::drawPrimitive(element, option, painter, widget);
+    constexpr int kTopMargin = 3;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const int top =
+        box && !box->isCheckable() && box->title().isEmpty()
+            ? kTopMargin
+            : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
+                  kTopMargin;
+    qDrawBorderPixmap(
+        painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+        BuiltInPicture(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+  }
 };
 
 // The program's icon in every size the desktop may ask for.
@@ -60,6 +83,10 @@ void SetWindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Pictures and files of more than 128 KiB get memory of their own, given back whole when they
+  // go: by default the C library raises that bound to the largest block freed so far, and the
+  // pictures checked at start and dropped would then leave their room in the heap for good.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   ChooseScaleFactor(argc, argv, TForm_juego::kDesignSize);
   Application app(argc, argv);
   ReleaseScaleProbe();

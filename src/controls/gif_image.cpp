@@ -21,6 +21,35 @@ int FloorHalf(int value) {
   return value >= 0 ? value / 2 : -((1 - value) / 2);
 }
 
+// Where a picture placed at `area` (scaled to it, or at its own size) shows pixels that differ
+// between `before` and `now`; empty when none do.
+QRect ChangedArea(const QImage& before, const QImage& now, const QRect& area, bool scaled) {
+  int left = now.width(), right = -1, top = -1, bottom = -1;
+  for (int y = 0; y < now.height(); ++y) {
+    const auto* old = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+    const auto* line = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+    for (int x = 0; x < now.width(); ++x) {
+      if (old[x] != line[x]) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = top < 0 ? y : top;
+        bottom = y;
+      }
+    }
+  }
+  if (right < 0)
+    return {};
+  const QRect changed(QPoint(left, top), QPoint(right, bottom));
+  if (!scaled)
+    return changed.translated(area.topLeft());
+  // Smooth scaling spreads a pixel into its neighbours.
+  const double sx = double(area.width()) / now.width();
+  const double sy = double(area.height()) / now.height();
+  const QRectF placed(area.x() + changed.x() * sx, area.y() + changed.y() * sy,
+                      changed.width() * sx, changed.height() * sy);
+  return placed.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 }  // namespace
 
 TGIFImage::TGIFImage(QWidget* parent) : QWidget(parent) {
@@ -132,10 +161,17 @@ void TGIFImage::Tick() {
     frame_ = 1;
   // After loading or rewinding, the frame is already on the canvas.
   if (shown_ != frame_ - 1) {
+    const QImage before = canvas_.copy();
     Dispose(shown_);
     Draw(frame_ - 1);
     shown_ = frame_ - 1;
-    FrameChanged();
+    // Only what changed is drawn again, with what lies under it in the scene.
+    const Placement placement = Place();
+    placedStale_ = true;
+    if (placement.kind == Placement::Tiled)
+      update();
+    else
+      update(ChangedArea(before, canvas_, placement.area, placement.kind == Placement::Scaled));
   }
   StartTimer(IntervalFor(frame_ - 1, clock_() - start));
   ++frame_;

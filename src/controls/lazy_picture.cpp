@@ -28,5 +28,5 @@ void LazyPicture::Load() {
   if (loaded_)
     return;
   loaded_ = true;
-  setPixmap(picture_.isEmpty() ? QPixmap() : BuiltInPicture(picture_));
+  setPixmap(picture_.isEmpty() ? QPixmap() : ScreenPicture(picture_));
 }

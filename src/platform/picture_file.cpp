@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
 #include <cstring>
@@ -141,5 +142,27 @@ QPixmap BuiltInPicture(const QString& path) {
   picture = QPixmap::fromImage(reader.read());
   if (!picture.isNull())
     QPixmapCache::insert(path, picture);
+  return picture;
+}
+
+QPixmap ScreenPicture(const QString& path) {
+  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  if (ratio == 1.0)
+    return BuiltInPicture(path);
+  const QString key = path + '@' + QString::number(ratio);
+  QPixmap picture;
+  if (QPixmapCache::find(key, &picture))
+    return picture;
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  const QImage read = reader.read();
+  if (read.isNull())
+    return picture;
+  // Scaled as a label scales a picture for its screen, from the pixels it would hold.
+  const QImage held = QPixmap::fromImage(read).toImage();
+  picture = QPixmap::fromImage(
+      held.scaled(held.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  picture.setDevicePixelRatio(ratio);
+  QPixmapCache::insert(key, picture);
   return picture;
 }

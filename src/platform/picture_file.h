@@ -30,3 +30,7 @@ std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format)
 // plugin (GIF, ICO, JPEG ...), which the game does not use. Pictures read once are shared, as
 // QPixmap(path) shares them. Null when it cannot be read.
 QPixmap BuiltInPicture(const QString& path);
+
+// The same picture for a label, at the screen's own pixels on a scaled screen: a label would
+// otherwise scale it again at every painting, and hold both sizes.
+QPixmap ScreenPicture(const QString& path);

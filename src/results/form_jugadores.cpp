@@ -48,7 +48,12 @@ PlayersAnswer TForm_jugadores::Ask() {
   ui_->Edit_grupo->clear();
   ui_->Edit_jugador1->setFocus();
   CentreOnScreen();
-  switch (exec()) {
+  const int answer = exec();
+  // Closed, the window keeps its controls and what was typed, but gives back its window-system
+  // window and the picture it was drawn in until it shows again.
+  if (isHidden())
+    destroy();
+  switch (answer) {
     case QDialog::Accepted:
       return PlayersAnswer::Play;
     case kQuitCode:

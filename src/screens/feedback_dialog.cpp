@@ -45,13 +45,24 @@ void FeedbackDialog::Bind(QLabel* message, QPushButton* seguir, QLabel* picture,
   nulo->setFocus();
 }
 
+// The picture is checked now, and decoded again when the dialog first shows: until a word
+// ends, its pixels would only wait in memory.
 void FeedbackDialog::LoadPicture(const QString& path, const char* fileName, Dialogs& dialogs) {
-  const std::optional<QImage> picture = LoadPictureFile(path, "BMP");
-  if (!picture) {
+  if (!LoadPictureFile(path, "BMP")) {
     dialogs.Plain(Ansi("\nError.\n\nProblema con archivo de imagen '") + fileName + "'.\n");
     return;
   }
-  picture_->setPixmap(QPixmap::fromImage(*picture));
+  picturePath_ = path;
+}
+
+void FeedbackDialog::setVisible(bool visible) {
+  if (visible && !picturePath_.isEmpty()) {
+    // A picture gone since the start shows as none.
+    if (const std::optional<QImage> picture = LoadPictureFile(picturePath_, "BMP"))
+      picture_->setPixmap(QPixmap::fromImage(*picture));
+    picturePath_.clear();
+  }
+  QDialog::setVisible(visible);
 }
 
 void FeedbackDialog::ShowText(const DialogText& text) {

@@ -32,6 +32,8 @@ class FeedbackDialog : public QDialog {
   // place below the word from it, however the game is centred in a larger window.
   void SetGameOrigin(std::function<QPoint()> origin) { gameOrigin_ = std::move(origin); }
 
+  void setVisible(bool visible) override;
+
  protected:
   void Bind(QLabel* message, QPushButton* seguir, QLabel* picture, QPushButton* nulo);
   // Loads the picture; the dialog goes on without it on failure. The message
@@ -49,5 +51,6 @@ class FeedbackDialog : public QDialog {
   QLabel* message_ = nullptr;
   QPushButton* seguir_ = nullptr;
   QLabel* picture_ = nullptr;
+  QString picturePath_;  // a picture checked, to be decoded at the first show
   bool closing_ = false;
 };

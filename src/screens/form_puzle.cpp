@@ -74,8 +74,7 @@ TForm_puzle::TForm_puzle(QWidget* owner, PuzzleSteps steps, const QString& gameF
     : QDialog(owner),
       ui_(std::make_unique<Ui::TForm_puzle>()),
       steps_(std::move(steps)),
-      gameFolder_(gameFolder),
-      visible_(kPuzzleWidth, kPuzzleHeight, QImage::Format_RGB32) {
+      gameFolder_(gameFolder) {
   ui_->setupUi(this);
   RemoveTitleBarButtons(*this);
   setModal(false);
@@ -87,7 +86,6 @@ TForm_puzle::TForm_puzle(QWidget* owner, PuzzleSteps steps, const QString& gameF
   availableArea_ = [this] {
     return (parentWidget() ? parentWidget() : this)->screen()->availableGeometry();
   };
-  visible_.fill(Qt::white);
 }
 
 TForm_puzle::~TForm_puzle() = default;
@@ -160,7 +158,10 @@ void TForm_puzle::SetNoticeText(const std::string& text) {
   ui_->Label_aviso->setText(ToQt(text));
 }
 
+// The revealed picture is made with the first puzzle: most games never earn one.
 void TForm_puzle::ClearPieces() {
+  if (visible_.isNull())
+    visible_ = QImage(kPuzzleWidth, kPuzzleHeight, QImage::Format_RGB32);
   QPainter painter(&visible_);
   painter.fillRect(visible_.rect(), Qt::white);
   painter.setPen(kWindowColour);

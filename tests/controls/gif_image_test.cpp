@@ -9,7 +9,9 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImageReader>
+#include <QPaintEvent>
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -307,4 +309,44 @@ TEST_F(GifImageTest, AutoSizeTakesThePicturesSizeAndKeepsThePosition) {
   wide.screen = QSize(6, 3);
   Load(wide);
   EXPECT_EQ(gif.geometry(), QRect(5, 7, 6, 3));
+}
+
+// A tick repaints where the frame changed the picture, and nothing when it changed nothing.
+TEST_F(GifImageTest, ATickRepaintsOnlyWhatTheFrameChanged) {
+  GifDescription picture = FullFrames(1);
+  picture.screen = QSize(4, 4);
+  picture.frames[0] = SolidFrame(QRect(0, 0, 4, 4), 0);
+  picture.frames.push_back(SolidFrame(QRect(1, 2, 1, 1), 1));
+  picture.frames.push_back(SolidFrame(QRect(1, 2, 1, 1), 1));  // the same again
+  std::vector<QRect> painted;
+  struct PaintLog : QObject {
+    std::vector<QRect>* painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint)
+        painted->push_back(static_cast<QPaintEvent*>(event)->rect());
+      return false;
+    }
+  } log;
+  log.painted = &painted;
+  gif.installEventFilter(&log);
+  gif.SetSpeed(1);  // the real timer stays out of the way
+  gif.SetAnimate(true);
+  gif.SetLoop(true);
+  Load(picture);
+  for (const auto& [size, stretch, expected] :
+       {std::tuple{QSize(4, 4), false, QRect(1, 2, 1, 1)},
+        std::tuple{QSize(8, 8), true, QRect(1, 3, 4, 4)}}) {  // scaled, and a pixel round it
+    gif.SetCurrentFrame(1);
+    gif.resize(size);
+    gif.SetStretch(stretch);
+    gif.show();
+    Tick();  // frame 1 is already on show
+    QCoreApplication::processEvents();
+    painted.clear();
+    Tick();  // frame 2
+    QCoreApplication::processEvents();
+    Tick();  // frame 3: nothing new
+    QCoreApplication::processEvents();
+    EXPECT_EQ(painted, std::vector<QRect>{expected}) << size.width();
+  }
 }

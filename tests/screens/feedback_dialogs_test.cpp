@@ -12,10 +12,16 @@
 #include "support/window_fixture.h"
 #include "ui_form_juego.h"
 
-// A missing picture is reported once at creation and not shown: one message for each.
+// A missing picture is reported once at creation and not shown: one message for each. A
+// picture that is there is decoded when its dialog first shows.
 TEST_F(WindowTest, MissingFeedbackPicturesAreReportedOnceEach) {
-  EXPECT_FALSE(program->Form_Acierto->Picture()->pixmap().isNull());
-  EXPECT_FALSE(program->Form_Error->Picture()->pixmap().isNull());
+  for (FeedbackDialog* dialog : {static_cast<FeedbackDialog*>(program->Form_Acierto),
+                                 static_cast<FeedbackDialog*>(program->Form_Error)}) {
+    EXPECT_TRUE(dialog->Picture()->pixmap().isNull());
+    dialog->show();
+    EXPECT_FALSE(dialog->Picture()->pixmap().isNull());
+    dialog->hide();
+  }
   QFile::remove(folder.path() + "/acierto.bmp");
   QFile::remove(folder.path() + "/error.bmp");
   dialogs.messages.clear();
