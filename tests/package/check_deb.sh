@@ -62,7 +62,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libasound2 libespeak-ng1 \
   libgif7 libhunspell-1.7-0 fonts-liberation qt6-translations-l10n hunspell-es; do
   grep -qE "(^|, )${package}( |,|$)" <<< "$depends" || fail "Depends does not name $package: $depends"
 done
