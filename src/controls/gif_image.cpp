@@ -308,8 +308,12 @@ TGIFImage::Placement TGIFImage::Place() const {
 }
 
 // The canvas as the control shows it, kept until the frame or the placement changes.
+// Composed at the screen's own pixels: on a scaled screen each painting is then a plain copy, not
+// a new smooth scaling of the whole picture at every frame.
 QImage TGIFImage::Placed() const {
-  QImage placed(size(), QImage::Format_ARGB32_Premultiplied);
+  const qreal ratio = devicePixelRatioF();
+  QImage placed(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  placed.setDevicePixelRatio(ratio);
   placed.fill(Qt::transparent);
   QPainter painter(&placed);
   const Placement placement = Place();
@@ -332,7 +336,7 @@ QImage TGIFImage::Placed() const {
 void TGIFImage::paintEvent(QPaintEvent*) {
   if (FrameCount() == 0 || width() < 1 || height() < 1)
     return;
-  if (placedStale_ || placed_.size() != size()) {
+  if (placedStale_ || placed_.size() != size() * devicePixelRatioF()) {
     placed_ = Placed();
     placedStale_ = false;
   }
