@@ -151,4 +151,49 @@ INSTANTIATE_TEST_SUITE_P(
                    "Aves"}),
     [](const auto& info) { return info.param.name; });
 
+Entries EntriesOf(const WordListDraft& draft) {
+  Entries entries;
+  for (const DraftEntry& entry : draft.entries)
+    entries.emplace_back(entry.word, entry.hint);
+  return entries;
+}
+
+// A vocabulary of the KDE programs: each entry's translation in the first language gives the
+// word (its text) and the hint (its comment); the lessons only name entries again.
+TEST(KvtmlImportTest, TakesEachEntrysTextAndComment) {
+  const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
+<kvtml version="2.0"><information><title> Aves  del
+  campo</title></information><entries>
+  <entry id="0"><translation id="0"><text>cigüeña</text><comment>Anida en los
+    campanarios</comment></translation>
+    <translation id="1"><text>stork</text><comment>bird</comment></translation></entry>
+  <entry id="1"><translation id="0"><text>ñu</text></translation></entry>
+  <entry id="2"><translation id="1"><text>only english</text></translation></entry>
+  <entry id="3"><translation id="0"><text>búho</text><comment>Ve de noche</comment>
+    <conjugation><tense>presente</tense></conjugation></translation></entry>
+</entries><lessons><container><entry id="0"/><entry id="3"/></container></lessons></kvtml>
+)";
+  const ImportedList imported = ImportKvtml(kvtml);
+  ASSERT_TRUE(imported.error.isEmpty()) << imported.error.toStdString();
+  EXPECT_EQ(
+      EntriesOf(imported.draft),
+      (Entries{{"cigüeña", "Anida en los campanarios"}, {"ñu", ""}, {"búho", "Ve de noche"}}));
+  EXPECT_EQ(imported.sourceLines, QList<int>({4, 7, 9}));  // each entry's line
+  EXPECT_EQ(imported.draft.theme, "Aves del campo");
+  EXPECT_FALSE(ImportKvtml("<kvtml><entries><entry><translation>").error.isEmpty());
+  EXPECT_FALSE(ImportKvtml("<html></html>").error.isEmpty());
+}
+
+// What is exported as UTF-8 text is imported back the same, quotes and separators included.
+TEST(TextExportTest, ImportsBackTheSameWords) {
+  const WordListDraft draft{
+      "", {{"ca/ña", "Dulce; de azúcar"}, {"ñu", "de\tÁfrica"}, {"\"sí\"", "dice, \"sí\""}}};
+  const QByteArray text = ExportText(draft);
+  EXPECT_EQ(text,
+            "ca/ña;\"Dulce; de azúcar\"\nñu;\"de\tÁfrica\"\n\"\"\"sí\"\"\";\"dice, \"\"sí\"\"\"\n");
+  EXPECT_EQ(EntriesOf(ImportText(text).draft), EntriesOf(draft));
+  const WordListDraft headingLike{"", {{"Palabra", "Pista"}}};  // not taken for a heading
+  EXPECT_EQ(EntriesOf(ImportText(ExportText(headingLike)).draft), EntriesOf(headingLike));
+}
+
 }  // namespace
