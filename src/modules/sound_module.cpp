@@ -13,14 +13,11 @@
 #include <array>
 
 #include "platform/pcm_player.h"
+#include "platform/sound_files.h"
 #include "platform/wave_file.h"
 #include "sound_player.h"
 
 namespace {
-
-constexpr std::array<const char*, 4> kSoundFiles = {
-    ":/sounds/letracorrecta.wav", ":/sounds/letrafallada.wav", ":/sounds/sonidotecla.wav",
-    ":/sounds/acierto.wav"};
 
 // A synchronous sound holds the game for its own length and this much more at most.
 constexpr int kWaitMarginMs = 80;

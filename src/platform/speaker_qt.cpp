@@ -4,6 +4,7 @@
 #include "platform/speaker_qt.h"
 
 #include "platform/module.h"
+#include "platform/sound_files.h"
 #include "platform/text.h"
 #include "platform/wave_file.h"
 
@@ -11,13 +12,6 @@ namespace {
 
 // The voice gets ready this long after it is wanted: at start-up, after the window has shown.
 constexpr int kLoadDelayMs = 300;
-
-// The sounds that judge a letter, as the sound module plays them: a letter's name waits for
-// them to end.
-QString SoundFile(SoundId sound) {
-  return sound == SoundId::LetraFallada ? ":/sounds/letrafallada.wav"
-                                        : ":/sounds/letracorrecta.wav";
-}
 
 }  // namespace
 
@@ -59,7 +53,15 @@ void QtSpeaker::Say(const std::string& text, std::optional<SoundId> after) {
     return;
   }
   voice_->Stop();
-  afterSound_.start(WaveLengthMs(SoundFile(*after)));
+  afterSound_.start(SoundLengthMs(*after));
+}
+
+// A letter's name waits for the sound that judged it to end; each length is read once.
+int QtSpeaker::SoundLengthMs(SoundId sound) {
+  int& length = soundLengthsMs_[static_cast<std::size_t>(sound)];
+  if (length < 0)
+    length = WaveLengthMs(kSoundFiles[static_cast<std::size_t>(sound)]);
+  return length;
 }
 
 void QtSpeaker::SayWaiting() {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 #include "dictation.h"
@@ -25,9 +26,11 @@ class QtSpeaker : public QObject, public Speaker {
  private:
   void Load();
   void SayWaiting();
+  int SoundLengthMs(SoundId sound);
 
   bool loaded_ = false;
   std::unique_ptr<Voice> voice_;
   QByteArray waiting_;  // UTF-8, said when the sound before it has played
   QTimer afterSound_;
+  std::array<int, 4> soundLengthsMs_{-1, -1, -1, -1};  // -1: not read yet
 };
