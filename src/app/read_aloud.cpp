@@ -92,9 +92,10 @@ void ReadAloud::WordStarted() {
   dictation_.WordStarted(game_);
 }
 
-// Just after the hint's text, which its line centres.
+// Just after the hint's text, which its line centres; alone in the middle of the line when the
+// hint is hidden.
 void ReadAloud::PlaceButton() {
-  const int textWidth = hint_.fontMetrics().horizontalAdvance(hint_.text());
+  const int textWidth = hint_.isHidden() ? 0 : hint_.fontMetrics().horizontalAdvance(hint_.text());
   const int textRight = hint_.x() + std::min(hint_.width(), (hint_.width() + textWidth) / 2);
   button_->move(textRight + kButtonGap, hint_.y() + (hint_.height() - button_->height()) / 2);
 }

@@ -48,6 +48,8 @@ void Dictation::ReadWord(const Game& game) {
   const std::string word = WordInPlay(game);
   if (word.empty())
     return;
+  // A hint the teacher hides ("Ver") is not read out either.
   const std::string& hint = game.words().slots[game.state().currentWord].hint;
-  speaker_.Say(hint.empty() ? word : hint + ". " + word, std::nullopt);
+  const bool sayHint = game.settings().view.hint && !hint.empty();
+  speaker_.Say(sayHint ? hint + ". " + word : word, std::nullopt);
 }

@@ -69,6 +69,13 @@ const ReadAloudCase kCases[] = {
      false,
      [](TForm_juego&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5); },
      {"Ave que no vuela. pingüino"}},
+    {"F5WithTheHintHidden",
+     false,
+     [](TForm_juego& w) {
+       w.ui()->M_Verpistasobrepalabra->trigger();
+       QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+     },
+     {"pingüino"}},
     // After the click the letter typed next is still judged, and said (the list's word is in
     // capitals: Shift).
     {"LoudspeakerThenALetter",
