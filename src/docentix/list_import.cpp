@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "charset.h"
+#include "platform/bounded_read.h"
 
 namespace {
 
@@ -259,11 +260,7 @@ ImportedList ImportListFile(const QString& path) {
   else if (!file.open(QIODevice::ReadOnly))
     imported.error = QStringLiteral("no se ha podido leer el archivo.");
   if (imported.error.isEmpty()) {
-    // Read no further than the bound, should the file grow meanwhile; the size it had is
-    // read first, as a buffer of the bound's size would be a mebibyte for a few words.
-    QByteArray bytes = file.read(std::min(info.size(), kMaxFileSize) + 1);
-    if (bytes.size() > info.size())
-      bytes += file.read(kMaxFileSize + 1 - bytes.size());
+    const QByteArray bytes = ReadAtMost(file, info.size(), kMaxFileSize);
     if (bytes.size() > kMaxFileSize)
       imported.error = QStringLiteral("ocupa más de 1 MiB; una lista de palabras es mucho menor.");
     else

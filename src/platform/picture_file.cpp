@@ -9,8 +9,10 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <cmath>
 #include <cstring>
 
+#include "platform/bounded_read.h"
 #include "platform/wmf_reader.h"
 
 namespace {
@@ -105,7 +107,7 @@ std::optional<QByteArray> ReadPictureBytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return std::nullopt;
-  QByteArray bytes = file.read(kMaxFileBytes + 1);  // it may have grown since
+  QByteArray bytes = ReadAtMost(file, info.size(), kMaxFileBytes);
   if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
     return std::nullopt;
   return bytes;
@@ -146,7 +148,10 @@ QPixmap BuiltInPicture(const QString& path) {
 }
 
 QPixmap ScreenPicture(const QString& path) {
-  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  // The ratio as a widget reports it, in steps of 1/65536: a label copies a picture of any other
+  // ratio, however near, to give it its own, and draws it scaled.
+  const qreal step = QPaintDevice::devicePixelRatioFScale();
+  const qreal ratio = qApp ? std::floor(qApp->devicePixelRatio() * step) / step : 1.0;
   if (ratio == 1.0)
     return BuiltInPicture(path);
   const QString key = path + '@' + QString::number(ratio);

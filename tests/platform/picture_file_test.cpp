@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "platform/bounded_read.h"
 #include "platform/save_file.h"
 #include "support/images.h"
 
@@ -90,3 +91,33 @@ TEST(PictureFile, OnlyRegularFilesAreRead) {
   for (const char* name : {"carpeta.bmp", "tubo.bmp", "no-existe.bmp"})
     EXPECT_FALSE(LoadPictureFile(folder.filePath(name), "BMP")) << name;  // and never blocks
 }
+
+struct BoundedReadCase {
+  const char* name;
+  qint64 fileBytes, knownSize, limit, expected;
+};
+
+class BoundedReadTest : public ::testing::TestWithParam<BoundedReadCase> {};
+
+// A file is read to its end or to one byte past the limit, whatever size it had when looked at.
+TEST_P(BoundedReadTest, ReadsToTheEndOrPastTheLimit) {
+  const BoundedReadCase& c = GetParam();
+  QTemporaryDir folder;
+  QByteArray content(c.fileBytes, '\0');
+  for (qint64 i = 0; i < c.fileBytes; ++i)
+    content[i] = static_cast<char>('a' + i % 26);
+  ASSERT_TRUE(SaveWhole(folder.filePath("f"), content));
+  QFile file(folder.filePath("f"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(ReadAtMost(file, c.knownSize, c.limit), content.left(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PictureFile, BoundedReadTest,
+    ::testing::Values(BoundedReadCase{"AsLarge", 700, 700, 1000, 700},
+                      BoundedReadCase{"ShrunkSince", 300, 700, 1000, 300},
+                      BoundedReadCase{"GrownSince", 900, 100, 1000, 900},
+                      BoundedReadCase{"GrownPastTheLimit", 5000, 100, 1000, 1001},
+                      BoundedReadCase{"LargerThanTheLimit", 5000, 5000, 1000, 1001},
+                      BoundedReadCase{"Empty", 0, 0, 1000, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
