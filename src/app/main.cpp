@@ -71,10 +71,11 @@ class HintStyle : public VisibleFocusStyle {
   }
 };
 
-// The program's icon in every size the desktop may ask for.
+// The program's icon for title bars and task bars. Larger sizes (alt-tab, menus) come from the
+// installed icon theme; held here, 128 and 256 pixels would keep 320 KiB for good.
 void SetWindowIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) {
+  for (int size : {16, 32, 48, 64}) {
     icon.addPixmap(BuiltInPicture(QString(":/images/lurimba-%1.png").arg(size)));
   }
   QApplication::setWindowIcon(icon);
