@@ -115,21 +115,40 @@ class Decoder {
     frame.offset = area.topLeft();
     frame.disposal = control.DisposalMode;
     frame.delayMs = control.DelayTime * 10;
-    frame.image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    frame.image = QImage(area.size(), QImage::Format_Indexed8);
     if (frame.image.isNull())
       return false;
-    frame.image.fill(Qt::transparent);
-    if (!ReadRows(frame.image, desc, control.TransparentColor))
+    frame.image.setColorTable(ColourTable(desc, control.TransparentColor));
+    if (!ReadRows(frame.image, desc))
       return false;
     result_.frames.push_back(std::move(frame));
     return true;
   }
 
+  // A frame keeps its colour indices, a quarter of the memory of its colours. Indices outside
+  // the colour table and the transparent index stay see-through. Frames of one colour table and
+  // transparent index share one table.
+  QList<QRgb> ColourTable(const GifImageDesc& desc, int transparent) {
+    const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif_.SColorMap;
+    if (!desc.ColorMap && transparent == tableTransparent_ && !table_.isEmpty())
+      return table_;
+    QList<QRgb> table(256, qRgba(0, 0, 0, 0));
+    for (int i = 0; map && i < std::min(map->ColorCount, 256); ++i) {
+      if (i != transparent) {
+        const GifColorType& c = map->Colors[i];
+        table[i] = qRgb(c.Red, c.Green, c.Blue);
+      }
+    }
+    if (!desc.ColorMap) {
+      table_ = table;
+      tableTransparent_ = transparent;
+    }
+    return table;
+  }
+
   // The rows of an interlaced image come in four passes: every eighth row from
   // row 0, every eighth from row 4, every fourth from row 2, every second from row 1.
-  bool ReadRows(QImage& image, const GifImageDesc& desc, int transparent) {
-    const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif_.SColorMap;
-    std::vector<GifByteType> row(static_cast<std::size_t>(desc.Width));
+  bool ReadRows(QImage& image, const GifImageDesc& desc) {
     const int height = desc.Height;
     static constexpr int kStart[] = {0, 4, 2, 1};
     static constexpr int kStep[] = {8, 8, 4, 2};
@@ -138,26 +157,11 @@ class Decoder {
       const int start = desc.Interlace ? kStart[pass] : 0;
       const int step = desc.Interlace ? kStep[pass] : 1;
       for (int y = start; y < height; y += step) {
-        if (DGifGetLine(&gif_, row.data(), desc.Width) == GIF_ERROR)
+        if (DGifGetLine(&gif_, image.scanLine(y), desc.Width) == GIF_ERROR)
           return false;
-        if (map)
-          ColourRow(image, y, row, *map, transparent);
       }
     }
     return true;
-  }
-
-  // Indices outside the colour table and the transparent index stay see-through.
-  static void ColourRow(QImage& image, int y, const std::vector<GifByteType>& row,
-                        const ColorMapObject& map, int transparent) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (std::size_t x = 0; x < row.size(); ++x) {
-      const int colour = row[x];
-      if (colour == transparent || colour >= map.ColorCount)
-        continue;
-      const GifColorType& c = map.Colors[colour];
-      line[x] = qRgb(c.Red, c.Green, c.Blue);
-    }
   }
 
   bool SkipImageData() {
@@ -178,6 +182,8 @@ class Decoder {
   GraphicsControlBlock control_ = NoControl();
   int loopCount_ = -1;
   qint64 pixels_ = 0;
+  QList<QRgb> table_;  // of the global colour table, for `tableTransparent_`
+  int tableTransparent_ = NO_TRANSPARENT_COLOR;
 };
 
 }  // namespace

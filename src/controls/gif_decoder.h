@@ -22,7 +22,7 @@ struct GifLimits {
 };
 
 struct GifFrame {
-  QImage image;  // the frame's rectangle; alpha 0 = transparent
+  QImage image;  // the frame's rectangle, indexed; a colour of alpha 0 = transparent
   QPoint offset;
   int disposal = 0;
   int delayMs = 0;

@@ -22,13 +22,16 @@ int FloorHalf(int value) {
 }
 
 // Where a picture placed at `area` (scaled to it, or at its own size) shows pixels that differ
-// between `before` and `now`; empty when none do.
-QRect ChangedArea(const QImage& before, const QImage& now, const QRect& area, bool scaled) {
-  int left = now.width(), right = -1, top = -1, bottom = -1;
-  for (int y = 0; y < now.height(); ++y) {
+// between `before`, a copy of the canvas's `touched` part, and the canvas `now`; empty when none
+// do.
+QRect ChangedArea(const QImage& before, const QImage& now, const QRect& touched, const QRect& area,
+                  bool scaled) {
+  int left = touched.width(), right = -1, top = -1, bottom = -1;
+  for (int y = 0; y < touched.height(); ++y) {
     const auto* old = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-    const auto* line = reinterpret_cast<const QRgb*>(now.constScanLine(y));
-    for (int x = 0; x < now.width(); ++x) {
+    const auto* line =
+        reinterpret_cast<const QRgb*>(now.constScanLine(touched.y() + y)) + touched.x();
+    for (int x = 0; x < touched.width(); ++x) {
       if (old[x] != line[x]) {
         left = std::min(left, x);
         right = std::max(right, x);
@@ -39,7 +42,8 @@ QRect ChangedArea(const QImage& before, const QImage& now, const QRect& area, bo
   }
   if (right < 0)
     return {};
-  const QRect changed(QPoint(left, top), QPoint(right, bottom));
+  const QRect changed =
+      QRect(QPoint(left, top), QPoint(right, bottom)).translated(touched.topLeft());
   if (!scaled)
     return changed.translated(area.topLeft());
   // Smooth scaling spreads a pixel into its neighbours.
@@ -120,6 +124,12 @@ void TGIFImage::ComposeFresh(int frame) {
   shown_ = frame;
 }
 
+QRect TGIFImage::FrameArea(int frame) const {
+  if (frame < 0 || frame >= FrameCount())
+    return {};
+  return QRect(frames_[frame].offset, frames_[frame].image.size());
+}
+
 void TGIFImage::Dispose(int frame) {
   if (frame < 0)
     return;
@@ -141,12 +151,16 @@ void TGIFImage::Draw(int frame) {
   const Frame& f = frames_[frame];
   if (f.disposal == DISPOSE_PREVIOUS)
     previous_ = canvas_.copy(QRect(f.offset, f.image.size()));
-  for (int y = 0; y < f.image.height(); ++y) {
-    const auto* source = reinterpret_cast<const QRgb*>(f.image.constScanLine(y));
+  const QList<QRgb> colours = f.image.colorTable();  // of 256 colours
+  const int width = f.image.width();
+  const int height = f.image.height();
+  for (int y = 0; y < height; ++y) {
+    const uchar* source = f.image.constScanLine(y);
     auto* target = reinterpret_cast<QRgb*>(canvas_.scanLine(f.offset.y() + y)) + f.offset.x();
-    for (int x = 0; x < f.image.width(); ++x) {
-      if (qAlpha(source[x]) != 0)
-        target[x] = source[x];
+    for (int x = 0; x < width; ++x) {
+      const QRgb colour = colours[source[x]];
+      if (qAlpha(colour) != 0)
+        target[x] = colour;
     }
   }
 }
@@ -161,7 +175,9 @@ void TGIFImage::Tick() {
     frame_ = 1;
   // After loading or rewinding, the frame is already on the canvas.
   if (shown_ != frame_ - 1) {
-    const QImage before = canvas_.copy();
+    // Only the frame going and the frame coming can change pixels.
+    const QRect touched = FrameArea(shown_) | FrameArea(frame_ - 1);
+    const QImage before = canvas_.copy(touched);
     Dispose(shown_);
     Draw(frame_ - 1);
     shown_ = frame_ - 1;
@@ -171,7 +187,8 @@ void TGIFImage::Tick() {
     if (placement.kind == Placement::Tiled)
       update();
     else
-      update(ChangedArea(before, canvas_, placement.area, placement.kind == Placement::Scaled));
+      update(ChangedArea(before, canvas_, touched, placement.area,
+                         placement.kind == Placement::Scaled));
   }
   StartTimer(IntervalFor(frame_ - 1, clock_() - start));
   ++frame_;

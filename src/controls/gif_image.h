@@ -95,6 +95,8 @@ class TGIFImage : public QWidget {
   bool Decode(const QByteArray& data);
   int UsedFrames() const;
   void ComposeFresh(int frame);
+  // Where frame number `frame` (from 0) lies on the canvas; empty for none.
+  QRect FrameArea(int frame) const;
   void Dispose(int frame);
   void Draw(int frame);
   void StartTimer(int intervalMs);
