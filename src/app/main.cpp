@@ -88,6 +88,11 @@ int main(int argc, char* argv[]) {
   // go: by default the C library raises that bound to the largest block freed so far, and the
   // pictures checked at start and dropped would then leave their room in the heap for good.
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  // The decorations repaint a few hundred pixels several times a second. Through shared memory
+  // Qt waits for the X server to have read the last frame before it paints the next, a round trip
+  // and two wake-ups each time; sent with the request, a small repaint needs no answer.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+    qputenv("QT_XCB_NO_MITSHM", "1");
   ChooseScaleFactor(argc, argv, TForm_juego::kDesignSize);
   Application app(argc, argv);
   ReleaseScaleProbe();
