@@ -4,8 +4,9 @@
 
 # `make bench`: how fast Lurimba shows its main window and how much memory it holds, against a
 # bare Qt window built here, both on one Xvfb and interleaved round by round so that their ratio
-# holds on a busy machine; then the CPU Lurimba takes while a word is in play and the decorations
-# animate; then the figures of every other bench program (see "Other bench programs" below).
+# holds on a busy machine; then the CPU Lurimba takes, and how often its threads wake, while a word
+# is in play and the decorations animate; then the figures of every other bench program (see
+# "Other bench programs" below).
 #
 #   bench/run.sh [BUILD_FOLDER [OTHER_FOLDER ...]]   (BENCH_ROUNDS=n: n rounds instead of 5;
 #                                                     BENCH_SCREEN=WxH: the Xvfb screen, 1024x768
@@ -215,19 +216,35 @@ answer_players_window() {
   xwininfo -id "$map_id" 2>/dev/null | grep -q IsViewable || word_in_play=true
 }
 
-# Sets cpu_percent: the share of one core process $1 takes over $cpu_seconds seconds.
+# Sets wakes: how many times the threads of process $1 have been given a core (the scheduler's
+# count of time slices, third field of each thread's schedstat).
+read_wakes() {
+  local task run wait slices
+  wakes=0
+  for task in /proc/"$1"/task/*/schedstat; do
+    read -r run wait slices <"$task" 2>/dev/null && wakes=$((wakes + slices))
+  done
+}
+
+# Sets cpu_percent: the share of one core process $1 takes over $cpu_seconds seconds, and
+# wakes_per_second: how often its threads wake in that time.
 measure_cpu() {
-  local before after hz
+  local before after hz wakes_before
   hz=$(getconf CLK_TCK)
   read_ticks "$1"
   before=$ticks
+  read_wakes "$1"
+  wakes_before=$wakes
   sleep "$cpu_seconds"
   read_ticks "$1"
   after=$ticks
+  read_wakes "$1"
   cpu_percent=n/a
   [[ -n $before && -n $after ]] &&
     cpu_percent=$(awk -v t=$((after - before)) -v hz="$hz" -v s="$cpu_seconds" \
       'BEGIN { printf "%.2f", 100 * t / hz / s }')
+  wakes_per_second=$(awk -v w=$((wakes - wakes_before)) -v s="$cpu_seconds" \
+    'BEGIN { printf "%.1f", w / s }')
 }
 
 run_bare() {
@@ -250,7 +267,7 @@ run_lurimba() {
   echo "lurimba$1 $startup_us $rss_shown $rss_later $libs $rss_word $cpu_ns" >>"$work/results"
   if ((round == rounds)) && $word_in_play; then
     measure_cpu "$pid"
-    echo "cpu$1 $cpu_percent" >>"$work/results"
+    echo "cpu$1 $cpu_percent $wakes_per_second" >>"$work/results"
   fi
   stop "$pid"
 }
@@ -341,7 +358,7 @@ for index in "${!folders[@]}"; do
     ++rows[p]
     for (c = 2; c <= NF; ++c) value[p, rows[p], c] = $c
   }
-  $1 == cpu_key { cpu = $2 }
+  $1 == cpu_key { cpu = $2; wakes = $3 }
   END {
     printf "%-44s %-24s %-24s %s\n", "figure", "bare Qt window", "Lurimba", "ratio"
     row("time until the main window is viewable (ms)", 2, 1000, 1, 1)
@@ -352,6 +369,8 @@ for index in "${!folders[@]}"; do
     row("shared libraries mapped when viewable", 5, 1, 0, 1)
     printf "%-44s %-24s %-24s %s\n", "CPU, word in play, decorations (% of a core)", "-",
       (cpu == "" ? "n/a" : cpu " over 20 s"), "-"
+    printf "%-44s %-24s %-24s %s\n", "wake-ups per second then, all threads", "-",
+      (wakes == "" ? "n/a" : wakes), "-"
     while (first == 0 && (getline line < others) > 0) {
       split(line, part, "\t")
       printf "%-44s %-24s %-24s %s\n", part[1], "-", part[2], "-"
