@@ -33,9 +33,9 @@ std::uint16_t Le16(const QByteArray& bytes, int offset) {
                                     (static_cast<std::uint8_t>(bytes[offset + 1]) << 8));
 }
 
-// Whether the file holds all the pixel data its headers announce. Qt's reader
-// fills what is missing with black and says nothing.
-bool BmpIsWhole(const QByteArray& bytes) {
+// Whether a file of `fileSize` bytes that begins with `bytes` holds all the pixel data its
+// headers announce. Qt's reader fills what is missing with black and says nothing.
+bool BmpIsWhole(const QByteArray& bytes, qint64 fileSize) {
   constexpr int kFileHeader = 14;
   if (bytes.size() < kFileHeader + 12 || !bytes.startsWith("BM"))
     return false;
@@ -73,14 +73,12 @@ bool BmpIsWhole(const QByteArray& bytes) {
   } else {
     return false;  // JPEG or PNG inside a BMP: never one of ours
   }
-  return dataOffset >= kFileHeader + 12 && dataOffset + pixelBytes <= bytes.size();
+  return dataOffset >= kFileHeader + 12 && dataOffset + pixelBytes <= fileSize;
 }
 
-}  // namespace
-
-std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format) {
-  if (std::strcmp(format, "BMP") == 0 && !BmpIsWhole(bytes))
-    return std::nullopt;
+// Decodes `bytes` as a picture of `format`, or with `headersOnly` reads no more than its size;
+// null when the headers or the pixels are damaged or too large.
+QImage ReadPicture(const QByteArray& bytes, const char* format, bool headersOnly) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
@@ -89,11 +87,35 @@ std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format)
   reader.setAutoDetectImageFormat(false);
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
+    return {};
+  if (headersOnly)
+    return size.isValid() ? QImage(1, 1, QImage::Format_Mono) : QImage();
+  return reader.read();
+}
+
+}  // namespace
+
+std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format) {
+  if (std::strcmp(format, "BMP") == 0 && !BmpIsWhole(bytes, bytes.size()))
     return std::nullopt;
-  QImage image = reader.read();
+  QImage image = ReadPicture(bytes, format, false);
   if (image.isNull())
     return std::nullopt;
   return image;
+}
+
+bool BmpFileIsWhole(const QString& path) {
+  // The headers and the colour table come first, in far fewer bytes than this.
+  constexpr qint64 kHeadBytes = 4096;
+  const QFileInfo info(path);
+  if (path.isEmpty() || !info.isFile() || info.size() > kMaxFileBytes)
+    return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return false;
+  const QByteArray head = file.read(kHeadBytes);
+  return file.error() == QFileDevice::NoError && BmpIsWhole(head, file.size()) &&
+         !ReadPicture(head, "BMP", true).isNull();
 }
 
 namespace {

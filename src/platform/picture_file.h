@@ -21,6 +21,10 @@ std::optional<QImage> LoadPictureFile(const QString& path, const char* format);
 // damaged metafile or a picture without width or height.
 std::optional<QImage> LoadBackgroundPicture(const QString& path);
 
+// Whether the BMP file `path` is a whole picture, from its headers and its size: the checks of
+// LoadPictureFile but for the decoding of the pixels, which are not read.
+bool BmpFileIsWhole(const QString& path);
+
 // The same checks on a picture already in memory. A BMP whose pixel data is
 // shorter than its header says, or whose sizes are out of bounds, is refused.
 std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format);

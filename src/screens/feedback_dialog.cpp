@@ -45,10 +45,10 @@ void FeedbackDialog::Bind(QLabel* message, QPushButton* seguir, QLabel* picture,
   nulo->setFocus();
 }
 
-// The picture is checked now, and decoded again when the dialog first shows: until a word
-// ends, its pixels would only wait in memory.
+// The picture is checked now, from its headers and its size, and decoded when the dialog first
+// shows: until a word ends, its pixels would only wait in memory.
 void FeedbackDialog::LoadPicture(const QString& path, const char* fileName, Dialogs& dialogs) {
-  if (!LoadPictureFile(path, "BMP")) {
+  if (!BmpFileIsWhole(path)) {
     dialogs.Plain(Ansi("\nError.\n\nProblema con archivo de imagen '") + fileName + "'.\n");
     return;
   }

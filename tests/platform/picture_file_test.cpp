@@ -65,6 +65,9 @@ TEST_P(PictureDamageTest, IsRefused) {
     EXPECT_FALSE(DecodePicture(damaged, "BMP")) << format;
     ASSERT_TRUE(SaveWhole(folder.filePath("fondo.bmp"), damaged));
     EXPECT_FALSE(LoadBackgroundPicture(folder.filePath("fondo.bmp"))) << format;
+    EXPECT_FALSE(BmpFileIsWhole(folder.filePath("fondo.bmp"))) << format;
+    ASSERT_TRUE(SaveWhole(folder.filePath("fondo.bmp"), Encoded(image)));
+    EXPECT_TRUE(BmpFileIsWhole(folder.filePath("fondo.bmp"))) << format;
   }
 }
 
@@ -88,8 +91,10 @@ TEST(PictureFile, OnlyRegularFilesAreRead) {
   EXPECT_TRUE(LoadPictureFile(folder.filePath("acierto.bmp"), "BMP"));
   ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.bmp"));
   ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("tubo.bmp")).constData(), 0600), 0);
-  for (const char* name : {"carpeta.bmp", "tubo.bmp", "no-existe.bmp"})
+  for (const char* name : {"carpeta.bmp", "tubo.bmp", "no-existe.bmp"}) {
     EXPECT_FALSE(LoadPictureFile(folder.filePath(name), "BMP")) << name;  // and never blocks
+    EXPECT_FALSE(BmpFileIsWhole(folder.filePath(name))) << name;
+  }
 }
 
 struct BoundedReadCase {
