@@ -76,21 +76,18 @@ bool BmpIsWhole(const QByteArray& bytes, qint64 fileSize) {
   return dataOffset >= kFileHeader + 12 && dataOffset + pixelBytes <= fileSize;
 }
 
-// Decodes `bytes` as a picture of `format`, or with `headersOnly` reads no more than its size;
-// null when the headers or the pixels are damaged or too large.
-QImage ReadPicture(const QByteArray& bytes, const char* format, bool headersOnly) {
-  QBuffer buffer;
+// Qt's reader of `format` alone, on `bytes`: guessing would first load every image plugin.
+void OpenReader(QBuffer& buffer, QImageReader& reader, const QByteArray& bytes,
+                const char* format) {
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, format);
-  // Only the reader of `format`: guessing would first load every image plugin.
+  reader.setDevice(&buffer);
+  reader.setFormat(format);
   reader.setAutoDetectImageFormat(false);
-  const QSize size = reader.size();
-  if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
-    return {};
-  if (headersOnly)
-    return size.isValid() ? QImage(1, 1, QImage::Format_Mono) : QImage();
-  return reader.read();
+}
+
+bool TooLarge(const QSize& size) {
+  return size.width() > kMaxSide || size.height() > kMaxSide;
 }
 
 }  // namespace
@@ -98,7 +95,13 @@ QImage ReadPicture(const QByteArray& bytes, const char* format, bool headersOnly
 std::optional<QImage> DecodePicture(const QByteArray& bytes, const char* format) {
   if (std::strcmp(format, "BMP") == 0 && !BmpIsWhole(bytes, bytes.size()))
     return std::nullopt;
-  QImage image = ReadPicture(bytes, format, false);
+  QBuffer buffer;
+  QImageReader reader;
+  OpenReader(buffer, reader, bytes, format);
+  const QSize size = reader.size();
+  if (size.isValid() && TooLarge(size))
+    return std::nullopt;
+  QImage image = reader.read();
   if (image.isNull())
     return std::nullopt;
   return image;
@@ -114,8 +117,13 @@ bool BmpFileIsWhole(const QString& path) {
   if (!file.open(QIODevice::ReadOnly))
     return false;
   const QByteArray head = file.read(kHeadBytes);
-  return file.error() == QFileDevice::NoError && BmpIsWhole(head, file.size()) &&
-         !ReadPicture(head, "BMP", true).isNull();
+  if (file.error() != QFileDevice::NoError || !BmpIsWhole(head, file.size()))
+    return false;
+  QBuffer buffer;
+  QImageReader reader;
+  OpenReader(buffer, reader, head, "BMP");
+  const QSize size = reader.size();  // Qt's own checks of the headers
+  return size.isValid() && !TooLarge(size);
 }
 
 namespace {
